@@ -1,0 +1,7 @@
+#include "cli/cli.h"
+
+namespace vectrim::cli {
+
+int cmdImport(const std::vector<std::string>&) { return usage("import is not available in this build"); }
+
+} // namespace vectrim::cli

@@ -1,0 +1,15 @@
+// The import of a DXF file into an exchange file, as load does it.
+#pragma once
+
+#include "model/host.h"
+
+#include <string>
+
+namespace vectrim::cli {
+
+// Imports `dxfPath` with the given curve quality and writes the exchange
+// file to `exchangePath`. False (with a message) when the DXF cannot be read.
+bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath,
+               Host& host);
+
+} // namespace vectrim::cli

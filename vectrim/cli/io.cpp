@@ -1,0 +1,164 @@
+#include "cli/io.h"
+
+#include "cli/dxf_input.h"
+#include "model/exchange_file.h"
+#include "model/par_file.h"
+#include "view/extents.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace vectrim::cli {
+
+namespace {
+
+std::string lowerExtension(const std::string& path) {
+    std::string ext = std::filesystem::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+// A private temporary file name for an exchange file.
+std::string temporaryExchangeFile() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "vectrim-XXXXXX").string();
+    const int fd = mkstemp(tmpl.data());
+    if (fd >= 0) close(fd);
+    return tmpl;
+}
+
+void jsonNumber(std::string& out, double v) {
+    if (!std::isfinite(v)) {
+        out += "null";
+        return;
+    }
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v); // shortest text that reads back exactly
+    out.append(buf, r.ptr);
+}
+
+void jsonString(std::string& out, const std::string& s) {
+    out += '"';
+    for (const unsigned char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    out += '"';
+}
+
+} // namespace
+
+bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
+    const std::string ext = lowerExtension(path);
+    const std::string temp = temporaryExchangeFile();
+    bool ok = false;
+    if (ext == ".dxf") {
+        ok = importDxf(path, kCurveQuality, temp, *s.host);
+    } else if (ext == ".dat") {
+        std::error_code ec;
+        ok = std::filesystem::copy_file(path, temp,
+                                        std::filesystem::copy_options::overwrite_existing, ec);
+        if (!ok) s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+    } else {
+        std::fprintf(stderr, "vectrim-cli: %s: not a .dxf or .dat file\n", path.c_str());
+    }
+    if (ok) ok = readExchangeFile(temp, s.drawing, *s.host) == ExchangeRead::Ok;
+    std::remove(temp.c_str());
+    if (!ok) return false;
+    if (keepPosition) {
+        Box fit{0, 0, 0, 0};
+        getextents(s.drawing, fit, 0);
+        s.view.window = {fit.xmin, fit.ymin, fit.xmax, fit.ymax};
+    } else {
+        moveToOrigin(s.drawing, s.view.window);
+    }
+    if (s.drawing.elementCount() == 0)
+        s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+    return true;
+}
+
+std::string modelJson(const Session& s, const CliHost& host) {
+    const Drawing& d = s.drawing;
+    std::string out = "{\"lines\": [";
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        const Line& l = d.lines[i];
+        out += i ? ", [" : "[";
+        for (double v : {l.x1, l.y1, l.x2, l.y2}) jsonNumber(out, v), out += ", ";
+        out += std::to_string(l.contour) + "]";
+    }
+    out += "],\n \"arcs\": [";
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const Arc& a = d.arcs[i];
+        out += i ? ", [" : "[";
+        for (double v : {a.cx, a.cy, a.r, a.a1, a.a2}) jsonNumber(out, v), out += ", ";
+        out += std::to_string(a.contour) + "]";
+    }
+    out += "],\n \"order\": [";
+    for (int32_t i = 0; i < d.elementCount(); ++i) {
+        if (i) out += ", ";
+        out += std::to_string(d.order[i]);
+    }
+    out += "],\n \"freeends\": [";
+    for (int32_t i = 0; i < d.freecount && i < kFreeEndSlots; ++i) {
+        const FreeEnd& f = d.freeends[i];
+        out += i ? ", [" : "[";
+        jsonNumber(out, f.x);
+        out += ", ";
+        jsonNumber(out, f.y);
+        out += ", " + std::to_string(f.ref) + ", " + std::to_string(f.end) + "]";
+    }
+    out += "],\n \"messages\": [";
+    for (size_t i = 0; i < host.messages.size(); ++i) {
+        out += i ? ", [" : "[";
+        jsonString(out, host.messages[i].first);
+        out += ", ";
+        jsonString(out, host.messages[i].second);
+        out += "]";
+    }
+    out += "]}\n";
+    return out;
+}
+
+bool writeDrawing(const Session& s, const CliHost& host, const std::string& path) {
+    if (path.empty() || path == "-") {
+        std::cout << modelJson(s, host);
+        return static_cast<bool>(std::cout.flush());
+    }
+    const std::string ext = lowerExtension(path);
+    if (ext == ".dat") return writeExchangeFile(path, s.drawing);
+    if (ext == ".json") {
+        const std::string tmp = path + ".~";
+        {
+            std::ofstream out(tmp, std::ios::binary);
+            out << modelJson(s, host);
+            if (!out.flush()) {
+                std::remove(tmp.c_str());
+                return false;
+            }
+        }
+        return std::rename(tmp.c_str(), path.c_str()) == 0;
+    }
+    std::fprintf(stderr, "vectrim-cli: %s: unknown output type\n", path.c_str());
+    return false;
+}
+
+} // namespace vectrim::cli

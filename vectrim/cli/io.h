@@ -1,0 +1,24 @@
+// Reading a drawing into the command line's session and writing results.
+#pragma once
+
+#include "cli/cli_host.h"
+#include "model/session.h"
+
+#include <string>
+
+namespace vectrim::cli {
+
+// Reads IN into the session as the main program reads an imported drawing: a
+// .dxf is imported first (curve quality 30), a .dat is read as an exchange
+// file (and kept). The drawing is moved to the origin unless keepPosition.
+// False when the input was refused (the message has been shown).
+bool loadDrawing(Session& session, const std::string& path, bool keepPosition);
+
+// Writes OUT by its extension: .dat an exchange file, .json (also for an
+// empty path or "-", on standard output) the model. False on failure.
+bool writeDrawing(const Session& session, const CliHost& host, const std::string& path);
+
+// The model as JSON: lines, arcs, contour order, free ends, messages.
+std::string modelJson(const Session& session, const CliHost& host);
+
+} // namespace vectrim::cli

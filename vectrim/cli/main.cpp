@@ -1,0 +1,47 @@
+// vectrim-cli: the batch front end of the main program, for users' scripts
+// and for tests. Messages go to standard error as "[TITLE] TEXT".
+#include "cli/cli.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace vectrim::cli;
+
+const Command kCommands[] = {
+    {"import", "import IN.dxf [-o OUT]", cmdImport},
+    {"run", "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT]", cmdRun},
+    {"stage", "stage NAME IN [--tol T] [-o OUT]", cmdStage},
+    {"check", "check endpoints|directions|open|junctions|small IN", cmdCheck},
+    {"analyse", "analyse IN", cmdAnalyse},
+    {"scale", "scale IN --width W --height H [--quality fein|mittel|grob] [-o OUT]", cmdScale},
+    {"inch", "inch IN [--back] [-o OUT]", cmdInch},
+    {"print", "print IN --pdf OUT.pdf [--scale S|fit] [--rotate] [--bw]", cmdPrint},
+    {"export", "export IN -o OUT.dxf [--polylines]", cmdExport},
+    {"convert", "convert IN [-o OUT] [--keep-position]", cmdConvert},
+    {"selftest", "selftest", cmdSelftest},
+};
+
+void printUsage() {
+    std::fprintf(stderr, "usage: vectrim-cli COMMAND ...\n");
+    for (const Command& c : kCommands) std::fprintf(stderr, "  vectrim-cli %s\n", c.usage);
+    std::fprintf(stderr, "IN is a .dxf or an exchange file (.dat); OUT is .json (default, "
+                         "standard output), .dat or .dxf.\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printUsage();
+        return kUsage;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Command& c : kCommands)
+        if (std::strcmp(argv[1], c.name) == 0) return c.run(args);
+    printUsage();
+    return kUsage;
+}
