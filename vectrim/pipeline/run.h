@@ -1,0 +1,20 @@
+// The processing run: reads the tolerance fields and applies the stages to
+// the drawing in their fixed order.
+#pragma once
+
+#include "model/session.h"
+#include "pipeline/run_frame.h"
+
+#include <cstdint>
+
+namespace vectrim {
+
+// Reads and checks the tolerance fields into the session's settings and sets
+// the fixed values; error = 1 (message shown, field focused) on an invalid
+// field.
+void getwerte(Session& s, RunFrame& frame, int16_t& error);
+
+// The processing run, started by ">> Starten <<" and by the wizard.
+void bearbeitungeinfach(Session& s, RunFrame& frame);
+
+} // namespace vectrim
