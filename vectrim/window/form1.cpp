@@ -8,7 +8,8 @@
 namespace vectrim {
 
 Form1::Form1(QWidget* mainWindow, std::function<void()> restart)
-    : QWidget(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
+                           Qt::WindowStaysOnTopHint),
       main_(mainWindow), restart_(std::move(restart)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vorgang abbrechen"));
@@ -29,7 +30,6 @@ void Form1::load() {
         move(corner.x() + offset, corner.y() + offset);
     }
     show();
-    raise();
 }
 
 void Form1::unload() { hide(); }

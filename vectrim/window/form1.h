@@ -15,7 +15,9 @@ namespace vectrim {
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // `restart` performs the restart; `mainWindow` places the window.
+    // `restart` performs the restart; `mainWindow` places the window. The
+    // window has no parent: it must stay usable while the main window is
+    // disabled. Its owner deletes it.
     Form1(QWidget* mainWindow, std::function<void()> restart);
 
     // Shows the window, placed 100 twips right of and below the main

@@ -79,7 +79,7 @@ Form16::Form16(Options options) : options_(std::move(options)) {
     setFixedSize(pixelsFromTwips(kMainWidthTwips), pixelsFromTwips(kMainHeightTwips));
 }
 
-Form16::~Form16() = default;
+Form16::~Form16() { delete form1_; }
 
 // ---- geometry, start-up -------------------------------------------------------
 
