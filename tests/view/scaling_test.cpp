@@ -81,12 +81,15 @@ TEST(Scaling, NearlyEqualFactorsCountAsUniform) {
 }
 
 TEST(Scaling, NonPositiveSizeIsRefused) {
+    Plate f;
     for (const char* bad : {"0", "-5", "abc", ""}) {
-        Plate f;
+        f.host.messages.clear();
         EXPECT_FALSE(f.scaleTo(bad, "100")) << bad;
-        ASSERT_EQ(f.host.messages.size(), 1u);
+        EXPECT_FALSE(f.scaleTo("100", bad)) << bad;
+        ASSERT_EQ(f.host.messages.size(), 2u);
         EXPECT_EQ(f.host.messages[0].text, "Eingabewert kleiner oder gleich Null !");
         EXPECT_EQ(f.host.messages[0].title, "Error");
+        EXPECT_EQ(f.host.messages[0].icon, Icon::Critical);
         EXPECT_EQ(f.d.lines[1].x1, 100);
     }
 }
