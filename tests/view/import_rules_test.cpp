@@ -5,7 +5,6 @@
 #include "model/working_file.h"
 #include "recording_host.h"
 #include "temp_dir.h"
-#include "view/scaling.h"
 #include "window/import_cycle.h"
 #include "window/profiles.h"
 
@@ -124,20 +123,6 @@ TEST_F(ImportedDrawing, AMissingFileIsReportedOnce) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, "Lesefehler !");
     EXPECT_EQ(s->drawing.linecount, 0);
-}
-
-TEST(Scaling, InchToMillimetreScalesAboutTheOriginAndKeepsArcAngles) {
-    test::RecordingHost host;
-    auto s = std::make_unique<Session>(host);
-    s->drawing.appendLine(1, 2, 3, 4);
-    s->drawing.appendArc(1, 1, 0.5, 30, 120);
-    scaledrawing(s->drawing, kInchToMm, kInchToMm);
-    EXPECT_NEAR(s->drawing.lines[0].x2, 76.2, 1e-9);
-    EXPECT_NEAR(s->drawing.lines[0].y1, 50.8, 1e-9);
-    EXPECT_NEAR(s->drawing.arcs[0].cx, 25.4, 1e-9);
-    EXPECT_NEAR(s->drawing.arcs[0].r, 12.7, 1e-9);
-    EXPECT_DOUBLE_EQ(s->drawing.arcs[0].a1, 30);
-    EXPECT_DOUBLE_EQ(s->drawing.arcs[0].a2, 120);
 }
 
 } // namespace

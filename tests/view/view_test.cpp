@@ -2,6 +2,7 @@
 // marks, zoom limits, the range guard, mouse handling and the size fields.
 #include "recording_canvas.h"
 #include "recording_host.h"
+#include "view/selection.h"
 #include "view/view.h"
 
 #include <gtest/gtest.h>
@@ -373,7 +374,7 @@ TEST_F(ViewTest, TheAngleReadoutShowsTheLastMarkNearTheMouse) {
 
 TEST_F(ViewTest, TheRubberBandIsDrawnInExclusiveOrSoThatTheOldOneIsRemoved) {
     window() = {0, 0, 640, 480};
-    s->view.pickMode = kPickSelect;
+    s->view.pickMode = kPickElements;
     s->view.dragActive = 1;
     s->view.selX1 = 10;
     s->view.selY1 = 10;
@@ -398,7 +399,7 @@ TEST_F(ViewTest, TheRubberBandIsDrawnInExclusiveOrSoThatTheOldOneIsRemoved) {
 }
 
 TEST_F(ViewTest, BreaksLeavesSelectionModeAfterFourMovesAtOneHundred) {
-    s->view.pickMode = kPickSelect;
+    s->view.pickMode = kPickElements;
     s->view.dragActive = 1;
     view.breaks();
     EXPECT_EQ(s->view.pickMode, 0);
@@ -420,16 +421,6 @@ TEST_F(ViewTest, TheDrawingIsMeasuredTo5AndTheFieldsRoundedTo2Decimals) {
     EXPECT_EQ(trunderText(" 1.12346"), " 1.12");
     EXPECT_EQ(trunderText("12.345678"), " 12.35");
     EXPECT_EQ(trunderText("abc"), " 0");
-}
-
-TEST_F(ViewTest, ClearingTheMarksResetsTheirState) {
-    s->view.markMode = 2;
-    s->view.angleReadout = 1;
-    d().freecount = 7;
-    clearMarkState(*s);
-    EXPECT_EQ(s->view.markMode, 0);
-    EXPECT_EQ(s->view.angleReadout, 0);
-    EXPECT_EQ(d().freecount, 0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The main window: its controls, start-up, the small commands, quitting,
 // help, the question and abort windows and the processing run's wiring.
 #include "model/numtext.h"
+#include "view/selection.h"
 #include "window/drawing_area.h"
 #include "window/form1.h"
 #include "window/form100.h"
@@ -165,7 +166,7 @@ TEST_F(WindowTest, QuittingAsksAndNeinLeavesEverything) {
     make();
     s().drawing.appendLine(0, 0, 1, 1);
     host = test::RecordingHost("N");
-    s().view.pickMode = kPickSelect;
+    s().view.pickMode = kPickElements;
     c().info->trigger();
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0].title, "Vectrim");

@@ -5,6 +5,8 @@
 // 16-colour palette.
 #pragma once
 
+#include "view/rgb.h"
+
 #include <cstdint>
 
 namespace vectrim {
@@ -15,11 +17,6 @@ inline constexpr int kRed = 4;
 inline constexpr int kLightBlue = 9;
 inline constexpr int kLightRed = 12;
 inline constexpr int kWhite = 15;
-
-struct Rgb {
-    uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
 
 // The colour of a palette number 0 .. 15 (black, blue, green, cyan, red,
 // magenta, brown, light grey, dark grey, light blue, light green, light

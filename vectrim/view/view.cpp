@@ -2,6 +2,8 @@
 
 #include "kgeom_api.h"
 #include "model/numtext.h"
+#include "view/inspection.h"
+#include "view/selection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +21,6 @@ constexpr double kFineStep = 0.01;
 constexpr double kWideSweep = 1.5;
 // No run of an arc polyline has more points than this.
 constexpr int kMaxArcPoints = 256;
-// The angle readout catches marks within 1/160 of the window width.
-constexpr double kReadoutFraction = 160;
 // breaks passes the mouse this many times over this surface point.
 constexpr int kBreakMoves = 4;
 constexpr double kBreakPoint = 100;
@@ -43,19 +43,7 @@ Point toModel(const ViewWindow& w, double sx, double sy) {
     return p;
 }
 
-DrawingSize measureDrawing(Drawing& d) {
-    Box b{0, 0, 0, 0};
-    getextents(d, b, 1);
-    return {roundTo(b.xmax - b.xmin, 1e5), roundTo(b.ymax - b.ymin, 1e5)};
-}
-
 std::string trunderText(const std::string& text) { return numberText(roundTo(val(text), 100)); }
-
-void clearMarkState(Session& s) {
-    s.drawing.freecount = 0;
-    s.view.angleReadout = 0;
-    s.view.markMode = 0;
-}
 
 // ---- drawing ---------------------------------------------------------------
 
@@ -265,7 +253,7 @@ void View::mouseMove(double sx, double sy) {
     ViewState& v = s_.view;
     panel_.setPointer(v.pickMode == 0 ? kArrowPointer : kCrossPointer);
     const Point p = toModel(v.window, sx, sy);
-    if (v.dragActive == 1 && v.pickMode == kPickSelect) {
+    if (v.dragActive == 1 && v.pickMode == kPickElements) {
         if (!(v.selPrevX == -10000 && v.selPrevY == -10000)) {
             v.selX2 = v.selPrevX;
             v.selY2 = v.selPrevY;
@@ -277,17 +265,7 @@ void View::mouseMove(double sx, double sy) {
         v.selPrevX = p.x;
         v.selPrevY = p.y;
     }
-    if (v.angleReadout == 1) {
-        const Drawing& d = s_.drawing;
-        const double t = (v.window.xmax - v.window.xmin) / kReadoutFraction;
-        std::string text;
-        const int32_t n = std::min(d.freecount, kFreeEndSlots);
-        for (int32_t i = 0; i < n; ++i) {
-            if (std::fabs(p.x - d.freeends[i].x) < t && std::fabs(p.y - d.freeends[i].y) < t)
-                text = numberText(roundTo(d.markAngle[i], 10)) + " Grad";
-        }
-        panel_.setAngleText(text);
-    }
+    if (const auto text = angleReadoutText(s_, p.x, p.y)) panel_.setAngleText(*text);
 }
 
 void View::breaks() {

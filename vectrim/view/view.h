@@ -7,6 +7,7 @@
 #include "model/session.h"
 #include "view/canvas.h"
 #include "view/extents.h"
+#include "view/view_frame.h"
 
 #include <string>
 
@@ -42,8 +43,6 @@ inline constexpr double kMarkHalfSize = 3;
 // Mouse pointer shapes.
 inline constexpr int kArrowPointer = 1;
 inline constexpr int kCrossPointer = 2;
-// PickMode of the element selection.
-inline constexpr int16_t kPickSelect = 14;
 
 struct SurfacePoint {
     double x = 0, y = 0;
@@ -64,18 +63,8 @@ public:
     virtual void setPointer(int shape) = 0; // kArrowPointer or kCrossPointer
 };
 
-// The rounded size of the drawing (getmima).
-struct DrawingSize {
-    double width = 0, height = 0;
-};
-// Width and height of the drawing's extents, each rounded to 5 decimals;
-// 0 and 0 for an empty drawing.
-DrawingSize measureDrawing(Drawing& d);
 // A size field's text rounded to 2 decimals (trunder), as number text.
 std::string trunderText(const std::string& text);
-
-// Inspection marks off: free-end count, AngleReadout and MarkMode 0.
-void clearMarkState(Session& s);
 
 enum class MouseButton { Left, Right, Other };
 

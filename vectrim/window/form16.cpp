@@ -6,6 +6,7 @@
 #include "model/textfile.h"
 #include "model/working_file.h"
 #include "pipeline/run.h"
+#include "view/inspection.h"
 #include "view/scaling.h"
 #include "window/drawing_area.h"
 #include "window/file_dialogs.h"
@@ -406,13 +407,34 @@ void Form16::Bild1_MouseDown(Qt::MouseButton button, double sx, double sy) {
 
 void Form16::Bild1_MouseMove(double sx, double sy) { view_->mouseMove(sx, sy); }
 
-void Form16::Picture19_Click() {
-    clearMarkState(*session_);
-    c_.Label3->setText(QStringLiteral("Kontrolle"));
-    c_.Label3->setVisible(true);
-    c_.Label2->setVisible(false);
-    paint();
+void Form16::Picture8_Click() { runCheck(*session_, Check::EndPoints, *this); }
+void Form16::Picture13_Click() { runCheck(*session_, Check::Directions, *this); }
+void Form16::Picture15_Click() { runCheck(*session_, Check::OpenContours, *this); }
+void Form16::Picture16_Click() { runCheck(*session_, Check::Junctions, *this); }
+void Form16::Picture18_Click() { runCheck(*session_, Check::SmallElements, *this); }
+void Form16::Picture19_Click() { runCheck(*session_, Check::ClearMarks, *this); }
+
+std::string Form16::sizeText(SizeField f) const {
+    return str((f == SizeField::Width ? c_.Text2 : c_.Text3)->text());
 }
+
+void Form16::showCheckLabels(const CheckLabels& l) {
+    c_.Label3->setText(qs(l.label3));
+    c_.Label3->setVisible(l.label3Visible);
+    c_.Label2->setText(qs(l.label2));
+    const Rgb colour = paletteColour(l.label2Colour);
+    QPalette p = c_.Label2->palette();
+    p.setColor(QPalette::WindowText, QColor(colour.r, colour.g, colour.b));
+    c_.Label2->setPalette(p);
+    c_.Label2->setVisible(l.label2Visible);
+}
+
+void Form16::rechteck() { view_->rechteck(); }
+
+// ---- inch conversion --------------------------------------------------------------
+
+void Form16::wandel1_Click() { wandel1(*session_, *this); }
+void Form16::mzurueck_Click() { mzurueck(*session_, *this); }
 
 // ---- commands of other windows, to be filled in --------------------------------
 
@@ -422,15 +444,8 @@ void Form16::pruefen_Click() {}
 void Form16::massstab_Click() {}
 void Form16::konl_Click() {}
 void Form16::eloesch_Click() {}
-void Form16::wandel1_Click() {}
-void Form16::mzurueck_Click() {}
 void Form16::Command10_Click() {}
 void Form16::Command6_Click() {}
 void Form16::Command7_Click() {}
-void Form16::Picture8_Click() {}
-void Form16::Picture13_Click() {}
-void Form16::Picture15_Click() {}
-void Form16::Picture16_Click() {}
-void Form16::Picture18_Click() {}
 
 } // namespace vectrim

@@ -4,14 +4,15 @@
 // the session (drawing, view state, settings) for the life of the program.
 //
 // Every control carries its name as Qt object name and has a handler named
-// control_Event. Commands that other windows provide (printing, analysis,
-// scaling, inch conversion, deleting, the wizard, the inspection checks)
-// have their handlers here as empty slots, to be filled in.
+// control_Event. Commands that need windows of their own (printing, the
+// analysis, the scale window, deleting elements, the wizard) have their
+// handlers here as empty slots, to be filled in.
 #pragma once
 
 #include "model/session.h"
 #include "pipeline/run_frame.h"
 #include "view/view.h"
+#include "view/view_frame.h"
 #include "window/qt_host.h"
 
 #include <QMainWindow>
@@ -109,7 +110,7 @@ struct Form16Options {
     std::function<void()> endProgram;
 };
 
-class Form16 : public QMainWindow, public RunFrame, private ViewPanel {
+class Form16 : public QMainWindow, public RunFrame, public ViewFrame, private ViewPanel {
     Q_OBJECT
 public:
     using Options = Form16Options;
@@ -134,7 +135,7 @@ public:
     // Rounds Text2 and Text3 to 2 decimals.
     void trunder();
     // Leaves the element selection mode.
-    void breaks();
+    void breaks() override;
     // The working data of the window: tolerance texts, InchConverted,
     // WizardChoice and the window position in twips.
     WorkingData workingData() const;
@@ -169,6 +170,12 @@ public:
     void setWindowEnabled(bool enabled) override;
     void paint() override;
     void clearMarks() override { Picture19_Click(); }
+
+    // ---- the inspection and editing commands' view of the window (ViewFrame)
+    std::string sizeText(SizeField f) const override;
+    void showAll() override { Picture9_Click(); }
+    void showCheckLabels(const CheckLabels& labels) override;
+    void rechteck() override;
 
 signals:
     // Emitted once the first activation (and a start with argument) is done.
