@@ -231,6 +231,36 @@ TEST_F(WindowTest, RemovingTheMarksResetsTheLabelsAndRedraws) {
     EXPECT_FALSE(c().Label2->isVisible());
 }
 
+TEST_F(WindowTest, InspectionButtonsShowTheirResultUnderKontrolle) {
+    make();
+    s().drawing.appendLine(0, 0, 10, 0); // an open corner
+    s().drawing.appendLine(10, 0, 10, 10);
+    c().Picture15->click();
+    EXPECT_EQ(c().Label3->text(), "Offene Kontur");
+    EXPECT_EQ(c().Label2->text(), QString::fromUtf8("Vorhanden !"));
+    EXPECT_TRUE(c().Label2->isVisibleTo(form.get()));
+    EXPECT_EQ(c().Label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(s().view.markMode, 2);
+    EXPECT_EQ(s().drawing.freecount, 2);
+    c().Picture8->click();
+    EXPECT_EQ(c().Label3->text(), "Endpunkte");
+    EXPECT_EQ(s().view.markMode, 1);
+    c().Picture19->click();
+    EXPECT_EQ(s().view.markMode, 0);
+    EXPECT_FALSE(c().Label2->isVisibleTo(form.get()));
+}
+
+TEST_F(WindowTest, InchConversionScalesByTheMenuAndBack) {
+    make();
+    s().drawing.appendLine(0, 0, 2, 1);
+    c().wandel1->trigger();
+    EXPECT_EQ(s().state.inchConverted, 1);
+    EXPECT_EQ(c().Text2->text(), " 50.8");
+    c().mzurueck->trigger();
+    EXPECT_EQ(s().state.inchConverted, 0);
+    EXPECT_EQ(c().Text2->text(), " 2");
+}
+
 TEST_F(WindowTest, ZoomButtonsAndClicksChangeTheView) {
     make();
     s().drawing.appendLine(0, 0, 100, 100);

@@ -182,7 +182,7 @@ void Form16::extract() {
 
 char Form16::askquestion(const std::string& title, const std::string& text) {
     const char a = host_.ask(title, text);
-    answer_ = a == 'N' ? "N" : "J";
+    answer_.assign(1, a == 'N' ? 'N' : 'J');
     return answer_[0];
 }
 
