@@ -144,6 +144,18 @@ TEST(CloseGaps, NearlyClosedArcBecomesTheFullCircle) {
     EXPECT_EQ(a.a2, 360);
 }
 
+TEST(CloseGaps, ShortLoneLineKeepsItsLength) {
+    // Its two ends are closer than the radius, but they are not a gap.
+    Fixture f;
+    f.line(0, 0, 0.15, 0);
+    f.line(0.3, 0, 5, 0); // 0.15 beyond the short line's end
+    double t = 0.2;
+    closegaps(*f.session, t);
+    EXPECT_EQ(f.d.lines[0].x1, 0);
+    EXPECT_EQ(f.d.lines[0].x2, 0.15);
+    EXPECT_EQ(f.d.lines[1].x1, 0.15); // the real gap closed
+}
+
 TEST(CloseGaps, NothingFreeNothingShown) {
     Fixture f;
     f.arc(0, 0, 5, 0, 360);

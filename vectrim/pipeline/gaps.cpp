@@ -17,14 +17,16 @@ namespace {
 bool used(const FreeEnd& f) { return f.x == kGapUsed && f.y == kGapUsed; }
 void markUsed(FreeEnd& f) { f.x = f.y = kGapUsed; }
 
-// The nearest later free end within t (not at the same point), or -1.
+// The nearest later free end within t (not at the same point), or -1. The
+// other end of the same line is no partner: joining a line's ends would
+// shrink it to a point. An arc may close on itself.
 int32_t nearestPartner(const Drawing& d, int32_t i, double t) {
     const FreeEnd& fi = d.freeends[i];
     double best = kNoGap;
     int32_t partner = -1;
     for (int32_t j = i + 1; j < d.freecount; ++j) {
         const FreeEnd& fj = d.freeends[j];
-        if (used(fj)) continue;
+        if (used(fj) || (fj.ref == fi.ref && !isArcRef(fi.ref))) continue;
         const double dist = std::sqrt((fj.x - fi.x) * (fj.x - fi.x) + (fj.y - fi.y) * (fj.y - fi.y));
         if (dist < t && dist < best && dist != 0) {
             best = dist;
