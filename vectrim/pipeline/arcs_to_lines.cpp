@@ -2,7 +2,6 @@
 
 #include "pipeline/elements.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vectrim {
@@ -17,7 +16,8 @@ int chordCount(const Arc& a, double span, double minlength) {
     const double sagitta = std::fabs((1 - std::cos(span / 2)) * a.r);
     if (!(sagitta >= minlength)) return 0;
     const double n = std::nearbyint(a.r * span * kChordsPerMm); // halves to even
-    return n >= kMaxChords ? kMaxChords : static_cast<int>(std::max(n, 0.0));
+    if (!(n >= 0)) return 0;
+    return n >= kMaxChords ? kMaxChords : static_cast<int>(n);
 }
 
 // Replaces arc i by n chords (one line from start to end when n < 2).

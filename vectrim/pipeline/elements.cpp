@@ -89,6 +89,7 @@ void refitArc(Arc& a, Point p1, Point p2, Point p3) {
         return;
     }
     const kg::Circle c = kg::rech(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y);
+    if (!(std::isfinite(c.xc) && std::isfinite(c.yc) && std::isfinite(c.r) && c.r > 0)) return;
     a.cx = c.xc;
     a.cy = c.yc;
     a.r = c.r;

@@ -49,7 +49,7 @@ bool rechFindsCircle(Point p1, Point p2, Point p3);
 // and p3, a point between them on the arc. When the three points give no
 // circle and the new ends coincide, the arc has been closed on itself and
 // becomes the full circle on its old centre and radius; otherwise such an arc
-// is left as it is.
+// is left as it is, and so is one whose new circle is out of number range.
 void refitArc(Arc& a, Point p1, Point p2, Point p3);
 
 // Moves the first element end found at P to Q, skipping the element named by
