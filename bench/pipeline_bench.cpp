@@ -5,7 +5,10 @@
 // Besides the whole run, every stage's time is reported as a counter
 // (seconds; a stage that runs twice gets "#2" for its second run).
 //
-//   pipeline_bench --benchmark_counters_tabular=true
+//   cmake -G Ninja -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVECTRIM_BENCH=ON \
+//         -DVECTRIM_TESTS=OFF -DVECTRIM_GUI=OFF
+//   ninja -C build-bench pipeline_bench
+//   build-bench/bin/pipeline_bench --benchmark_counters_tabular=true
 #include "model/session.h"
 #include "pipeline/run.h"
 
