@@ -5,8 +5,8 @@
 // Besides the whole run, every stage's time is reported as a counter
 // (seconds; a stage that runs twice gets "#2" for its second run).
 //
-//   cmake -G Ninja -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVECTRIM_BENCH=ON \
-//         -DVECTRIM_TESTS=OFF -DVECTRIM_GUI=OFF
+//   cmake -G Ninja -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+//         -DVECTRIM_BENCH=ON -DVECTRIM_TESTS=OFF -DVECTRIM_GUI=OFF
 //   ninja -C build-bench pipeline_bench
 //   build-bench/bin/pipeline_bench --benchmark_counters_tabular=true
 #include "model/session.h"
