@@ -269,8 +269,17 @@ TEST(ImportCycle, RunsThroughTheRealImportProgram) {
               "0\nCIRCLE\n8\n0\n10\n0\n20\n30\n40\n10\n"
               "0\nENDSEC\n0\nEOF\n");
     const std::string report = dir.file("shot.png");
-    setenv("VECTRIM_PROGRAM_FOLDER", dir.folder().c_str(), 1);
-    setenv("VECTRIM_SNAPSHOT", report.c_str(), 1);
+    // The programs started from here find their folder and report back.
+    struct Environment {
+        Environment(const std::string& folder, const std::string& snapshot) {
+            setenv("VECTRIM_PROGRAM_FOLDER", folder.c_str(), 1);
+            setenv("VECTRIM_SNAPSHOT", snapshot.c_str(), 1);
+        }
+        ~Environment() {
+            unsetenv("VECTRIM_SNAPSHOT");
+            unsetenv("VECTRIM_PROGRAM_FOLDER");
+        }
+    } environment(dir.folder(), report);
 
     test::RecordingHost host;
     test::ScriptedDialogs dialogs;
@@ -294,8 +303,6 @@ TEST(ImportCycle, RunsThroughTheRealImportProgram) {
     }
     const bool finished =
         test::waitFor([&] { return fileExists(report + ".txt") && fileExists(report); }, 90000);
-    unsetenv("VECTRIM_SNAPSHOT");
-    unsetenv("VECTRIM_PROGRAM_FOLDER");
     ASSERT_TRUE(finished) << "no report from the restarted main program";
 
     std::map<std::string, std::string> state;

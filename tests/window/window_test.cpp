@@ -4,6 +4,7 @@
 #include "view/selection.h"
 #include "window/drawing_area.h"
 #include "window/form1.h"
+#include "window/file_dialogs.h"
 #include "window/form100.h"
 #include "window_fixture.h"
 
@@ -189,6 +190,15 @@ TEST_F(WindowTest, HelpReportsAMissingManual) {
     dir.write("INFO.PDF", "%PDF-1.4\n");
     c().help->trigger(); // found whatever the case of its name; no viewer without a user
     EXPECT_EQ(host.messages.size(), 1u);
+}
+
+TEST(FileDialogFilter, OffersEachPatternInBothCases) {
+    EXPECT_EQ(qtNameFilter("CAD-Austauschformat (DXF)|*.dxf|"),
+              "CAD-Austauschformat (DXF) (*.dxf *.DXF)");
+    EXPECT_EQ(qtNameFilter("Profilwerte: Einstellungen (*.PRO)|*.PRO"),
+              "Profilwerte: Einstellungen (*.pro *.PRO)");
+    EXPECT_EQ(qtNameFilter("Einstellungen: Profilwerte |*.PRO|Alle|*|"),
+              "Einstellungen: Profilwerte (*.pro *.PRO);;Alle (*)");
 }
 
 TEST_F(WindowTest, QuestionWindowAnswersJaOrNeinAndClosingMeansNein) {

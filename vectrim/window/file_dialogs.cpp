@@ -28,7 +28,11 @@ std::string qtNameFilter(const std::string& filter) {
             for (const QString& variant : {p.trimmed().toLower(), p.trimmed().toUpper()})
                 if (!patterns.contains(variant)) patterns << variant;
         }
-        filters << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+        // A description that names its pattern already keeps it only once.
+        QString description = parts[i].trimmed();
+        const QString named = QStringLiteral("(") + parts[i + 1].trimmed() + QLatin1Char(')');
+        if (description.endsWith(named)) description = description.chopped(named.size()).trimmed();
+        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                        QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;")).toStdString();
