@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -128,6 +129,11 @@ TEST_F(WindowTest, StartsWithTheTipAnEmptyDrawingAndTheStartWindow) {
     EXPECT_EQ(c().Text3->text(), " 0");
     EXPECT_TRUE(c().Picture18->isVisible());
     EXPECT_TRUE(host.messages.empty());
+    // centred on the screen, in twips, even where that is left of it (the
+    // headless platform may add a frame of a few pixels)
+    const QRect screen = form->screen()->geometry();
+    EXPECT_NEAR(form->leftTwips(), (screen.width() * 15 - 14790) / 2, 3 * 15);
+    EXPECT_NEAR(form->topTwips(), (screen.height() * 15 - 11000) / 2, 3 * 15);
 }
 
 TEST_F(WindowTest, OffButtonsWriteZeroWithALeadingBlank) {
