@@ -234,6 +234,39 @@ TEST(SmoothArcArc, TangentArcsStay) {
     EXPECT_EQ(f.d.arccount, 2);
 }
 
+TEST(SmoothArcArc, ArcsOfDifferentContoursAreNeverPaired) {
+    // Three arcs meet at (0, 10): the chain from the quarter's start runs on
+    // into the short tangent arc (its far end turns least); the arc with a
+    // 5° kink becomes a contour of its own and keeps its kink.
+    Fixture f = withTolerance(1);
+    f.arc(0, 0, 10, 0, 90);
+    f.arc(0, 5, 5, 90, 100);
+    const double h = 185 * kDegToRad; // arc 3 leaves (0, 10) turned by 5°
+    const double cx = -20 * std::sin(h), cy = 10 + 20 * std::cos(h);
+    const double a = std::atan2(10 - cy, -cx) * kRadToDeg + 360;
+    f.arc(cx, cy, 20, std::fmod(a, 360), std::fmod(a + 90, 360));
+    const Arc kinked = f.d.arcs[2];
+    smootharcarc(*f.session);
+    ASSERT_NE(f.d.arcs[2].contour, f.d.arcs[0].contour);
+    EXPECT_EQ(f.d.arcs[0].r, 10);
+    EXPECT_EQ(f.d.arcs[2].r, kinked.r);
+    EXPECT_EQ(f.d.arcs[2].a1, kinked.a1);
+}
+
+TEST(SmoothArcArc, NoBiarcOnTheWrongSideOfItsCircle) {
+    // Two half circles of r 2.31 meeting at a notch, T = 2: the biarc lies
+    // on one circle of twice the radius, its middle inside both old arcs.
+    // Taking the other side of that circle would reverse the junction.
+    Fixture f = withTolerance(2);
+    f.arc(4, 0, 2.3094010767585034, 270, 90);
+    f.arc(2, 3.4641016151377553, 2.3094010767585034, 330, 150);
+    const double before = junctionDeflection(f.d, kArcRef, kArcRef + 1, 1e-6);
+    ASSERT_GT(before, 0.5);
+    smootharcarc(*f.session);
+    const double after = junctionDeflection(f.d, kArcRef, kArcRef + 1, 1e-6);
+    EXPECT_TRUE(after < kJoin || std::fabs(after - before) < 1e-9) << after;
+}
+
 // Arc 1 ends at (0, 10) heading in -x; arc 2 starts there turned by kinkDeg.
 void kinkedArcs(Fixture& f, double kinkDeg) {
     f.arc(0, 0, 10, 0, 90);

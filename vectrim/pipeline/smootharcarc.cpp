@@ -7,7 +7,6 @@
 #include "pipeline/smoothing.h"
 
 #include <cstdlib>
-#include <utility>
 
 namespace vectrim {
 
@@ -37,21 +36,19 @@ double midAngle(const ArcR& a) {
     return m;
 }
 
-// A reshaped arc whose middle lies inside both arcs as they were (seen from
-// their centres) has taken the wrong side of its circle: it takes the
-// complementary sweep instead, once.
-bool sweepOnTheRightSide(ArcR& changed, const ArcR& keptSame, const ArcR& keptOther) {
-    for (int hits = 0;;) {
-        if (span(changed) > kBiarcMaxSweep * kPi) return false;
-        const double m = midAngle(changed);
-        const Point mid{changed.cx + changed.r * std::cos(m), changed.cy + changed.r * std::sin(m)};
-        if (!(anglewithin(keptSame, mid) && anglewithin(keptOther, mid))) return true;
-        if (++hits == 2) return false;
-        std::swap(changed.a1, changed.a2);
-    }
+// A reshaped arc must sweep at most 1.5π, and its middle must not lie inside
+// both arcs as they were (seen from their centres): such an arc has taken
+// the wrong side of its circle. Taking the complementary sweep instead would
+// keep the ends but reverse the arc's direction at the new junction, so the
+// pair would turn back on itself there; the try fails instead.
+bool sweepOnTheRightSide(const ArcR& changed, const ArcR& keptSame, const ArcR& keptOther) {
+    if (span(changed) > kBiarcMaxSweep * kPi) return false;
+    const double m = midAngle(changed);
+    const Point mid{changed.cx + changed.r * std::cos(m), changed.cy + changed.r * std::sin(m)};
+    return !(anglewithin(keptSame, mid) && anglewithin(keptOther, mid));
 }
 
-bool accepted(ArcR& one, ArcR& two, const ArcR& kept1, const ArcR& kept2, int16_t type,
+bool accepted(const ArcR& one, const ArcR& two, const ArcR& kept1, const ArcR& kept2, int16_t type,
               const RunSettings& s) {
     if (!checkarcpos(one, s) || !checkarcpos(two, s)) return false;
     for (const ArcR* a : {&one, &two})
