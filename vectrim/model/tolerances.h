@@ -53,7 +53,23 @@ inline constexpr double kArcArcMinCorner = 0.00174;     // radians: arc-arc fill
 inline constexpr double kArcArcFilletFactor = 3;        // arc-arc fillets: the first radius is this × the larger radius
 inline constexpr double kArcArcFilletLowest = 0.1;      // mm: arc-arc fillet radii stay above this
 inline constexpr double kArcJunctionPoint = 0.01;       // arc ends meet for the junction code within this per axis
-inline constexpr double kBiarcMaxSweep = 1.5;           // × π: largest sweep of a reshaped arc before the exchange test
+inline constexpr double kBiarcMaxSweep = 1.5;           // × π: largest sweep of a reshaped arc
 inline constexpr double kOppositeGrowth = 1.2;          // arcs in opposite senses may grow in length by this factor
+
+// ---- inspection, analysis and editing ----
+inline constexpr int32_t kLongCheckElements = 5000; // longer checks ask first above this element count
+inline constexpr double kDirectionThreshold = 0.47123889803846847 / 180; // radians (0.15 degrees): smaller bends are no corner
+inline constexpr double kArcProbe = 0.000009;     // radians: an arc's direction at an end is taken to the point this far inside
+inline constexpr double kArcPairMargin = 0.1;     // arc-arc corner check: bounding squares widened by this before the overlap test
+inline constexpr double kReversalAngle = 0.1;     // degrees: arc-arc corners below this are reversals, not marked
+inline constexpr double kJunctionPoint = 0.0001;  // junction check: ends closer than this per axis meet
+inline constexpr double kPickDivisor = 160;       // the view width over this: mouse tolerance of the angle readout and of picking
+
+// ---- scaling ----
+inline constexpr double kUniformScale = 0.001;    // factors closer than this count as equal: arcs stay arcs
+inline constexpr double kDivisionSagitta = 0.1;   // arcs flatter than this become their chord when divided
+inline constexpr double kDivisionStep = 0.5;      // arc length per segment before the 6 .. 30 limits
+inline constexpr double kInchToMm = 25.4;
+inline constexpr double kMaxScaledSize = 1e9;     // a new drawing size beyond this is refused
 
 } // namespace vectrim
