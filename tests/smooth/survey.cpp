@@ -40,7 +40,7 @@ struct End {
     int16_t contour = 0;
 };
 
-void endsOf(const Drawing& d, std::vector<End>& out) {
+void endsOf(const Elements& d, std::vector<End>& out) {
     out.clear();
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Line& l = d.lines[i];
@@ -95,7 +95,7 @@ std::vector<Junction> junctionsOf(const std::vector<End>& ends) {
 
 // Whether an element end of the drawing after lies where one of the same
 // element's ends lay before (elements keep their index in these stages).
-bool endKept(const Drawing& before, int32_t ref, Point p) {
+bool endKept(const Elements& before, int32_t ref, Point p) {
     Point a, b;
     if (ref >= kArcRef) {
         const int32_t i = ref - kArcRef;
@@ -142,7 +142,7 @@ Point pointAt(const Prim& p, double f) {
     return {p.cx + p.r * std::cos(t), p.cy + p.r * std::sin(t)};
 }
 
-std::vector<Prim> primsOf(const Drawing& d) {
+std::vector<Prim> primsOf(const Elements& d) {
     std::vector<Prim> out;
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Line& l = d.lines[i];
@@ -200,13 +200,22 @@ private:
 
 } // namespace
 
-std::vector<Junction> junctions(const Drawing& d) {
+Elements elementsOf(const Drawing& d) {
+    Elements e;
+    e.lines.assign(d.lines.begin(), d.lines.begin() + d.linecount);
+    e.arcs.assign(d.arcs.begin(), d.arcs.begin() + d.arccount);
+    e.linecount = d.linecount;
+    e.arccount = d.arccount;
+    return e;
+}
+
+std::vector<Junction> junctions(const Elements& d) {
     std::vector<End> ends;
     endsOf(d, ends);
     return junctionsOf(ends);
 }
 
-double sampledDistance(const Drawing& from, const Drawing& to, double step) {
+double sampledDistance(const Elements& from, const Elements& to, double step) {
     const std::vector<Prim> a = primsOf(from), b = primsOf(to);
     if (a.empty() || b.empty()) return 0;
     const Grid grid(b, std::max(0.5, 20 * step));
@@ -225,13 +234,13 @@ double sampledDistance(const Drawing& from, const Drawing& to, double step) {
 }
 
 Figures measure(Session& s, unsigned stages) {
-    Drawing& d = s.drawing;
     Figures f;
     buildcontours(s);
-    const Drawing before = d;
+    const Elements before = elementsOf(s.drawing);
     const auto t0 = std::chrono::steady_clock::now();
     smoothingBlock(s, stages);
     f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const Elements d = elementsOf(s.drawing);
     f.elementsBefore = before.elementCount();
     f.elementsAfter = d.elementCount();
     f.filletsAdded = d.arccount - before.arccount;
@@ -260,7 +269,7 @@ Figures measure(Session& s, unsigned stages) {
             if (j.deflection > kTangentAfter) {
                 ++f.changedNotTangent;
                 if (std::getenv("SURVEY_DEBUG")) {
-                    auto show = [&](const Drawing& dd, int32_t r) {
+                    auto show = [&](const Elements& dd, int32_t r) {
                         if (r >= kArcRef) {
                             if (r - kArcRef >= dd.arccount) return std::fprintf(stderr, " [new]");
                             const Arc& a = dd.arcs[r - kArcRef];

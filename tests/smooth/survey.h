@@ -15,6 +15,15 @@ namespace vectrim::survey {
 // roundarcline, 16 roundarcarc).
 void smoothingBlock(Session& s, unsigned stages = 31);
 
+// The used part of a drawing's line and arc tables.
+struct Elements {
+    std::vector<Line> lines;
+    std::vector<Arc> arcs;
+    int32_t linecount = 0, arccount = 0;
+    int32_t elementCount() const { return linecount + arccount; }
+};
+Elements elementsOf(const Drawing& d);
+
 // One junction: two element ends that meet (0.001 per axis), nothing else
 // meeting there.
 struct Junction {
@@ -23,7 +32,7 @@ struct Junction {
     double deflection = 0; // radians: 0 straight on, π reversal
 };
 // The junctions of the drawing whose two elements lie in one contour.
-std::vector<Junction> junctions(const Drawing& d);
+std::vector<Junction> junctions(const Elements& d);
 
 struct Figures {
     int32_t elementsBefore = 0, elementsAfter = 0, filletsAdded = 0;
@@ -48,7 +57,7 @@ Figures measure(Session& s, unsigned stages = 31);
 
 // Largest distance of points sampled along `from` (every `step` mm, at
 // least 16 per element) to the nearest element of `to`.
-double sampledDistance(const Drawing& from, const Drawing& to, double step);
+double sampledDistance(const Elements& from, const Elements& to, double step);
 
 // Generated drawings in the manner of polygonised input: curves as chains of
 // short lines, the same kind of curves fitted piecewise with arcs and lines
