@@ -32,6 +32,7 @@ constexpr double kTangentAfter = 0.01;  // rad: a changed junction must be this 
 constexpr double kKinkFrom = 1.74e-5;   // rad: smaller deflections are tangent already
 constexpr double kKinkTo = 0.4;         // rad: larger ones are corners
 constexpr double kMoved = 1e-9;         // mm: an end closer to its old place has stayed
+constexpr double kMadeTangent = 1e-6;   // rad: a junction the stages made tangent is this tangent
 
 struct End {
     Point p;
@@ -256,8 +257,9 @@ Figures measure(Session& s, unsigned stages) {
         if (!kink && !corner) continue;
         std::vector<const End*> here;
         meeting(endsAfter, j.p, [&](const End& e) { here.push_back(&e); });
+        // Gone (both elements cut back or moved away) or made tangent.
         const bool handled = here.size() < 2 || (here.size() == 2 && here[0]->ref != here[1]->ref &&
-                                                 deflectionOf(*here[0], *here[1]) <= kTangentAfter);
+                                                 deflectionOf(*here[0], *here[1]) <= kMadeTangent);
         (kink ? f.kinks : f.corners)++;
         if (handled) (kink ? f.kinksHandled : f.cornersHandled)++;
     }

@@ -38,7 +38,7 @@ struct Figures {
     int32_t elementsBefore = 0, elementsAfter = 0, filletsAdded = 0;
     // Junctions before, by deflection: kinks (1.74e-5 .. 0.4 rad) and
     // corners (0.4 rad .. 179.9°); and how many of each are gone or tangent
-    // (within 0.01 rad) afterwards.
+    // (within 1e-6 rad) afterwards.
     int32_t kinks = 0, kinksHandled = 0, corners = 0, cornersHandled = 0;
     // Junctions afterwards where an element end moved or a fillet joins.
     int32_t changed = 0, changedNotTangent = 0;
