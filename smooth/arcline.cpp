@@ -84,8 +84,10 @@ void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x
     if (!a.usable() || !usableLine(p1, p2) || !findMeet(a, p1, p2, m)) return;
     const Vec arriving = -a.away(m.arcAtStart);
     const Vec leaving = m.lineAtStart ? unit(p2 - p1) : unit(p1 - p2);
+    const double d = angleBetween(arriving, leaving);
+    if (!std::isfinite(d)) return; // a line too long for its direction to be computed
     *touch = 1;
-    *deflection = angleBetween(arriving, leaving);
+    *deflection = d;
 }
 
 void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
