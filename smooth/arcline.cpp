@@ -42,7 +42,7 @@ struct Corner {
     Vec a, ta, k, f, d; // d: unit direction from K to F
 };
 
-// First construction of kliner: the line keeps F and its direction, the arc
+// The construction of kliner: the line keeps F and its direction, the arc
 // keeps A and tA; the new common point P is where the line touches the
 // circle tangent to tA at A. With n the left normal, the centre is
 // A + s ρ n(tA) and P = centre - s ρ n(d); P on the line gives
@@ -62,10 +62,6 @@ bool keepLineDirection(const Corner& c, PathArc& out) {
     // The common point must stay on the line's side of its far end.
     return finite({out.to.x, out.to.y}) && dot(c.f - out.to, c.d) > kMeet;
 }
-
-// Fallback of kliner: the line stays, the arc runs from A to K arriving in
-// the line's direction.
-bool keepLine(const Corner& c, PathArc& out) { return circleIntoTangent(c.a, c.k, c.d, out); }
 
 } // namespace
 } // namespace smooth
@@ -105,18 +101,14 @@ void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x
     c.d = unit(c.f - c.k);
     if (meet(c.a, c.k)) return; // the arc has no far end of its own
 
-    // The arc's far end keeps its place in both constructions; its tangent
-    // there is kept by the first one only.
+    // Refitting the arc through its far end tangent to the unchanged line
+    // would also do, but it turns the arc's tangent at the far end by the
+    // very kink it removes: the kink would only move to the arc's other
+    // junction. Without the first construction there is no result.
     PathArc piece;
-    Vec tangentAtA = c.ta;
-    bool found = keepLineDirection(c, piece) && sweep(piece.arc()) <= kPi;
-    if (!found) {
-        found = keepLine(c, piece) && sweep(piece.arc()) <= kPi;
-        tangentAtA = piece.travel(c.a);
-    }
-    if (!found) return;
+    if (!keepLineDirection(c, piece) || sweep(piece.arc()) > kPi) return;
     const ArcV out = piece.arc();
-    if (!pathFits(out, c.a, piece.to, tangentAtA, c.d)) return;
+    if (!pathFits(out, c.a, piece.to, c.ta, c.d)) return;
     *cx = out.cx;
     *cy = out.cy;
     *r = out.r;

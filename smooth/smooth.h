@@ -50,16 +50,14 @@ void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x
             double* x2, double* y2, int16_t* touch, double* deflection);
 
 /* Makes arc and line meet tangentially; the far end of the line and the far
- * end of the arc stay where they are (the ends meeting as in getkl2).
- * First construction: the line keeps its far end and its direction, the arc
- * keeps its far end and its tangent there; the new common point is where the
- * line touches the circle that is tangent to the arc's far end (the radius
- * changes; the arc may turn the other way when the kink asks for it).
- * Fallback, when that circle does not exist, the common point would lie
- * beyond the line's far end, or the arc would sweep more than π: the line
- * stays as it is and the arc is refitted through its far end, tangent to the
- * line at the common point (the arc's tangent at its far end changes).
- * err (out): 0 on success, 1 when neither construction exists. */
+ * end of the arc stay where they are (the ends meeting as in getkl2). The
+ * line keeps its far end and its direction, the arc keeps its far end and
+ * its tangent there (so the junctions at both far ends stay as they were);
+ * the new common point is where the line touches the circle that is tangent
+ * to the arc's tangent at its far end. The radius changes, and the arc may
+ * bend the other way when the kink asks for it.
+ * err (out): 0 on success, 1 when no such circle exists, the common point
+ * would lie beyond the line's far end or the arc would sweep more than π. */
 void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
             double* x2, double* y2, int16_t* err);
 

@@ -2,6 +2,7 @@
 
 #include "kgeom_api.h"
 #include "pipeline/contours.h"
+#include "pipeline/run.h"
 #include "pipeline/smoothing.h"
 
 #include <algorithm>
@@ -86,9 +87,8 @@ std::vector<Junction> junctionsOf(const std::vector<End>& ends) {
             other = &m;
         });
         // Each junction once: from its end with the smaller reference.
-        if (n != 1 || other->ref == e.ref || other->contour != e.contour || e.ref > other->ref)
-            continue;
-        if (e.ref == other->ref) continue;
+        // Two ends meeting alone always lie in one contour.
+        if (n != 1 || other->ref == e.ref || e.ref > other->ref) continue;
         out.push_back({e.p, other->p, e.ref, other->ref, deflectionOf(e, *other)});
     }
     return out;
@@ -234,69 +234,174 @@ double sampledDistance(const Elements& from, const Elements& to, double step) {
     return worst;
 }
 
-Figures measure(Session& s, unsigned stages) {
+namespace {
+
+// The deflection where exactly two ends of different elements meet at P, or
+// -1.
+double deflectionAt(const std::vector<End>& ends, Point p) {
+    const End* here[2] = {nullptr, nullptr};
+    int n = 0;
+    meeting(ends, p, [&](const End& e) {
+        if (n < 2) here[n] = &e;
+        ++n;
+    });
+    if (n != 2 || here[0]->ref == here[1]->ref) return -1;
+    return deflectionOf(*here[0], *here[1]);
+}
+
+void dumpJunction(const Junction& j, const Elements& after, const Elements& before) {
+    auto show = [](const Elements& dd, int32_t r) {
+        if (r >= kArcRef) {
+            if (r - kArcRef >= dd.arccount) return std::fprintf(stderr, " [new]");
+            const Arc& a = dd.arcs[r - kArcRef];
+            return std::fprintf(stderr, " arc(%.17g,%.17g,%.17g,%.17g,%.17g)", a.cx, a.cy, a.r, a.a1,
+                                a.a2);
+        }
+        const Line& l = dd.lines[r];
+        return std::fprintf(stderr, " line(%.17g,%.17g,%.17g,%.17g)", l.x1, l.y1, l.x2, l.y2);
+    };
+    std::fprintf(stderr, "junction at (%.17g, %.17g) deflection %g:\n  after:", j.p.x, j.p.y,
+                 j.deflection);
+    show(after, j.a);
+    show(after, j.b);
+    std::fprintf(stderr, "\n  before:");
+    if (j.a < kArcRef || j.a - kArcRef < before.arccount) show(before, j.a);
+    if (j.b < kArcRef || j.b - kArcRef < before.arccount) show(before, j.b);
+    std::fprintf(stderr, "\n");
+}
+
+// Compares the drawing after the smoothing block with the one before it
+// (same element indices, fillets appended).
+Figures compare(const Elements& before, const Elements& d, double tolerance) {
     Figures f;
-    buildcontours(s);
-    const Elements before = elementsOf(s.drawing);
-    const auto t0 = std::chrono::steady_clock::now();
-    smoothingBlock(s, stages);
-    f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    const Elements d = elementsOf(s.drawing);
     f.elementsBefore = before.elementCount();
     f.elementsAfter = d.elementCount();
     f.filletsAdded = d.arccount - before.arccount;
+    const bool debug = std::getenv("SURVEY_DEBUG") != nullptr;
 
     std::vector<End> endsBefore, endsAfter;
     endsOf(before, endsBefore);
     endsOf(d, endsAfter);
-    const std::vector<Junction> j0 = junctionsOf(endsBefore), j1 = junctionsOf(endsAfter);
-
-    for (const Junction& j : j0) {
+    for (const Junction& j : junctionsOf(endsBefore)) {
         const bool kink = j.deflection > kKinkFrom && j.deflection <= kKinkTo;
         const bool corner = j.deflection > kKinkTo && j.deflection <= kCornerMaxAngle * kDegToRad;
         if (!kink && !corner) continue;
-        std::vector<const End*> here;
-        meeting(endsAfter, j.p, [&](const End& e) { here.push_back(&e); });
+        int n = 0;
+        meeting(endsAfter, j.p, [&](const End&) { ++n; });
         // Gone (both elements cut back or moved away) or made tangent.
-        const bool handled = here.size() < 2 || (here.size() == 2 && here[0]->ref != here[1]->ref &&
-                                                 deflectionOf(*here[0], *here[1]) <= kMadeTangent);
+        const double now = deflectionAt(endsAfter, j.p);
+        const bool handled = n < 2 || (now >= 0 && now <= kMadeTangent);
         (kink ? f.kinks : f.corners)++;
         if (handled) (kink ? f.kinksHandled : f.cornersHandled)++;
     }
-    for (const Junction& j : j1) {
+    for (const Junction& j : junctionsOf(endsAfter)) {
         const bool kept = endKept(before, j.a, j.p) && endKept(before, j.b, j.q);
         if (!kept) {
             ++f.changed;
             f.worstChangedDeflection = std::max(f.worstChangedDeflection, j.deflection);
             if (j.deflection > kTangentAfter) {
                 ++f.changedNotTangent;
-                if (std::getenv("SURVEY_DEBUG")) {
-                    auto show = [&](const Elements& dd, int32_t r) {
-                        if (r >= kArcRef) {
-                            if (r - kArcRef >= dd.arccount) return std::fprintf(stderr, " [new]");
-                            const Arc& a = dd.arcs[r - kArcRef];
-                            return std::fprintf(stderr, " arc(%.17g,%.17g,%.17g,%.17g,%.17g)", a.cx, a.cy, a.r, a.a1, a.a2);
-                        }
-                        const Line& l = dd.lines[r];
-                        return std::fprintf(stderr, " line(%.17g,%.17g,%.17g,%.17g)", l.x1, l.y1, l.x2, l.y2);
-                    };
-                    std::fprintf(stderr, "bad junction at (%g, %g) defl %g: %d %d\n  after:", j.p.x, j.p.y, j.deflection, j.a, j.b);
-                    show(d, j.a); show(d, j.b);
-                    std::fprintf(stderr, "\n  before:");
-                    show(before, j.a); show(before, j.b);
-                    std::fprintf(stderr, "\n");
-                }
+                if (debug) dumpJunction(j, d, before);
             }
             continue;
         }
-        for (const Junction& o : j0)
-            if (coincide(o.p.x, o.p.y, j.p.x, j.p.y) && j.deflection > o.deflection + kTangentAfter)
-                ++f.keptButWorse;
+        const double was = deflectionAt(endsBefore, j.p);
+        if (was >= 0 && j.deflection > was + kTangentAfter) {
+            ++f.keptButWorse;
+            if (debug) {
+                std::fprintf(stderr, "worse than %g: ", was);
+                dumpJunction(j, d, before);
+            }
+        }
     }
-    const double step = std::max(0.005, s.settings.smoothtol / 20);
+    const double step = std::max(0.005, tolerance / 20);
     f.outward = sampledDistance(d, before, step);
     f.inward = sampledDistance(before, d, step);
     return f;
+}
+
+// Takes the drawing just before the first smoothing stage of a run and just
+// after the last one.
+class BlockFrame : public BatchRunFrame {
+public:
+    explicit BlockFrame(Session& s) : s_(s) {}
+    Elements before, after;
+    bool started = false, finished = false;
+    std::chrono::steady_clock::time_point t0;
+    double seconds = 0;
+    void stageStarted(std::string_view name) override {
+        if (name != "smootharcline") return;
+        before = elementsOf(s_.drawing);
+        started = true;
+        t0 = std::chrono::steady_clock::now();
+    }
+    void stageFinished(std::string_view name) override {
+        if (name != "roundarcarc") return;
+        after = elementsOf(s_.drawing);
+        finished = true;
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+
+private:
+    Session& s_;
+};
+
+} // namespace
+
+Figures measure(Session& s, unsigned stages) {
+    buildcontours(s);
+    const Elements before = elementsOf(s.drawing);
+    const auto t0 = std::chrono::steady_clock::now();
+    smoothingBlock(s, stages);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    Figures f = compare(before, elementsOf(s.drawing), s.settings.smoothtol);
+    f.seconds = seconds;
+    return f;
+}
+
+RunFigures measureRun(Session& s, const std::string& reduce, const std::string& gap,
+                      const std::string& smooth) {
+    BlockFrame frame(s);
+    frame.reduceText = reduce;
+    frame.gapText = gap;
+    frame.smoothText = smooth;
+    frame.roundLineLine = true;
+    RunFigures r;
+    const auto t0 = std::chrono::steady_clock::now();
+    bearbeitungeinfach(s, frame);
+    r.runSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    if (!frame.started || !frame.finished) return r;
+    r.blockRan = true;
+    r.block = compare(frame.before, frame.after, s.settings.smoothtol);
+    r.block.seconds = frame.seconds;
+
+    // Junction points the block made: ends after it that no end before it had.
+    std::vector<End> endsBefore, endsAfter, endsFinal;
+    endsOf(frame.before, endsBefore);
+    endsOf(frame.after, endsAfter);
+    std::vector<End> made;
+    for (const End& e : endsAfter) {
+        bool old = false;
+        meeting(endsBefore, e.p, [&](const End& b) {
+            old = old || std::hypot(b.p.x - e.p.x, b.p.y - e.p.y) <= kMoved;
+        });
+        if (!old) made.push_back(e);
+    }
+    std::sort(made.begin(), made.end(), [](const End& u, const End& v) { return u.p.x < v.p.x; });
+    const Elements final = elementsOf(s.drawing);
+    endsOf(final, endsFinal);
+    for (const Junction& j : junctionsOf(endsFinal)) {
+        bool fromBlock = false;
+        meeting(made, j.p, [&](const End& m) {
+            fromBlock = fromBlock || std::hypot(m.p.x - j.p.x, m.p.y - j.p.y) <= kMoved;
+        });
+        if (!fromBlock) continue;
+        ++r.finalChanged;
+        r.finalWorst = std::max(r.finalWorst, j.deflection);
+        if (j.deflection > kTangentAfter) ++r.finalNotTangent;
+    }
+    r.finalOutward = sampledDistance(final, frame.before, std::max(0.005, s.settings.smoothtol / 20));
+    return r;
 }
 
 // ---- generated drawings ---------------------------------------------------

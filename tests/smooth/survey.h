@@ -5,6 +5,8 @@
 
 #include "model/session.h"
 
+#include <string>
+
 #include <vector>
 
 namespace vectrim::survey {
@@ -54,6 +56,24 @@ struct Figures {
 // Runs the block on the session's drawing (with the session's smoothtol) and
 // measures it.
 Figures measure(Session& s, unsigned stages = 31);
+
+// A whole processing run (bearbeitungeinfach) with the given field texts and
+// "Runde Linie-Linie" ticked: the smoothing block is measured between its
+// first and last stage (as measure() does), and the final drawing for the
+// junctions the block made.
+struct RunFigures {
+    bool blockRan = false;
+    Figures block;
+    // Junctions of the final drawing at points the block made.
+    int32_t finalChanged = 0, finalNotTangent = 0;
+    double finalWorst = 0;
+    // Largest sampled distance of the final drawing from the one before the
+    // smoothing block.
+    double finalOutward = 0;
+    double runSeconds = 0;
+};
+RunFigures measureRun(Session& s, const std::string& reduce, const std::string& gap,
+                      const std::string& smooth);
 
 // Largest distance of points sampled along `from` (every `step` mm, at
 // least 16 per element) to the nearest element of `to`.
