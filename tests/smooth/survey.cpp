@@ -1,6 +1,7 @@
 #include "survey.h"
 
 #include "kgeom_api.h"
+#include "model/exchange_file.h"
 #include "pipeline/contours.h"
 #include "pipeline/run.h"
 #include "pipeline/smoothing.h"
@@ -332,6 +333,8 @@ public:
     void stageStarted(std::string_view name) override {
         if (name != "smootharcline") return;
         before = elementsOf(s_.drawing);
+        // The drawing as the block gets it, to repeat the block on its own.
+        if (const char* path = std::getenv("SURVEY_SAVE_BEFORE")) writeExchangeFile(path, s_.drawing);
         started = true;
         t0 = std::chrono::steady_clock::now();
     }
@@ -375,17 +378,19 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
     r.block = compare(frame.before, frame.after, s.settings.smoothtol);
     r.block.seconds = frame.seconds;
 
-    // Junction points the block made: ends after it that no end before it had.
+    // Junctions the block made: two ends meeting after it at a point where no
+    // end lay before it. (Where the block cut an element back to a point at
+    // which more than two ends meet, there is no junction to follow.)
     std::vector<End> endsBefore, endsAfter, endsFinal;
     endsOf(frame.before, endsBefore);
     endsOf(frame.after, endsAfter);
     std::vector<End> made;
-    for (const End& e : endsAfter) {
+    for (const Junction& j : junctionsOf(endsAfter)) {
         bool old = false;
-        meeting(endsBefore, e.p, [&](const End& b) {
-            old = old || std::hypot(b.p.x - e.p.x, b.p.y - e.p.y) <= kMoved;
+        meeting(endsBefore, j.p, [&](const End& b) {
+            old = old || std::hypot(b.p.x - j.p.x, b.p.y - j.p.y) <= kMoved;
         });
-        if (!old) made.push_back(e);
+        if (!old) made.push_back(End{j.p});
     }
     std::sort(made.begin(), made.end(), [](const End& u, const End& v) { return u.p.x < v.p.x; });
     const Elements final = elementsOf(s.drawing);
@@ -393,12 +398,16 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
     for (const Junction& j : junctionsOf(endsFinal)) {
         bool fromBlock = false;
         meeting(made, j.p, [&](const End& m) {
-            fromBlock = fromBlock || std::hypot(m.p.x - j.p.x, m.p.y - j.p.y) <= kMoved;
+            fromBlock = fromBlock || std::hypot(m.p.x - j.p.x, m.p.y - j.p.y) <= kMoved ||
+                        std::hypot(m.p.x - j.q.x, m.p.y - j.q.y) <= kMoved;
         });
         if (!fromBlock) continue;
         ++r.finalChanged;
         r.finalWorst = std::max(r.finalWorst, j.deflection);
-        if (j.deflection > kTangentAfter) ++r.finalNotTangent;
+        if (j.deflection > kTangentAfter) {
+            ++r.finalNotTangent;
+            if (std::getenv("SURVEY_DEBUG")) dumpJunction(j, final, frame.after);
+        }
     }
     r.finalOutward = sampledDistance(final, frame.before, std::max(0.005, s.settings.smoothtol / 20));
     return r;

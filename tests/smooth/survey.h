@@ -64,7 +64,7 @@ Figures measure(Session& s, unsigned stages = 31);
 struct RunFigures {
     bool blockRan = false;
     Figures block;
-    // Junctions of the final drawing at points the block made.
+    // Junctions of the final drawing where the block made a junction.
     int32_t finalChanged = 0, finalNotTangent = 0;
     double finalWorst = 0;
     // Largest sampled distance of the final drawing from the one before the
