@@ -1,6 +1,7 @@
 // The smoothing block on whole generated drawings: every junction it
 // changes comes out tangent, and most kinks and corners are handled.
 #include "fixture.h"
+#include "polygonised.h"
 #include "survey.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,22 @@ TEST(SmoothingBlock, ChangedJunctionsOfGeneratedDrawingsAreTangent) {
             total += fig.kinks + fig.corners;
         }
     EXPECT_GT(handled, total * 3 / 4);
+}
+
+TEST(SmoothingBlock, AWholeRunOnThePolygonisedBenchmarkDrawing) {
+    // 1,000 lines of circles, rounded rectangles, slots and cut edges; the
+    // design tolerances 0.3 and 0.2 and smoothing within 0.2.
+    test::Fixture f;
+    PolygonisedDrawing(f.d).fill(1000);
+    const survey::RunFigures r = survey::measureRun(*f.session, "0.3", "0.2", "0.2");
+    ASSERT_TRUE(r.blockRan);
+    EXPECT_GT(r.block.changed, 50);
+    EXPECT_EQ(r.block.changedNotTangent, 0);
+    EXPECT_EQ(r.finalChanged, r.block.changed); // nothing later undoes a junction
+    EXPECT_EQ(r.finalNotTangent, 0);
+    EXPECT_GT(r.block.kinksHandled + r.block.cornersHandled,
+              (r.block.kinks + r.block.corners) * 9 / 10);
+    EXPECT_LT(r.block.outward, 0.2 * 1.25);
 }
 
 } // namespace
