@@ -6,7 +6,6 @@
 #include "model/session.h"
 
 #include <string>
-
 #include <vector>
 
 namespace vectrim::survey {
@@ -33,7 +32,7 @@ struct Junction {
     int32_t a = 0, b = 0;  // element references
     double deflection = 0; // radians: 0 straight on, π reversal
 };
-// The junctions of the drawing whose two elements lie in one contour.
+// The junctions of the drawing (two ends meeting alone lie in one contour).
 std::vector<Junction> junctions(const Elements& d);
 
 struct Figures {
