@@ -50,6 +50,11 @@ TEST(RoundLineCorners, RightAngleGetsTheLargestFilletWithinT) {
     EXPECT_NEAR(a.cy, a.r, 1e-9);
     EXPECT_EQ(a.contour, f.d.lines[0].contour);
     EXPECT_EQ(f.d.order[2], kArcRef);
+    // From 270° to 360°: roundl's ten-digit π gives a hair above 360°, which
+    // the table holds as a hair above 0°.
+    EXPECT_NEAR(a.a1, 270, 1e-6);
+    EXPECT_NEAR(a.a2, 0, 1e-6);
+    EXPECT_GE(a.a2, 0);
     // Both lines run from their tangent point to their far end.
     EXPECT_NEAR(f.d.lines[0].x1, 20 - a.r, 1e-9);
     EXPECT_EQ(f.d.lines[0].x2, 0);

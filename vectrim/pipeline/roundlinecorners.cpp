@@ -92,8 +92,10 @@ void roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings
             Line& lj = d.lines[j];
             li.x1 = f.ti.x, li.y1 = f.ti.y, li.x2 = c.fi.x, li.y2 = c.fi.y;
             lj.x1 = f.tj.x, lj.y1 = f.tj.y, lj.x2 = c.fj.x, lj.y2 = c.fj.y;
-            d.appendArc(f.arc.cx, f.arc.cy, r, f.arc.a1 * (180 / kPi), f.arc.a2 * (180 / kPi),
-                        li.contour);
+            // roundl works with a ten-digit π: an angle may come out a hair
+            // above 360°, which the table holds as its remainder.
+            d.appendArc(f.arc.cx, f.arc.cy, r, normalisedAngle(f.arc.a1 * (180 / kPi)),
+                        normalisedAngle(f.arc.a2 * (180 / kPi)), li.contour);
             return;
         }
         r -= step;
