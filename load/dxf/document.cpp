@@ -3,6 +3,11 @@
 #include "flatten.h"
 #include "model/tolerances.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -131,18 +136,25 @@ void Document::setCurveQuality(int32_t quality) {
 // ---------------------------------------------------------------- reading
 
 bool Document::open(const std::string& path, const ReadProgress& progress) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::string bytes;
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(f) : -1;
-    ok = ok && size >= 0 && size <= kMaxFileBytes && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize(static_cast<size_t>(size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // The file is mapped, not copied: large drawings are read in place.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileBytes) {
+        ::close(fd);
+        return false;
     }
-    std::fclose(f);
-    return ok && read(bytes, progress);
+    const size_t size = static_cast<size_t>(st.st_size);
+    if (size == 0) {
+        ::close(fd);
+        return read(std::string_view(), progress);
+    }
+    void* data = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    ::close(fd);
+    if (data == MAP_FAILED) return false;
+    const bool ok = read(std::string_view(static_cast<const char*>(data), size), progress);
+    ::munmap(data, size);
+    return ok;
 }
 
 bool Document::read(std::string_view bytes, const ReadProgress& progress) {
@@ -334,7 +346,7 @@ EllipseData Document::ellipse(int32_t entity) const {
 int32_t Document::entityCount() const { return static_cast<int32_t>(entities_.size()); }
 
 bool Document::full() {
-    if (entities_.size() < static_cast<size_t>(kMaxEntities)) return false;
+    if (entities_.size() < static_cast<size_t>(limit_)) return false;
     if (!limitReached_) countSkipped("Elementgrenze erreicht");
     limitReached_ = true;
     return true;
@@ -425,6 +437,10 @@ void Document::placeConic(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, doub
 
 void Document::placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start,
                            double sweep, bool whole) {
+    if (!(r > 0) || !std::isfinite(r)) {
+        countSkipped("ungültige Werte");
+        return;
+    }
     const Vec2 c = m.point2(centre);
     const Vec2 p = m.vector2({r, 0, 0});
     const Vec2 q = m.vector2({0, r, 0});
@@ -622,18 +638,28 @@ const StyleDef* Document::findStyle(const std::string& name) const {
     return nullptr;
 }
 
-void Document::explodeBlock(const Entity& e, const Block& block, const Matrix& m) {
+std::vector<Document::Part> Document::blockParts(const Entity& e, const Block& block, int64_t copies) {
+    std::vector<Part> parts;
+    std::map<std::string, int64_t> others;
     for (const Source& s : block.entities) {
-        if (full()) return;
         if (s.kind == Kind::Other) {
-            countSkipped(s.text);
+            others[s.text] += copies;
             continue;
         }
         if (s.invisible) continue;
         // Parts on layer 0 take the layer of the reference.
         const int32_t layer = s.layer == "0" ? e.layer : layerId(s.layer);
         if (!layerVisible(layer)) continue;
-        place(s, layer, m);
+        parts.push_back({&s, layer});
+    }
+    for (const auto& [name, n] : others) countSkipped(name, n);
+    return parts;
+}
+
+void Document::explodeBlock(const Entity& e, const Block& block, const Matrix& m) {
+    for (const Part& p : blockParts(e, block, 1)) {
+        if (full()) return;
+        place(*p.source, p.layer, m);
     }
 }
 
@@ -651,20 +677,24 @@ void Document::explodeInsert(const Entity& e, const Source& s, const Matrix& m) 
         countSkipped("ungültige Werte");
         return;
     }
-    const Matrix place = m * translation(s.p[0]) * rotationZDegrees(s.rotation);
-    const Matrix local = scaling(s.scale[0], s.scale[1], s.scale[2]) * translation(-1.0 * block->base);
     const int64_t columns = std::max<int32_t>(s.columns, 1);
     const int64_t rows = std::max<int32_t>(s.rows, 1);
-    int64_t copies = 0;
-    for (int64_t r = 0; r < rows; ++r) {
-        for (int64_t c = 0; c < columns; ++c) {
-            if (full() || block->entities.empty()) return;
-            if (++copies > kMaxArrayCopies) {
-                countSkipped("Feldkopien begrenzt");
-                return;
-            }
-            const Vec3 offset{static_cast<double>(c) * s.columnSpacing, static_cast<double>(r) * s.rowSpacing, 0};
-            explodeBlock(e, *block, place * translation(offset) * local);
+    int64_t copies = rows * columns;
+    if (copies > kMaxArrayCopies) {
+        countSkipped("Feldkopien begrenzt");
+        copies = kMaxArrayCopies;
+    }
+    const std::vector<Part> parts = blockParts(e, *block, copies);
+    if (parts.empty()) return;
+    const Matrix place = m * translation(s.p[0]) * rotationZDegrees(s.rotation);
+    const Matrix local = scaling(s.scale[0], s.scale[1], s.scale[2]) * translation(-1.0 * block->base);
+    for (int64_t k = 0; k < copies; ++k) {
+        const int64_t r = k / columns, c = k % columns;
+        const Vec3 offset{static_cast<double>(c) * s.columnSpacing, static_cast<double>(r) * s.rowSpacing, 0};
+        const Matrix copy = place * translation(offset) * local;
+        for (const Part& p : parts) {
+            if (full()) return;
+            this->place(*p.source, p.layer, copy);
         }
     }
 }

@@ -85,6 +85,8 @@ public:
     const std::map<std::string, int64_t>& skipped() const { return skipped_; }
     void countSkipped(const std::string& what, int64_t n = 1) { skipped_[what] += n; }
     int32_t entityCount() const;
+    // No more than this many entities are made (kMaxEntities unless set).
+    void setEntityLimit(int32_t limit) { limit_ = limit; }
 
 private:
     struct Entity;
@@ -117,6 +119,13 @@ private:
     void explode(int32_t id);
     void explodeEllipse(const Entity& e);
     void explodePolyline(const Entity& e, const Source& s, const Matrix& m);
+    struct Part {
+        const Source* source;
+        int32_t layer;
+    };
+    // The parts of a block that are drawn, with their layers; the types
+    // that are not drawn are counted for every copy.
+    std::vector<Part> blockParts(const Entity& e, const Block& block, int64_t copies);
     void explodeBlock(const Entity& e, const Block& block, const Matrix& m);
     void explodeInsert(const Entity& e, const Source& s, const Matrix& m);
     void explodeText(const Entity& e, const Source& s, const Matrix& m);
@@ -144,6 +153,7 @@ private:
     TextOutliner* outliner_ = nullptr;
     int32_t quality_ = 0;
     bool limitReached_ = false;
+    int32_t limit_ = kMaxEntities;
 };
 
 } // namespace dxf

@@ -11,7 +11,7 @@ namespace dxf {
 
 // Entities of the drawing, parts of exploded ones included (about 100 bytes
 // each).
-inline constexpr int32_t kMaxEntities = 1'000'000;
+inline constexpr int32_t kMaxEntities = 2'000'000;
 // Lines of one flattened curve.
 inline constexpr int32_t kMaxCurveSegments = 100'000;
 // Copies of one MINSERT (rows times columns).
