@@ -67,7 +67,7 @@ private:
     Block block_;
     bool polylineOpen_ = false;
     bool polylineBad_ = false;
-    bool polylinePaper_ = false;
+    bool attribsHidden_ = false;
     Source polyline_;
     Source current_;
 };
@@ -296,10 +296,10 @@ void Assembler::flushPolyline() {
     if (!polylineOpen_) return;
     polylineOpen_ = false;
     if (polylineBad_) {
-        if (!polylinePaper_) sink_.skipped(kSkippedBad);
+        sink_.skipped(kSkippedBad);
         return;
     }
-    if (!polylinePaper_) emit(polyline_);
+    emit(polyline_);
 }
 
 void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags) {
@@ -325,6 +325,9 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
         return;
     }
     flushPolyline();
+    // The attributes after an INSERT belong to it: hidden with it.
+    const bool hiddenAttrib = attribsHidden_ && type == "ATTRIB";
+    if (type != "ATTRIB") attribsHidden_ = false;
     if (!inDrawing || structural(type)) return;
 
     const std::optional<Kind> kind = kindOf(type);
@@ -351,11 +354,12 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
         sink_.skipped(kSkippedBad);
         return;
     }
+    if (hiddenAttrib) current_.invisible = true;
+    if (*kind == Kind::Insert) attribsHidden_ = current_.invisible;
     if (*kind == Kind::Polyline) {
         polyline_ = std::move(current_);
         polylineOpen_ = true;
         polylineBad_ = false;
-        polylinePaper_ = paper;
         return;
     }
     emit(current_);

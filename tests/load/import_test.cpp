@@ -350,6 +350,26 @@ TEST(ImportVisibility, InvisibleEntitiesAndHiddenLayersAreNotWritten) {
     expectLine(r.records[1], 0, 100, 2, 100);
 }
 
+TEST(ImportVisibility, AttributesFollowTheirInsert) {
+    Dxf b;
+    b.block("A").endblk();
+    Dxf e;
+    auto attrib = [&](const char* value, int flags, double y) {
+        e(0, "ATTRIB")(8, "0")(10, 0.0)(20, y)(30, 0.0)(40, 1.0)(1, value)(2, "TAG")(70, flags);
+    };
+    e.insert("A", 0, 0)(66, 1);
+    attrib("X", 0, 0);  // shown
+    attrib("Y", 1, 10); // an invisible attribute
+    e(0, "SEQEND")(8, "0");
+    e.insert("A", 0, 0)(66, 1)(60, 1); // an invisible insert hides its attributes
+    attrib("Z", 0, 20);
+    e(0, "SEQEND")(8, "0");
+    const Imported r = importDxfText(withBlocks(b, e));
+    ASSERT_TRUE(r.ok);
+    ASSERT_EQ(r.records.size(), 4u); // the box of "X"
+    expectLine(r.records[0], 0, 0, 0.6, 0);
+}
+
 TEST(ImportLayers, TableOrderThenFirstUse) {
     Dxf t;
     t.section("TABLES")(0, "TABLE")(2, "LAYER").layer("Z").layer("A")(0, "ENDTAB").endsec();
