@@ -123,6 +123,8 @@ bool parseEntity(Kind kind, const std::vector<Tag>& tags, Source& s, bool& paper
     for (const Tag& t : tags) {
         const int code = t.code;
         if (code == 101 || code >= 1000) break;
+        // A HELIX is a spline followed by data of its own in the same codes.
+        if (code == 100 && trimmed(t.text) == "AcDbHelix") break;
         if (code == 102) {
             const std::string_view v = trimmed(t.text);
             inGroup = !v.empty() && v.front() == '{';

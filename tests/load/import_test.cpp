@@ -438,9 +438,15 @@ TEST(ImportSplines, DegreeOneRationalAndFitPointSplines) {
     // Fit points only.
     d(0, "SPLINE")(8, "0")(70, 8)(71, 3)(74, 4)(11, 0.0)(21, 0.0)(31, 0.0)(11, 10.0)(21, 5.0)(31, 0.0)(11, 20.0)
         (21, 0.0)(31, 0.0)(11, 30.0)(21, 5.0)(31, 0.0);
+    // A HELIX: its spline data, then data of its own in the same codes.
+    d(0, "HELIX")(8, "0")(100, "AcDbSpline")(70, 0)(71, 1)(72, 4)(73, 2)(40, 0.0)(40, 0.0)(40, 1.0)(40, 1.0)
+        (10, 40.0)(20, 0.0)(30, 0.0)(10, 41.0)(20, 1.0)(30, 0.0)(100, "AcDbHelix")(90, 29)(91, 63)(10, 7.0)(20, 7.0)
+        (30, 0.0)(40, 3.0)(41, 2.0)(42, 1.0);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
-    const auto lines = r.lines();
+    auto lines = r.lines();
+    expectLine(lines.back(), 40, 0, 41, 1);
+    lines.pop_back();
     ASSERT_GE(lines.size(), 2u + 30u + 30u);
     expectLine(lines[0], 0, 0, 5, 5);
     expectLine(lines[1], 5, 5, 10, 0);
