@@ -198,7 +198,10 @@ void Document::layer(const LayerDef& def) {
     tableLayers_.push_back(id);
 }
 
-void Document::style(const StyleDef& def) { styles_.push_back(def); }
+void Document::style(const StyleDef& def) {
+    // The first definition of a name counts.
+    if (styleIds_.emplace(upper(def.name), styles_.size()).second) styles_.push_back(def);
+}
 
 void Document::block(Block&& b) {
     std::string key = upper(b.name);
@@ -627,15 +630,8 @@ const Block* Document::findBlock(const std::string& name) const {
 }
 
 const StyleDef* Document::findStyle(const std::string& name) const {
-    for (const StyleDef& st : styles_) {
-        if (st.name.size() != name.size()) continue;
-        bool same = true;
-        for (size_t i = 0; i < name.size() && same; ++i)
-            same = std::toupper(static_cast<unsigned char>(st.name[i])) ==
-                   std::toupper(static_cast<unsigned char>(name[i]));
-        if (same) return &st;
-    }
-    return nullptr;
+    auto it = styleIds_.find(upper(name));
+    return it == styleIds_.end() ? nullptr : &styles_[it->second];
 }
 
 std::vector<Document::Part> Document::blockParts(const Entity& e, const Block& block, int64_t copies) {

@@ -149,6 +149,7 @@ private:
     std::deque<Block> blocks_;
     std::unordered_map<std::string, size_t> blockIds_; // upper-case name
     std::vector<StyleDef> styles_;
+    std::unordered_map<std::string, size_t> styleIds_; // upper-case name
     std::map<std::string, int64_t> skipped_;
     TextOutliner* outliner_ = nullptr;
     int32_t quality_ = 0;
