@@ -163,6 +163,12 @@ TEST(ImportPolylines, VerticesFitFlagsAndObjectCoordinates) {
     d(0, "VERTEX")(8, "0")(10, 5.0)(20, 4.0)(70, 8);
     d(0, "VERTEX")(8, "0")(10, 10.0)(20, 0.0)(70, 8);
     d(0, "SEQEND")(8, "0");
+    // A curve-fit POLYLINE: the fit vertices (flag 1) with their arcs.
+    d(0, "POLYLINE")(8, "0")(66, 1)(10, 0.0)(20, 0.0)(30, 0.0)(70, 2);
+    d(0, "VERTEX")(8, "0")(10, 0.0)(20, 0.0)(42, 1.0);
+    d(0, "VERTEX")(8, "0")(10, 2.0)(20, 0.0)(70, 1)(42, 1.0);
+    d(0, "VERTEX")(8, "0")(10, 4.0)(20, 0.0);
+    d(0, "SEQEND")(8, "0");
     // A 3D POLYLINE: its vertices are world points.
     d(0, "POLYLINE")(8, "0")(66, 1)(10, 0.0)(20, 0.0)(30, 0.0)(70, 8);
     d(0, "VERTEX")(8, "0")(10, 1.0)(20, 2.0)(30, 3.0)(70, 32);
@@ -170,13 +176,15 @@ TEST(ImportPolylines, VerticesFitFlagsAndObjectCoordinates) {
     d(0, "SEQEND")(8, "0");
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.records.size(), 6u);
+    ASSERT_EQ(r.records.size(), 8u);
     expectLine(r.records[0], -1, 1, -3, 1);
     expectLine(r.records[1], -3, 1, -3, 2);
     expectLine(r.records[2], -3, 2, -1, 1);
     expectLine(r.records[3], 0, 0, 5, 4);
     expectLine(r.records[4], 5, 4, 10, 0);
-    expectLine(r.records[5], 1, 2, 4, 5);
+    expectArc(r.records[5], 1, 0, 1, 180, 360);
+    expectArc(r.records[6], 3, 0, 1, 180, 360);
+    expectLine(r.records[7], 1, 2, 4, 5);
 }
 
 // A block "B" holding a line from (1,0) to (2,0) and a quarter arc at (1,0),
@@ -480,22 +488,26 @@ TEST(ImportOutlines, SolidsTracesFacesLeadersAndDimensions) {
     Dxf e;
     // SOLID corners 1, 2, 3, 4 are drawn 1-2-4-3.
     e(0, "SOLID")(8, "0")(10, 0.0)(20, 0.0)(11, 4.0)(21, 0.0)(12, 0.0)(22, 3.0)(13, 4.0)(23, 3.0);
+    // A TRACE is drawn like a SOLID.
+    e(0, "TRACE")(8, "0")(10, 10.0)(20, 0.0)(11, 11.0)(21, 0.0)(12, 10.0)(22, 1.0)(13, 11.0)(23, 1.0);
     e(0, "3DFACE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 1.0)(21, 0.0)(31, 5.0)(12, 1.0)(22, 1.0)(32, 0.0)
         (13, 1.0)(23, 1.0)(33, 0.0)(70, 2);
     e(0, "LEADER")(8, "0")(76, 3)(10, 0.0)(20, 0.0)(30, 0.0)(10, 1.0)(20, 1.0)(30, 0.0)(10, 2.0)(20, 1.0)(30, 0.0);
     e(0, "DIMENSION")(8, "0")(2, "*D1")(10, 0.0)(20, 0.0)(70, 0);
     const Imported r = importDxfText(withBlocks(b, e));
     ASSERT_TRUE(r.ok);
-    ASSERT_EQ(r.records.size(), 4u + 2u + 2u + 1u);
+    ASSERT_EQ(r.records.size(), 4u + 4u + 2u + 2u + 1u);
     expectLine(r.records[0], 0, 0, 4, 0);
     expectLine(r.records[1], 4, 0, 4, 3);
     expectLine(r.records[2], 4, 3, 0, 3);
     expectLine(r.records[3], 0, 3, 0, 0);
-    expectLine(r.records[4], 0, 0, 1, 0); // edge 2 is invisible, edge 3 has no length
-    expectLine(r.records[5], 1, 1, 0, 0);
-    expectLine(r.records[6], 0, 0, 1, 1);
-    expectLine(r.records[7], 1, 1, 2, 1);
-    expectLine(r.records[8], 0, 0, 10, 0);
+    expectLine(r.records[4], 10, 0, 11, 0);
+    expectLine(r.records[6], 11, 1, 10, 1);
+    expectLine(r.records[8], 0, 0, 1, 0); // edge 2 is invisible, edge 3 has no length
+    expectLine(r.records[9], 1, 1, 0, 0);
+    expectLine(r.records[10], 0, 0, 1, 1);
+    expectLine(r.records[11], 1, 1, 2, 1);
+    expectLine(r.records[12], 0, 0, 10, 0);
 }
 
 // The box outliner draws each character as a 0.6 x 1 box every 0.8.
