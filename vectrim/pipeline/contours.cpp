@@ -1,0 +1,236 @@
+#include "pipeline/contours.h"
+
+#include "kgeom_api.h"
+#include "pipeline/elements.h"
+#include "pipeline/end_index.h"
+
+#include <cmath>
+#include <utility>
+
+namespace vectrim {
+
+namespace {
+
+constexpr int32_t kChainStepLimit = 300000;
+
+// Contour numbers are 16-bit; beyond 32767 contours they start again at 0, so
+// that no contour ever gets the -1 of "not in a contour".
+int16_t nextContour(int16_t c) { return c == 32767 ? int16_t{0} : static_cast<int16_t>(c + 1); }
+constexpr double kNeverCloses = 1000000;
+
+bool consumed(const FreeEnd& f) { return f.x == kConsumed && f.y == kConsumed; }
+
+void addFreeEnd(Drawing& d, Point p, int32_t ref, int16_t end) {
+    if (d.freecount >= kFreeEndSlots) return;
+    d.freeends[d.freecount++] = FreeEnd{p.x, p.y, ref, end};
+}
+
+// Whether P coincides with an end of any element other than `self`. An arc
+// whose two ends coincide is a closed circle: its own other end counts, so a
+// circle is never open.
+bool touchesOther(const Drawing& d, const EndIndex& ends, Point p, int32_t self) {
+    if (isArcRef(self)) {
+        const Arc& a = d.arcs[self - kArcRef];
+        const Point s = arcStart(a), e = arcEnd(a);
+        if (coincide(s.x, s.y, e.x, e.y)) return true;
+    }
+    return ends.anyAt(p, kSamePoint, [&](const EndIndex::End& e) { return e.ref != self; });
+}
+
+// One chain from the current point and direction; ends when no element
+// continues it or when it comes back to the closing point. Returns false when
+// the step limit was reached.
+class ChainFollower {
+public:
+    ChainFollower(Session& s, int32_t& steps, int32_t& fill)
+        : s_(s), d_(s.drawing), steps_(steps), fill_(fill) {}
+
+    bool follow(int16_t contour, Point current, double direction, Point closing) {
+        for (;;) {
+            if (++steps_ > kChainStepLimit) return false;
+            if (steps_ % 100 == 0) {
+                s_.host->info(steps_ % 200 == 0 ? "Kontur erstellen......" : "Kontur erstellen...   ");
+                s_.host->doEvents();
+            }
+            double best = 1000.0, newDirection = 0;
+            Point next{};
+            int32_t chosen = -1;
+            for (int32_t j = 0; j < d_.linecount; ++j) {
+                Line& l = d_.lines[j];
+                if (l.contour != -1) continue;
+                if (coincide(l.x1, l.y1, current.x, current.y)) {
+                    const double c = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
+                    if (std::fabs(direction - c) < best) {
+                        best = std::fabs(direction - c);
+                        newDirection = c;
+                        next = {l.x2, l.y2};
+                        chosen = j;
+                    }
+                }
+                if (coincide(l.x2, l.y2, current.x, current.y)) {
+                    const double c = kg::winkelx(l.x2, l.y2, l.x1, l.y1);
+                    if (std::fabs(direction - c) < best) {
+                        best = std::fabs(direction - c);
+                        newDirection = c;
+                        next = {l.x1, l.y1};
+                        chosen = j;
+                        // The line is turned round now; that stays even if
+                        // a later candidate wins.
+                        std::swap(l.x1, l.x2);
+                        std::swap(l.y1, l.y2);
+                    }
+                }
+            }
+            for (int32_t j = 0; j < d_.arccount; ++j) {
+                const Arc& a = d_.arcs[j];
+                if (a.contour != -1) continue;
+                const Point st = arcStart(a), en = arcEnd(a);
+                if (coincide(st.x, st.y, current.x, current.y)) {
+                    const double c = endTangent(a.a2);
+                    if (std::fabs(direction - c) < best) {
+                        best = std::fabs(direction - c);
+                        newDirection = c;
+                        next = en;
+                        chosen = j + kArcRef;
+                    }
+                }
+                if (coincide(en.x, en.y, current.x, current.y)) {
+                    const double c = startTangent(a.a1);
+                    if (std::fabs(direction - c) < best) {
+                        best = std::fabs(direction - c);
+                        newDirection = c;
+                        next = st;
+                        chosen = j + kArcRef;
+                    }
+                }
+            }
+            if (chosen < 0) return true;
+            take(chosen, contour);
+            current = next;
+            direction = newDirection;
+            if (coincide(current.x, current.y, closing.x, closing.y)) return true;
+        }
+    }
+
+    void take(int32_t ref, int16_t contour) {
+        if (isArcRef(ref))
+            d_.arcs[ref - kArcRef].contour = contour;
+        else
+            d_.lines[ref].contour = contour;
+        d_.order[fill_++] = ref;
+    }
+
+private:
+    Session& s_;
+    Drawing& d_;
+    int32_t& steps_;
+    int32_t& fill_;
+};
+
+} // namespace
+
+void findfreeends(Drawing& d) {
+    const EndIndex ends(d);
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        const Point p{d.lines[i].x1, d.lines[i].y1};
+        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 1);
+    }
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        const Point p{d.lines[i].x2, d.lines[i].y2};
+        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 2);
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const Point p = arcStart(d.arcs[i]);
+        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 1);
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const Point p = arcEnd(d.arcs[i]);
+        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 2);
+    }
+}
+
+ElementAt findelementat(const Drawing& d, double px, double py) {
+    for (int32_t j = 0; j < d.linecount; ++j) {
+        const Line& l = d.lines[j];
+        if (l.contour != -1) continue;
+        if (coincide(l.x1, l.y1, px, py)) return {1, j, 1, {l.x2, l.y2}};
+        if (coincide(l.x2, l.y2, px, py)) return {1, j, 2, {l.x1, l.y1}};
+    }
+    for (int32_t j = 0; j < d.arccount; ++j) {
+        const Arc& a = d.arcs[j];
+        if (a.contour != -1) continue;
+        const Point s = arcStart(a), e = arcEnd(a);
+        if (coincide(s.x, s.y, px, py)) return {2, j, 1, e};
+        if (coincide(e.x, e.y, px, py)) return {2, j, 2, s};
+    }
+    return {};
+}
+
+void buildcontours(Session& s) {
+    Drawing& d = s.drawing;
+    if (d.linecount == 0 && d.arccount == 0) return;
+    for (int32_t i = 0; i < kTableSlots; ++i) {
+        d.lines[i].contour = -1;
+        d.arcs[i].contour = -1;
+    }
+    int16_t contour = 0;
+    int32_t fill = 0, steps = 0;
+    s.view.markMode = 0;
+    d.freecount = 0;
+    findfreeends(d);
+    ChainFollower chain(s, steps, fill);
+    const Point never{kNeverCloses, kNeverCloses};
+
+    // Open contours, each begun at the next free end.
+    for (int32_t i = 0; i < d.freecount; ++i) {
+        FreeEnd& f = d.freeends[i];
+        if (consumed(f)) continue;
+        const ElementAt at = findelementat(d, f.x, f.y);
+        f.x = f.y = kConsumed;
+        if (at.kind == 0) continue;
+        double direction;
+        if (at.kind == 1) {
+            Line& l = d.lines[at.index];
+            if (at.end == 2) {
+                std::swap(l.x1, l.x2);
+                std::swap(l.y1, l.y2);
+            }
+            direction = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
+            chain.take(at.index, contour);
+        } else {
+            const Arc& a = d.arcs[at.index];
+            direction = at.end == 1 ? endTangent(a.a2) : startTangent(a.a1);
+            chain.take(at.index + kArcRef, contour);
+        }
+        if (!chain.follow(contour, at.other, direction, never)) return;
+        contour = nextContour(contour);
+    }
+
+    // Closed contours: those with an arc first, then those of lines only.
+    for (;;) {
+        int32_t next = -1;
+        for (int32_t j = 0; j < d.arccount && next < 0; ++j)
+            if (d.arcs[j].contour == -1) next = j + kArcRef;
+        for (int32_t j = 0; j < d.linecount && next < 0; ++j)
+            if (d.lines[j].contour == -1) next = j;
+        if (next < 0) return;
+        Point current, closing;
+        double direction;
+        if (isArcRef(next)) {
+            const Arc& a = d.arcs[next - kArcRef];
+            current = arcEnd(a);
+            closing = arcStart(a);
+            direction = endTangent(a.a2);
+        } else {
+            const Line& l = d.lines[next];
+            current = {l.x2, l.y2};
+            closing = {l.x1, l.y1};
+            direction = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
+        }
+        chain.take(next, contour);
+        if (!chain.follow(contour, current, direction, closing)) return;
+        contour = nextContour(contour);
+    }
+}
+
+} // namespace vectrim

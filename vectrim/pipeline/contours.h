@@ -1,0 +1,34 @@
+// Contour building: chains of elements that meet end to end.
+//
+// Every element gets a contour number, lines are turned round so that each
+// chain of lines runs one way, and the contour order table lists the elements
+// contour after contour in chain order.
+#pragma once
+
+#include "model/session.h"
+
+#include <cstdint>
+
+namespace vectrim {
+
+// Consumed free-end entries hold this value as x and y.
+inline constexpr double kConsumed = -1.111;
+
+// Appends to the free-end table every element end that coincides with no end
+// of any other element: line starts, line ends, arc starts, arc ends, each in
+// index order. The caller empties the table first.
+void findfreeends(Drawing& d);
+
+// The first element without contour number with an end at P (lines before
+// arcs, each in index order, start before end).
+struct ElementAt {
+    int16_t kind = 0;   // 0 nothing, 1 line, 2 arc
+    int32_t index = 0;
+    int16_t end = 0;    // which end matched: 1 start, 2 end
+    Point other;        // the element's other end
+};
+ElementAt findelementat(const Drawing& d, double px, double py);
+
+void buildcontours(Session& s);
+
+} // namespace vectrim
