@@ -101,6 +101,8 @@ bool isObjectCoordinates(Kind kind) {
     }
 }
 
+// 56 bytes: lines and arcs keep their data here, compound entities their
+// file data and map, elliptical arcs an index into the table of ellipses.
 struct Document::Entity {
     uint8_t type = 0;
     uint8_t kind = 0; // arc kind
@@ -108,11 +110,18 @@ struct Document::Entity {
     bool selected = false;
     bool invisible = false;
     int32_t layer = 0;
-    int32_t matrix = 0;
     int32_t pos = 0; // position in its layer's list
-    const Source* source = nullptr;
-    double g[8] = {};
+    struct Compound {
+        const Source* source;
+        int32_t matrix;
+    };
+    union {
+        double g[5] = {}; // line: x1 y1 x2 y2; arc: cx cy r start sweep
+        Compound compound;
+        size_t ellipse;
+    };
 };
+static_assert(sizeof(Document::Entity) <= 56);
 
 struct Document::Layer {
     std::string name;
@@ -328,20 +337,23 @@ void Document::select(int32_t entity, bool on) {
 
 LineData Document::line(int32_t entity) const {
     if (entity < 1 || entity > static_cast<int32_t>(entities_.size())) return {};
-    const double* g = entities_[static_cast<size_t>(entity - 1)].g;
-    return {g[0], g[1], g[2], g[3]};
+    const Entity& e = entities_[static_cast<size_t>(entity - 1)];
+    if (e.type != kTypeLine) return {};
+    return {e.g[0], e.g[1], e.g[2], e.g[3]};
 }
 
 ArcData Document::arc(int32_t entity) const {
     if (entity < 1 || entity > static_cast<int32_t>(entities_.size())) return {};
-    const double* g = entities_[static_cast<size_t>(entity - 1)].g;
-    return {g[0], g[1], g[2], g[3], g[4]};
+    const Entity& e = entities_[static_cast<size_t>(entity - 1)];
+    if (e.type != kTypeArc || e.kind != kArcCircular) return {};
+    return {e.g[0], e.g[1], e.g[2], e.g[3], e.g[4]};
 }
 
 EllipseData Document::ellipse(int32_t entity) const {
     if (entity < 1 || entity > static_cast<int32_t>(entities_.size())) return {};
-    const double* g = entities_[static_cast<size_t>(entity - 1)].g;
-    return {{g[0], g[1]}, {g[2], g[3]}, {g[4], g[5]}, g[6], g[7]};
+    const Entity& e = entities_[static_cast<size_t>(entity - 1)];
+    if (e.type != kTypeArc || e.kind != kArcElliptical) return {};
+    return ellipses_[e.ellipse];
 }
 
 // ---------------------------------------------------------------- output
@@ -386,8 +398,8 @@ void Document::addEllipse(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, doub
     e.type = kTypeArc;
     e.kind = kArcElliptical;
     e.layer = layer;
-    e.g[0] = c.x, e.g[1] = c.y, e.g[2] = p.x, e.g[3] = p.y, e.g[4] = q.x, e.g[5] = q.y;
-    e.g[6] = t0, e.g[7] = t1;
+    e.ellipse = ellipses_.size();
+    ellipses_.push_back({c, p, q, t0, t1});
     entities_.push_back(e);
     out_->push_back(static_cast<int32_t>(entities_.size()));
 }
@@ -403,8 +415,7 @@ void Document::addCompound(int32_t layer, const Source* s, const Matrix& m) {
     Entity e;
     e.type = static_cast<uint8_t>(typeCode(s->kind));
     e.layer = layer;
-    e.matrix = index;
-    e.source = s;
+    e.compound = {s, index};
     entities_.push_back(e);
     out_->push_back(static_cast<int32_t>(entities_.size()));
 }
@@ -527,6 +538,14 @@ void Document::place(const Source& s, int32_t layer, const Matrix& parent) {
 // ---------------------------------------------------------------- explode
 
 void Document::explodeSelected() {
+    // Room for the parts that can be foreseen (a polyline's segments), so
+    // that the table is not copied while it grows.
+    size_t foreseen = entities_.size();
+    for (int32_t id : order_) {
+        const Entity& e = entities_[static_cast<size_t>(id - 1)];
+        if (!e.erased && e.selected && e.type == kTypePolyline) foreseen += e.compound.source->vertices.size();
+    }
+    entities_.reserve(std::min<size_t>(foreseen, static_cast<size_t>(limit_)));
     std::vector<int32_t> next;
     next.reserve(order_.size());
     out_ = &next;
@@ -554,8 +573,8 @@ void Document::explode(int32_t id) {
         explodeEllipse(e);
         return;
     }
-    const Source& s = *e.source;
-    const Matrix m = matrices_[static_cast<size_t>(e.matrix)]; // a copy: parts add maps
+    const Source& s = *e.compound.source;
+    const Matrix m = matrices_[static_cast<size_t>(e.compound.matrix)]; // a copy: parts add maps
     switch (s.kind) {
     case Kind::LwPolyline:
     case Kind::Polyline: explodePolyline(e, s, m); return;
@@ -570,7 +589,8 @@ void Document::explode(int32_t id) {
 
 void Document::explodeEllipse(const Entity& e) {
     std::vector<Vec2> points;
-    flattenEllipse({e.g[0], e.g[1]}, {e.g[2], e.g[3]}, {e.g[4], e.g[5]}, e.g[6], e.g[7], quality_, points);
+    const EllipseData d = ellipses_[e.ellipse];
+    flattenEllipse(d.centre, d.p, d.q, d.t0, d.t1, quality_, points);
     addPolyline(e.layer, points);
 }
 

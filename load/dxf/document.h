@@ -41,6 +41,8 @@ struct EllipseData {
 
 class Document : private ReadSink {
 public:
+    struct Entity;
+
     Document();
     ~Document() override;
     Document(const Document&) = delete;
@@ -89,7 +91,6 @@ public:
     void setEntityLimit(int32_t limit) { limit_ = limit; }
 
 private:
-    struct Entity;
     struct Layer;
 
     // ReadSink
@@ -145,6 +146,7 @@ private:
     std::string lastLayerName_;
     int32_t lastLayerId_ = 0;
     std::vector<Matrix> matrices_;       // index 0: identity
+    std::vector<EllipseData> ellipses_;
     std::deque<Source> sources_;         // model space compound entities
     std::deque<Block> blocks_;
     std::unordered_map<std::string, size_t> blockIds_; // upper-case name
