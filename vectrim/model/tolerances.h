@@ -32,6 +32,8 @@ inline constexpr double kMaxRadius = 10000;       // larger radii count as strai
 inline constexpr double kTinyLength = 0.01;       // tiny-element cleanup removes shorter elements
 inline constexpr double kNullLength = 0.0001;     // deleted unconditionally by small-element deletion
 inline constexpr double kImportMinLength = 0.00001; // the import drops lines of this length or less
+inline constexpr double kCurveDeviation = 0.01;   // drawing units: the import flattens curves into lines no farther than this from the curve
+inline constexpr double kSimilarityRel = 1e-9;    // the import keeps an arc circular when its two axes agree to this fraction
 
 // ---- factors written with fewer digits by some stages ----
 inline constexpr double kDegToRadShort = 0.01745329251994; // junction splitting, duplicates, joining
