@@ -439,12 +439,10 @@ void Form16::mzurueck_Click() { mzurueck(*session_, *this); }
 // ---- commands of other windows, to be filled in --------------------------------
 
 void Form16::savedxfm_Click() {}
-void Form16::druck_Click() {}
 void Form16::pruefen_Click() {}
 void Form16::massstab_Click() {}
 void Form16::konl_Click() {}
 void Form16::eloesch_Click() {}
-void Form16::Command10_Click() {}
 void Form16::Command6_Click() {}
 void Form16::Command7_Click() {}
 
