@@ -33,6 +33,9 @@ inline constexpr double kTinyLength = 0.01;       // tiny-element cleanup remove
 inline constexpr double kNullLength = 0.0001;     // deleted unconditionally by small-element deletion
 inline constexpr double kImportMinLength = 0.00001; // the import drops lines of this length or less
 
+// ---- DXF export ----
+inline constexpr double kPolylineMaxSweep = 180;  // degrees: longer arcs become two bulge segments of a polyline
+
 // ---- corners ----
 inline constexpr double kCornerMinAngle = 0.11;   // degrees: smaller deflections are no corner
 inline constexpr double kCornerMaxAngle = 179.9;  // degrees: larger deflections are reversals
