@@ -1,7 +1,31 @@
 #include "cli/cli.h"
+#include "cli/io.h"
+#include "view/scaling.h"
+
+#include <cstdlib>
+#include <memory>
 
 namespace vectrim::cli {
 
-int cmdInch(const std::vector<std::string>&) { return usage("inch is not available in this build"); }
+// Converts the drawing from inch to millimetres ("Maße umwandeln"), or with
+// --back from millimetres to inch as "Zurück" does after a conversion.
+int cmdInch(const std::vector<std::string>& argv) {
+    Args args(argv, {"-o"}, {"--back", "--keep-position"});
+    if (!args.ok()) return usage(args.error);
+    if (args.positional.size() != 1) return usage("inch IN [--back] [-o OUT]");
+    const char* answers = std::getenv("VECTRIM_ANSWERS");
+    CliHost host(answers ? answers : "");
+    auto session = std::make_unique<Session>(host);
+    if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
+    BatchViewFrame frame(*session);
+    frame.getmima();
+    if (args.flag("--back")) {
+        session->state.inchConverted = 1; // the input is the result of a conversion
+        mzurueck(*session, frame);
+    } else {
+        wandel1(*session, frame);
+    }
+    return writeDrawing(*session, host, args.value("-o").value_or("")) ? kOk : kRefused;
+}
 
 } // namespace vectrim::cli

@@ -40,4 +40,20 @@ inline constexpr double kPolylineMaxSweep = 180;  // degrees: longer arcs become
 inline constexpr double kCornerMinAngle = 0.11;   // degrees: smaller deflections are no corner
 inline constexpr double kCornerMaxAngle = 179.9;  // degrees: larger deflections are reversals
 
+// ---- inspection, analysis and editing ----
+inline constexpr int32_t kLongCheckElements = 5000; // longer checks ask first above this element count
+inline constexpr double kDirectionThreshold = 0.47123889803846847 / 180; // radians (0.15 degrees): smaller bends are no corner
+inline constexpr double kArcProbe = 0.000009;     // radians: an arc's direction at an end is taken to the point this far inside
+inline constexpr double kArcPairMargin = 0.1;     // arc-arc corner check: bounding squares widened by this before the overlap test
+inline constexpr double kReversalAngle = 0.1;     // degrees: arc-arc corners below this are reversals, not marked
+inline constexpr double kJunctionPoint = 0.0001;  // junction check: ends closer than this per axis meet
+inline constexpr double kPickDivisor = 160;       // the view width over this: mouse tolerance of the angle readout and of picking
+
+// ---- scaling ----
+inline constexpr double kUniformScale = 0.001;    // factors closer than this count as equal: arcs stay arcs
+inline constexpr double kDivisionSagitta = 0.1;   // arcs flatter than this become their chord when divided
+inline constexpr double kDivisionStep = 0.5;      // arc length per segment before the 6 .. 30 limits
+inline constexpr double kInchToMm = 25.4;
+inline constexpr double kMaxScaledSize = 1e9;     // a new drawing size beyond this is refused
+
 } // namespace vectrim
