@@ -262,14 +262,28 @@ TEST(Cli, ExportAndDxfOutputOfOtherCommands) {
     EXPECT_EQ(code, 0) << log;
     EXPECT_EQ(dir.read("a.dxf"), dir.read("c.dxf"));
 
-    const std::vector<EzdxfRead> reads = test::readWithEzdxf({dir.file("a.dxf"), dir.file("p.dxf")});
+    // The inch conversion writes millimetres, 25.4 times the numbers.
+    log = run(cli + " inch '" + dir.file("in.dat") + "' -o '" + dir.file("i.dxf") + "'", code);
+    EXPECT_EQ(code, 0) << log;
+
+    const std::vector<EzdxfRead> reads =
+        test::readWithEzdxf({dir.file("a.dxf"), dir.file("p.dxf"), dir.file("i.dxf")});
     const EzdxfRead& a = reads[0];
     const EzdxfRead& p = reads[1];
+    const EzdxfRead& i = reads[2];
     if (!a.available) GTEST_SKIP() << a.why;
     expectClean(a, "AC1009");
     expectClean(p, "AC1015");
+    expectClean(i, "AC1009");
     EXPECT_EQ(a.count("LINE") + a.count("ARC") + a.count("CIRCLE"), 3 * 20);
     EXPECT_EQ(p.count("LWPOLYLINE"), 3 * 8);
+    ASSERT_EQ(i.entities.size(), a.entities.size());
+    for (size_t k = 0; k < a.entities.size(); ++k) {
+        ASSERT_EQ(i.entities[k].type, a.entities[k].type);
+        if (a.entities[k].type != "LINE") continue;
+        for (size_t j = 0; j < 4; ++j)
+            EXPECT_NEAR(i.entities[k].values[j], a.entities[k].values[j] * 25.4, 1e-9);
+    }
 }
 
 TEST(Cli, ExportRefusals) {
