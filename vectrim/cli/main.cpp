@@ -13,8 +13,8 @@ using namespace vectrim::cli;
 
 const Command kCommands[] = {
     {"import", "import IN.dxf [-o OUT]", cmdImport},
-    {"run", "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT]", cmdRun},
-    {"stage", "stage NAME IN [--tol T] [-o OUT]", cmdStage},
+    {"run", "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT] [--keep-position]", cmdRun},
+    {"stage", "stage NAME IN [--tol T] [-o OUT] [--keep-position]", cmdStage},
     {"check", "check endpoints|directions|open|junctions|small IN", cmdCheck},
     {"analyse", "analyse IN", cmdAnalyse},
     {"scale", "scale IN --width W --height H [--quality fein|mittel|grob] [-o OUT]", cmdScale},

@@ -33,6 +33,47 @@ inline constexpr double kTinyLength = 0.01;       // tiny-element cleanup remove
 inline constexpr double kNullLength = 0.0001;     // deleted unconditionally by small-element deletion
 inline constexpr double kImportMinLength = 0.00001; // the import drops lines of this length or less
 
+// ---- factors written with fewer digits by some stages ----
+inline constexpr double kDegToRadShort = 0.01745329251994; // junction splitting, duplicates, joining
+inline constexpr double kRadToDegShort = 57.29577951;      // arcs refitted by small-element deletion and gap closing
+inline constexpr double kPiShort = 3.141592654;            // arccos of the line joining
+inline constexpr double kTwoPiShort = 6.283185307;         // sweeps in arc fitting and chord conversion
+
+// ---- junction splitting ----
+inline constexpr double kSplitSearchMargin = 0.1; // a cut point lies within the element's box widened by this
+inline constexpr double kTinyCircleLength = 0.1;  // closed arcs up to this length cut nothing
+
+// ---- duplicate removal ----
+inline constexpr int kDuplicateArcSamples = 20;   // arc i is sampled at 21 points (20 steps)
+
+// ---- stretching ends (small elements, gaps) ----
+inline constexpr double kArcEndMatch = 0.0001;    // an arc's end point (not its start) must match this closely
+
+// ---- gap closing ----
+inline constexpr double kGapUsed = -10000;        // x and y of a free end that has been dealt with
+inline constexpr double kGapRadiusWhenOff = 0.1;  // the gap radius of a run whose gap field is 0
+inline constexpr double kNoGap = 1000000;         // nearest-partner search: larger than any gap
+
+// ---- arc fitting ----
+inline constexpr double kMaxFitSweep = 3.0;       // radians: a fitted arc sweeps at most this
+inline constexpr double kMinSagittaFactor = 0.1;  // a fitted arc bulges at least this times minlength
+inline constexpr int kSegmentSamples = 5;         // a line is checked against an arc at 0, .2, .4, .6, .8 of its length
+
+// ---- chord conversion and line-run reduction ----
+inline constexpr double kChordsPerMm = 0.1;       // chords per millimetre of a nearly straight arc
+inline constexpr int kMaxChords = 40;             // at most this many chords per arc
+inline constexpr double kNearBoxMargin = 0.00001; // a left-out point lies in the replacing line's box widened by this
+
+// ---- joining ----
+inline constexpr double kJoinEndMatch = 0.0001;   // lines join at ends this close
+inline constexpr double kJoinDirection = 0.00001; // radians: joined lines differ in direction by at most this
+inline constexpr double kJoinDeviation = 0.001;   // the shared point lies this close to the joined line
+inline constexpr double kArcJoinRadius = 0.001;   // arcs join when centres and radii agree within this
+inline constexpr double kArcJoinFull = 0.001;     // degrees: an end at 360 continues a start at 0
+
+// ---- processing run ----
+inline constexpr int32_t kLineQuestionLimit = 1000; // more lines than this: ask before the gap group
+
 // ---- DXF export ----
 inline constexpr double kPolylineMaxSweep = 180;  // degrees: longer arcs become two bulge segments of a polyline
 

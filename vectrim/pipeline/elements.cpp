@@ -1,5 +1,7 @@
 #include "pipeline/elements.h"
 
+#include "kgeom_api.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -50,6 +52,80 @@ double startTangent(double a1) { return (a1 < 90 ? a1 + 270 : a1 - 90) * kDegToR
 
 double lineLength(const Line& l) {
     return std::sqrt((l.x2 - l.x1) * (l.x2 - l.x1) + (l.y2 - l.y1) * (l.y2 - l.y1));
+}
+
+double elementLength(const Drawing& d, int32_t ref) {
+    if (!isArcRef(ref)) return lineLength(d.lines[ref]);
+    const Arc& a = d.arcs[ref - kArcRef];
+    return arclength(a.r, a.a1 * kDegToRad, a.a2 * kDegToRad);
+}
+
+Point arcMiddle(const Arc& a) {
+    const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
+    const double w = a1 + arcsweep(a1, a2) / 2;
+    return {a.cx + a.r * std::cos(w), a.cy + a.r * std::sin(w)};
+}
+
+bool rechFindsCircle(Point p1, Point p2, Point p3) {
+    // The divisor exactly as the circle routine forms it, including its
+    // exchange of x and y for a horizontal chord.
+    if (p2.y == p1.y) {
+        std::swap(p1.x, p1.y);
+        std::swap(p2.x, p2.y);
+        std::swap(p3.x, p3.y);
+    }
+    const double a = 2 * p2.y - 2 * p1.y;
+    const double b = 2 * p3.y - 2 * p1.y;
+    const double divisor = (2 * a * p1.x - 2 * a * p3.x) - (2 * b * p1.x - 2 * b * p2.x);
+    return divisor != 0;
+}
+
+void refitArc(Arc& a, Point p1, Point p2, Point p3) {
+    if (!rechFindsCircle(p1, p2, p3)) {
+        if (coincide(p1.x, p1.y, p2.x, p2.y)) {
+            a.a1 = 0;
+            a.a2 = 360;
+        }
+        return;
+    }
+    const kg::Circle c = kg::rech(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y);
+    if (!(std::isfinite(c.xc) && std::isfinite(c.yc) && std::isfinite(c.r) && c.r > 0)) return;
+    a.cx = c.xc;
+    a.cy = c.yc;
+    a.r = c.r;
+    a.a1 = c.w1 * kRadToDegShort;
+    a.a2 = c.w2 * kRadToDegShort;
+}
+
+bool moveFirstEndAt(Drawing& d, Point p, Point q, int32_t skip) {
+    for (int32_t j = 0; j < d.linecount; ++j) {
+        if (j == skip) continue;
+        Line& l = d.lines[j];
+        if (coincide(l.x1, l.y1, p.x, p.y)) {
+            l.x1 = q.x;
+            l.y1 = q.y;
+            return true;
+        }
+        if (coincide(l.x2, l.y2, p.x, p.y)) {
+            l.x2 = q.x;
+            l.y2 = q.y;
+            return true;
+        }
+    }
+    for (int32_t j = 0; j < d.arccount; ++j) {
+        if (j + kArcRef == skip) continue;
+        Arc& a = d.arcs[j];
+        const Point st = arcStart(a), en = arcEnd(a), mid = arcMiddle(a);
+        if (coincide(st.x, st.y, p.x, p.y)) {
+            refitArc(a, q, en, mid);
+            return true;
+        }
+        if (coincide(en.x, en.y, p.x, p.y, kArcEndMatch)) {
+            refitArc(a, st, q, mid);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace vectrim

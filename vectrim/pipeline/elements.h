@@ -29,4 +29,34 @@ double startTangent(double a1Degrees);
 // Length of a line.
 double lineLength(const Line& l);
 
+// Length of the element named by a reference (an arc by sweep times radius).
+double elementLength(const Drawing& d, int32_t ref);
+
+// Whether a reference names an element below the counts.
+inline bool validRef(const Drawing& d, int32_t ref) {
+    return isArcRef(ref) ? ref - kArcRef < d.arccount : ref >= 0 && ref < d.linecount;
+}
+
+// Middle point of an arc: at a1 + sweep / 2.
+Point arcMiddle(const Arc& a);
+
+// Whether the circle routine finds a circle through the three points. It
+// finds none when its divisor is zero: three collinear points, or points 1
+// and 2 equal; the centre it reports is then meaningless.
+bool rechFindsCircle(Point p1, Point p2, Point p3);
+
+// Reshapes an arc onto the circle through its new start p1, its new end p2
+// and p3, a point between them on the arc. When the three points give no
+// circle and the new ends coincide, the arc has been closed on itself and
+// becomes the full circle on its old centre and radius; otherwise such an arc
+// is left as it is, and so is one whose new circle is out of number range.
+void refitArc(Arc& a, Point p1, Point p2, Point p3);
+
+// Moves the first element end found at P to Q, skipping the element named by
+// `skip` (-1: none). Lines in index order, the start before the end, then
+// arcs; an arc's start matches within 0.001, its end within 0.0001, and the
+// arc is bent through its other end and its old middle point. False when no
+// element has an end at P.
+bool moveFirstEndAt(Drawing& d, Point p, Point q, int32_t skip);
+
 } // namespace vectrim

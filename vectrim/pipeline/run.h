@@ -14,7 +14,15 @@ namespace vectrim {
 // field.
 void getwerte(Session& s, RunFrame& frame, int16_t& error);
 
+// How a run ended. The window has no use for it; batch callers do.
+enum class RunOutcome {
+    Finished,     // every stage ran
+    InvalidInput, // a tolerance field was refused; nothing ran
+    Declined,     // the question about more than 1000 lines was answered "N"
+    Failed,       // a table ran full; the drawing was discarded
+};
+
 // The processing run, started by ">> Starten <<" and by the wizard.
-void bearbeitungeinfach(Session& s, RunFrame& frame);
+RunOutcome bearbeitungeinfach(Session& s, RunFrame& frame);
 
 } // namespace vectrim

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vectrim {
 
@@ -27,6 +28,11 @@ public:
     virtual void getmima() = 0;                    // measure into Text2 / Text3
     virtual void paint() = 0;
     virtual void clearMarks() = 0;                 // Picture19_Click
+    // Called before and after each stage of the run with the stage's name.
+    // The window has no use for them; tests follow the order of the stages
+    // and benchmarks time them.
+    virtual void stageStarted(std::string_view /*name*/) {}
+    virtual void stageFinished(std::string_view /*name*/) {}
 };
 
 // The run without a window: fields and check boxes as plain values.
