@@ -66,6 +66,25 @@ public:
         d_.appendLine(x + any(0, w), y - 40, x + any(0, w), y - any(45, 60));
     }
 
+    // Circles as 60 chords with small gaps and jitter, and a rectangle whose
+    // corners miss by a few tenths of a micrometre: work for a processing run.
+    void polygonised(double x, double y) {
+        for (int c = 0; c < 4; ++c) {
+            const double cx = x + 50 * c, cy = y + 20 * (c % 2), r = 10 + c;
+            const int n = 60;
+            for (int i = 0; i < n; ++i) {
+                const double a1 = 2 * M_PI * i / n, a2 = 2 * M_PI * (i + 1) / n;
+                const double gap = i % 17 == 0 ? 0.05 / r : 0;
+                d_.appendLine(cx + r * std::cos(a1) + any(-1e-4, 1e-4), cy + r * std::sin(a1),
+                              cx + r * std::cos(a2 - gap), cy + r * std::sin(a2 - gap));
+            }
+        }
+        d_.appendLine(x - 20, y - 30, x + 200, y - 30);
+        d_.appendLine(x + 200.0003, y - 30, x + 200, y + 50);
+        d_.appendLine(x + 200, y + 50, x - 20, y + 50.0002);
+        d_.appendLine(x - 20, y + 50, x - 20, y - 30);
+    }
+
 private:
     Drawing& d_;
     std::mt19937 rng_;

@@ -8,6 +8,7 @@
 #include "model/exchange_file.h"
 #include "parts.h"
 #include "pipeline/contours.h"
+#include "pipeline/run.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -157,6 +158,49 @@ TEST(Ezdxf, EmptyDrawingGivesValidFilesOfBothForms) {
         if (!reads[i].available) GTEST_SKIP() << reads[i].why;
         expectClean(reads[i], i == 0 ? "AC1009" : "AC1015");
         EXPECT_TRUE(reads[i].entities.empty());
+    }
+}
+
+std::vector<Piece> piecesOfLinesArcs(const EzdxfRead& r) {
+    std::vector<Piece> out;
+    for (const test::EzdxfEntity& e : r.entities) {
+        const std::vector<double>& v = e.values;
+        if (e.type == "LINE") out.push_back(Piece::line(v[0], v[1], v[2], v[3]));
+        if (e.type == "ARC") out.push_back(Piece::fromArc({v[0], v[1], v[2], v[3], v[4]}));
+        if (e.type == "CIRCLE") out.push_back(Piece::fromArc({v[0], v[1], v[2], 0, 360}));
+    }
+    return out;
+}
+
+// Drawings after a processing run (gaps closed, chords turned into arcs,
+// elements joined): both forms hold exactly the processed geometry.
+TEST(Ezdxf, ProcessedDrawingsKeepTheirGeometry) {
+    TempDir dir;
+    Fixture f;
+    std::vector<std::string> files;
+    std::vector<std::vector<Piece>> pieces;
+    for (unsigned seed = 1; seed <= 2; ++seed) {
+        f.d.clear();
+        test::PartMaker maker(f.d, seed);
+        maker.polygonised(0, 0);
+        maker.part(0, 100);
+        BatchRunFrame frame;
+        ASSERT_EQ(bearbeitungeinfach(*f.session, frame), RunOutcome::Finished);
+        ASSERT_GT(f.d.arccount, 0);
+        pieces.push_back(test::piecesOf(f.d));
+        for (const DxfForm form : {DxfForm::LinesArcs, DxfForm::Polylines}) {
+            files.push_back(dir.file((form == DxfForm::LinesArcs ? "A" : "P") + std::to_string(seed) + ".DXF"));
+            ASSERT_TRUE(savedxf(*f.session, files.back(), form, DxfUnit::Millimetre).ok);
+        }
+    }
+    const std::vector<EzdxfRead> reads = test::readWithEzdxf(files);
+    for (size_t i = 0; i < reads.size(); ++i) {
+        const EzdxfRead& r = reads[i];
+        if (!r.available) GTEST_SKIP() << r.why;
+        const bool lines = i % 2 == 0;
+        expectClean(r, lines ? "AC1009" : "AC1015");
+        EXPECT_TRUE(test::sameGeometry(pieces[i / 2], lines ? piecesOfLinesArcs(r) : piecesOf(r), kExact))
+            << files[i];
     }
 }
 
