@@ -35,8 +35,9 @@ TEST(DxfNames, UpperCaseAndDxfExtension) {
     EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/test"), "/tmp/Zeichnungen/TEST.DXF");
     EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/test.dxf"), "/tmp/Zeichnungen/TEST.DXF");
     EXPECT_EQ(dxfFileName("/tmp/a.b"), "/tmp/A.B.DXF");
-    EXPECT_EQ(dxfFileName("/tmp/.dxf"), "/tmp/.DXF.DXF"); // fewer than 5 characters
+    EXPECT_EQ(dxfFileName(".dxf"), ".DXF.DXF"); // fewer than 5 characters
     EXPECT_EQ(dxfFileName("a.dxf"), "A.DXF");
+    EXPECT_EQ(dxfFileName("/tmp/"), ""); // a folder
     EXPECT_EQ(dxfFileName(std::string("/tmp/teil.dxf\0", 14)), "/tmp/TEIL.DXF");
     EXPECT_EQ(dxfFileName("/tmp/größe.dxf"), "/tmp/GRößE.DXF"); // only ASCII letters change
     EXPECT_EQ(dxfFileName(""), "");

@@ -50,12 +50,11 @@ std::string suggestedDxfName(const std::string& dxfPath) {
 
 std::string dxfFileName(const std::string& chosen) {
     std::string path = untilNul(chosen);
-    if (path.empty()) return path;
     const size_t start = fileNameStart(path);
+    if (start == path.size()) return {}; // nothing chosen, or a folder
     for (size_t i = start; i < path.size(); ++i)
         if (path[i] >= 'a' && path[i] <= 'z') path[i] = static_cast<char>(path[i] - 'a' + 'A');
-    const std::string_view name = std::string_view(path).substr(start);
-    if (name.size() < 5 || name.substr(name.size() - 4) != ".DXF") path += ".DXF";
+    if (path.size() < 5 || path.compare(path.size() - 4, 4, ".DXF") != 0) path += ".DXF";
     return path;
 }
 
