@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <set>
 
 namespace vectrim {
@@ -154,6 +155,64 @@ TEST(FindElementAt, LinesBeforeArcsStartsBeforeEnds) {
     EXPECT_EQ(arc.end, 1);
     EXPECT_NEAR(arc.other.x, 5, 1e-12);
     EXPECT_EQ(findelementat(f.d, 100, 100).kind, 0);
+}
+
+} // namespace
+} // namespace vectrim
+
+namespace vectrim {
+namespace {
+
+// Every end compared with every other element's ends, as the free-end rule
+// states it; the table built with the sorted index must agree entry by entry.
+std::vector<FreeEnd> freeEndsByComparingAll(const Drawing& d) {
+    struct End {
+        Point p;
+        int32_t ref;
+        int16_t code;
+    };
+    std::vector<End> ends;
+    for (int32_t i = 0; i < d.linecount; ++i) ends.push_back({{d.lines[i].x1, d.lines[i].y1}, i, 1});
+    for (int32_t i = 0; i < d.linecount; ++i) ends.push_back({{d.lines[i].x2, d.lines[i].y2}, i, 2});
+    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcStart(d.arcs[i]), i + kArcRef, 1});
+    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcEnd(d.arcs[i]), i + kArcRef, 2});
+    std::vector<FreeEnd> out;
+    for (const End& e : ends) {
+        bool touches = false;
+        if (isArcRef(e.ref)) {
+            const Arc& a = d.arcs[e.ref - kArcRef];
+            touches = coincide(arcStart(a).x, arcStart(a).y, arcEnd(a).x, arcEnd(a).y);
+        }
+        for (const End& o : ends)
+            if (o.ref != e.ref && coincide(e.p.x, e.p.y, o.p.x, o.p.y)) touches = true;
+        if (!touches) out.push_back({e.p.x, e.p.y, e.ref, e.code});
+    }
+    return out;
+}
+
+TEST(FreeEnds, SortedIndexAgreesWithComparingAll) {
+    std::mt19937 rng(5);
+    // Ends on a coarse grid with small jitter, so that many pairs lie right
+    // around the 0.001 tolerance.
+    std::uniform_int_distribution<int> cell(0, 30);
+    std::uniform_real_distribution<double> jitter(-0.0012, 0.0012);
+    auto coord = [&] { return cell(rng) * 0.5 + jitter(rng); };
+    for (int round = 0; round < 5; ++round) {
+        Fixture f;
+        for (int k = 0; k < 300; ++k) f.line(coord(), coord(), coord(), coord());
+        for (int k = 0; k < 100; ++k) {
+            const double a1 = cell(rng) * 12.0, a2 = cell(rng) * 12.0;
+            f.arc(coord(), coord(), 0.5 + cell(rng) * 0.1, a1, k % 7 == 0 ? a1 + 360 : a2);
+        }
+        f.line(NAN, 0, 1, 1);
+        findfreeends(f.d);
+        const auto want = freeEndsByComparingAll(f.d);
+        ASSERT_EQ(f.d.freecount, static_cast<int32_t>(want.size()));
+        for (size_t i = 0; i < want.size(); ++i) {
+            EXPECT_EQ(f.d.freeends[i].ref, want[i].ref);
+            EXPECT_EQ(f.d.freeends[i].end, want[i].end);
+        }
+    }
 }
 
 } // namespace

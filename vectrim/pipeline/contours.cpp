@@ -2,6 +2,7 @@
 
 #include "kgeom_api.h"
 #include "pipeline/elements.h"
+#include "pipeline/end_index.h"
 
 #include <cmath>
 #include <utility>
@@ -27,23 +28,13 @@ void addFreeEnd(Drawing& d, Point p, int32_t ref, int16_t end) {
 // Whether P coincides with an end of any element other than `self`. An arc
 // whose two ends coincide is a closed circle: its own other end counts, so a
 // circle is never open.
-bool touchesOther(const Drawing& d, Point p, int32_t self) {
+bool touchesOther(const Drawing& d, const EndIndex& ends, Point p, int32_t self) {
     if (isArcRef(self)) {
         const Arc& a = d.arcs[self - kArcRef];
         const Point s = arcStart(a), e = arcEnd(a);
         if (coincide(s.x, s.y, e.x, e.y)) return true;
     }
-    for (int32_t j = 0; j < d.linecount; ++j) {
-        if (j == self) continue;
-        const Line& l = d.lines[j];
-        if (coincide(p.x, p.y, l.x1, l.y1) || coincide(p.x, p.y, l.x2, l.y2)) return true;
-    }
-    for (int32_t j = 0; j < d.arccount; ++j) {
-        if (j + kArcRef == self) continue;
-        const Point s = arcStart(d.arcs[j]), e = arcEnd(d.arcs[j]);
-        if (coincide(p.x, p.y, s.x, s.y) || coincide(p.x, p.y, e.x, e.y)) return true;
-    }
-    return false;
+    return ends.anyAt(p, kSamePoint, [&](const EndIndex::End& e) { return e.ref != self; });
 }
 
 // One chain from the current point and direction; ends when no element
@@ -139,21 +130,22 @@ private:
 } // namespace
 
 void findfreeends(Drawing& d) {
+    const EndIndex ends(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x1, d.lines[i].y1};
-        if (!touchesOther(d, p, i)) addFreeEnd(d, p, i, 1);
+        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 1);
     }
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x2, d.lines[i].y2};
-        if (!touchesOther(d, p, i)) addFreeEnd(d, p, i, 2);
+        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 2);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcStart(d.arcs[i]);
-        if (!touchesOther(d, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 1);
+        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 1);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcEnd(d.arcs[i]);
-        if (!touchesOther(d, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 2);
+        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 2);
     }
 }
 
