@@ -5,16 +5,13 @@
 
 #include "model/session.h"
 #include "pipeline/run_frame.h"
+#include "view/rgb.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vectrim {
 
-struct Rgb {
-    uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
 inline constexpr Rgb kResultGood{0, 128, 0};  // green
 inline constexpr Rgb kResultBad{192, 0, 0};   // dark red
 

@@ -1,0 +1,74 @@
+// The drawing area Bild1: a retained image of the 640 x 480 unit surface,
+// drawn through the Canvas interface and shown scaled to the widget, so that
+// a repaint by the window system only copies the image.
+#pragma once
+
+#include "view/canvas.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+#include <memory>
+
+namespace vectrim {
+
+// A Canvas on an image: surface units are scaled to the image's pixels.
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas(QImage& image, double unitsWide, double unitsHigh);
+    ~ImageCanvas() override;
+
+    void clear() override;
+    void setMode(DrawMode mode) override;
+    void line(double x1, double y1, double x2, double y2, int colour) override;
+    void box(double x1, double y1, double x2, double y2, int colour) override;
+    void circle(double cx, double cy, double r, int colour) override;
+    void flush() override;
+    // Ends pending drawing without showing it (before the image is replaced).
+    void release() { painter_.reset(); }
+
+    // Called after every flush (the widget schedules its repaint).
+    std::function<void()> onFlush;
+
+private:
+    QPainter& painter();
+    QPointF map(double x, double y) const;
+
+    QImage& image_;
+    double unitsWide_, unitsHigh_;
+    DrawMode mode_ = DrawMode::Copy;
+    std::unique_ptr<QPainter> painter_;
+};
+
+class DrawingArea : public QFrame {
+    Q_OBJECT
+public:
+    explicit DrawingArea(QWidget* parent = nullptr);
+    ~DrawingArea() override;
+
+    Canvas& canvas() { return *canvas_; }
+    // The surface as drawn so far (pending drawing is finished first).
+    const QImage& image();
+    // A widget position in surface units.
+    QPointF surfacePoint(QPointF widgetPos) const;
+
+signals:
+    void mousePressed(Qt::MouseButton button, double sx, double sy);
+    void mouseMoved(double sx, double sy);
+    // The surface was made anew (at its first layout): it must be redrawn.
+    void surfaceResized();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QImage image_;
+    std::unique_ptr<ImageCanvas> canvas_;
+};
+
+} // namespace vectrim
