@@ -3,6 +3,7 @@
 #include "export/dxf_save_window.h"
 #include "fixture.h"
 #include "temp_dir.h"
+#include "window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ struct Dialog {
 };
 
 TEST(DxfFormWindow, StartsAtTheLastChoiceAndLooksRight) {
+    test::qtApp();
     DxfFormWindow a(nullptr, DxfForm::LinesArcs);
     EXPECT_TRUE(a.Option1->isChecked());
     EXPECT_EQ(a.Option1->text(), QString::fromUtf8("Linien und Bögen"));
@@ -80,6 +82,7 @@ TEST(Savedxfm, DialogGetsFilterTitleFolderAndSuggestion) {
 
 // With a user: the form window comes first; its choice is used and kept.
 TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
+    test::qtApp();
     TempDir dir;
     Fixture f;
     f.line(0, 0, 10, 0);
@@ -117,12 +120,50 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("NEVER.DXF")));
 }
 
+// The menu entry of the main window.
+class MainWindowSave : public test::WindowTest {};
+
+TEST_F(MainWindowSave, MenuEntrySavesTheDrawing) {
+    Form16& w = make();
+    s().drawing.appendLine(0, 0, 25, 0);
+    s().drawing.appendArc(25, 10, 10, 270, 90);
+    s().state.dxfPath = dir.file("Winkel.dxf") + std::string(1, '\0');
+    s().state.lastFolder = dir.folder();
+    dialogs.results = {dir.file("winkel_opt.dxf") + std::string(1, '\0')};
+    c().savedxfm->trigger();
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].kind, "save");
+    EXPECT_EQ(dialogs.calls[0].filter, "CAD-Austauschformat (DXF)|*.DXF");
+    EXPECT_EQ(dialogs.calls[0].title, "Speichern...");
+    EXPECT_EQ(dialogs.calls[0].folder, dir.folder());
+    EXPECT_EQ(dialogs.calls[0].suggested, "Winkel_opt.dxf");
+    const std::string text = dir.read("WINKEL_OPT.DXF");
+    EXPECT_NE(text.find("  0\r\nLINE\r\n"), std::string::npos);
+    EXPECT_NE(text.find("  0\r\nARC\r\n"), std::string::npos);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(w.session().drawing.linecount, 1); // the drawing stays
+}
+
+TEST_F(MainWindowSave, EmptyDrawingIsRefused) {
+    make();
+    c().savedxfm->trigger();
+    EXPECT_TRUE(dialogs.calls.empty());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Keine Elemente vorhanden !");
+    EXPECT_EQ(host.messages[0].title, "Exit");
+}
+
+TEST_F(MainWindowSave, FailedWriteShowsTheMessage) {
+    make();
+    s().drawing.appendLine(0, 0, 25, 0);
+    dialogs.results = {dir.file("kein/ordner/x.dxf") + std::string(1, '\0')};
+    c().savedxfm->trigger();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Datei konnte nicht gespeichert werden !");
+    EXPECT_EQ(host.messages[0].title, "Error");
+    EXPECT_EQ(host.messages[0].icon, Icon::Critical);
+}
+
 } // namespace
 } // namespace vectrim
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
