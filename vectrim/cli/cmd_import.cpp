@@ -1,7 +1,41 @@
+// import IN.dxf [-o OUT]: the exchange file that load writes for the DXF,
+// to OUT or to standard output.
 #include "cli/cli.h"
+#include "cli/cli_host.h"
+#include "cli/dxf_input.h"
+#include "model/par_file.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 
 namespace vectrim::cli {
 
-int cmdImport(const std::vector<std::string>&) { return usage("import is not available in this build"); }
+int cmdImport(const std::vector<std::string>& args) {
+    const Args a(args, {"-o"}, {});
+    if (!a.ok()) return usage(a.error);
+    if (a.positional.size() != 1) return usage("import needs one DXF file");
+    const std::string out = a.value("-o").value_or("");
+    CliHost host;
+    if (!out.empty() && out != "-")
+        return importDxf(a.positional[0], kCurveQuality, out, host) ? kOk : kRefused;
+
+    // To standard output through a private temporary file.
+    std::string tmpl = (std::filesystem::temp_directory_path() / "vectrim-import-XXXXXX").string();
+    const int fd = mkstemp(tmpl.data());
+    if (fd < 0) return kRefused;
+    close(fd);
+    const bool ok = importDxf(a.positional[0], kCurveQuality, tmpl, host);
+    if (ok) {
+        std::ifstream in(tmpl, std::ios::binary);
+        std::cout << in.rdbuf();
+        std::cout.flush();
+    }
+    std::remove(tmpl.c_str());
+    return ok ? kOk : kRefused;
+}
 
 } // namespace vectrim::cli

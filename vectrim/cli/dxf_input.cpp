@@ -1,10 +1,30 @@
 #include "cli/dxf_input.h"
 
+#include "import/import.h"
+#include "model/host.h"
+
+#include <cstdio>
+#include <memory>
+
+#ifdef VECTRIM_TEXT_OUTLINES
+#include "qt/qt_outliner.h"
+#endif
+
 namespace vectrim::cli {
 
-bool importDxf(const std::string&, int, const std::string&, Host& host) {
-    host.message("Dateizugriffsfehler !", "Error", Icon::Critical);
-    return false;
+bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host) {
+#ifdef VECTRIM_TEXT_OUTLINES
+    // The fonts (and an offscreen GUI application) are only set up when a
+    // text is met.
+    load::QtOutliner outliner;
+    dxf::TextOutliner* textOutliner = &outliner;
+#else
+    dxf::TextOutliner* textOutliner = nullptr;
+#endif
+    std::string report;
+    const bool ok = load::importToExchangeFile(dxfPath, curveQuality, exchangePath, host, textOutliner, &report);
+    if (!report.empty()) std::fprintf(stderr, "vectrim-cli: %s\n", report.c_str());
+    return ok;
 }
 
 } // namespace vectrim::cli

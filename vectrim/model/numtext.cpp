@@ -1,5 +1,6 @@
 #include "numtext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -18,39 +19,60 @@ std::string numberText(double value) {
     // The largest magnitude whose 15-digit text still reads back as a double.
     if (std::isinf(value)) value = value > 0 ? 1.79769313486231e308 : -1.79769313486231e308;
     const bool negative = value < 0;
-    char buf[40];
-    // 15 significant digits: d.dddddddddddddde+XX
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    std::string text(buf);
-    const auto e = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-    const int exponent = std::stoi(text.substr(e + 1));
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    // 15 significant digits, correctly rounded: d.dddddddddddddde+XX
+    char sci[40];
+    const char* end = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const char* e = std::find(static_cast<const char*>(sci), end, 'e');
+    char digits[16];
+    int count = 0;
+    digits[count++] = sci[0];
+    for (const char* p = sci + 2; p < e && count < 16; ++p) digits[count++] = *p;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e + 1 < end && e[1] == '+'), end, exponent);
+    while (count > 1 && digits[count - 1] == '0') --count;
 
-    std::string out(1, negative ? '-' : ' ');
+    char out[48];
+    int n = 0;
+    out[n++] = negative ? '-' : ' ';
+    auto put = [&](const char* from, int len) {
+        for (int i = 0; i < len; ++i) out[n++] = from[i];
+    };
     if (exponent >= kFixedMinExponent && exponent <= kFixedMaxExponent) {
         if (exponent >= 0) {
-            const size_t intDigits = static_cast<size_t>(exponent) + 1;
-            if (digits.size() <= intDigits) {
-                out += digits + std::string(intDigits - digits.size(), '0');
+            const int intDigits = exponent + 1;
+            if (count <= intDigits) {
+                put(digits, count);
+                for (int i = count; i < intDigits; ++i) out[n++] = '0';
             } else {
-                out += digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+                put(digits, intDigits);
+                out[n++] = '.';
+                put(digits + intDigits, count - intDigits);
             }
         } else {
-            out += "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+            out[n++] = '.';
+            for (int i = 0; i < -exponent - 1; ++i) out[n++] = '0';
+            put(digits, count);
         }
     } else {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
+        out[n++] = digits[0];
+        if (count > 1) {
+            out[n++] = '.';
+            put(digits + 1, count - 1);
+        }
         char ex[16];
-        std::snprintf(ex, sizeof ex, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += ex;
+        const int len = std::snprintf(ex, sizeof ex, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        put(ex, len);
     }
-    return out;
+    return std::string(out, static_cast<size_t>(n));
 }
 
 std::string numberText(int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    // A blank before non-negative values; to_chars writes the minus sign.
+    char buf[24];
+    buf[0] = ' ';
+    char* end = std::to_chars(buf + 1, buf + sizeof buf, value).ptr;
+    char* begin = value < 0 ? buf + 1 : buf;
+    return std::string(begin, static_cast<size_t>(end - begin));
 }
 
 LeadingNumber leadingNumber(std::string_view text) {

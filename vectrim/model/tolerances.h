@@ -32,6 +32,8 @@ inline constexpr double kMaxRadius = 10000;       // larger radii count as strai
 inline constexpr double kTinyLength = 0.01;       // tiny-element cleanup removes shorter elements
 inline constexpr double kNullLength = 0.0001;     // deleted unconditionally by small-element deletion
 inline constexpr double kImportMinLength = 0.00001; // the import drops lines of this length or less
+inline constexpr double kCurveDeviation = 0.01;   // drawing units: the import flattens curves into lines no farther than this from the curve
+inline constexpr double kSimilarityRel = 1e-9;    // the import keeps an arc circular when its two axes agree to this fraction
 
 // ---- factors written with fewer digits by some stages ----
 inline constexpr double kDegToRadShort = 0.01745329251994; // junction splitting, duplicates, joining
@@ -80,6 +82,25 @@ inline constexpr double kPolylineMaxSweep = 180;  // degrees: longer arcs become
 // ---- corners ----
 inline constexpr double kCornerMinAngle = 0.11;   // degrees: smaller deflections are no corner
 inline constexpr double kCornerMaxAngle = 179.9;  // degrees: larger deflections are reversals
+
+// ---- smoothing (kinks and corners between lines and arcs) ----
+inline constexpr double kArcMaxSweep = 3.141592654;     // radians: the arc check's largest sweep
+inline constexpr double kSampleWrapAngle = 0.01;        // radians: an arc starting this close to 2π is sampled from 0
+inline constexpr double kLineFilletStartRadius = 10.0;  // line-line fillets: the first radius tried
+inline constexpr double kLineFilletStepShare = 0.02;    // line-line fillets: step = (start - minradius) × this
+inline constexpr double kKinkMin = 1.74e-05;            // radians: smaller arc-line deflections count as tangent
+inline constexpr double kKinkMax = 0.4;                 // radians: larger arc-line deflections are corners, not kinks
+inline constexpr double kTangentTolerance = 0.01;       // radians: line and arc tangent must agree after reshaping
+inline constexpr double kTangentProbe = 0.0001;         // radians: arc point behind an end from which its tangent is taken
+inline constexpr double kLineSampleStep = 0.1;          // mm: spacing of the test points along a reshaped line
+inline constexpr double kFilletStepShare = 0.01;        // arc fillets: radius step as a share of the radius range
+inline constexpr double kArcArcMinKink = 0.01;          // degrees: smaller arc-arc deflections count as tangent
+inline constexpr double kArcArcMinCorner = 0.00174;     // radians: arc-arc fillets need at least this deflection
+inline constexpr double kArcArcFilletFactor = 3;        // arc-arc fillets: the first radius is this × the larger radius
+inline constexpr double kArcArcFilletLowest = 0.1;      // mm: arc-arc fillet radii stay above this
+inline constexpr double kArcJunctionPoint = 0.01;       // arc ends meet for the junction code within this per axis
+inline constexpr double kBiarcMaxSweep = 1.5;           // × π: largest sweep of a reshaped arc
+inline constexpr double kOppositeGrowth = 1.2;          // arcs in opposite senses may grow in length by this factor
 
 // ---- inspection, analysis and editing ----
 inline constexpr int32_t kLongCheckElements = 5000; // longer checks ask first above this element count

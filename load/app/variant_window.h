@@ -1,0 +1,24 @@
+// Form11, the variant switch window: "Please select a language [unit]:" with
+// one button per variant. Each button switches the program folder to its
+// variant, starts the main program and ends load.
+#pragma once
+
+#include "import/variant.h"
+
+#include <QDialog>
+
+#include <string>
+
+namespace vectrim::load {
+
+class VariantWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit VariantWindow(std::string folder, QWidget* parent = nullptr);
+
+private:
+    void choose(Variant variant);
+    std::string folder_;
+};
+
+} // namespace vectrim::load

@@ -1,0 +1,36 @@
+// Entity assembly: turns the tags of a DXF file into layers, text styles,
+// block definitions and the entities of model space, in file order.
+#pragma once
+
+#include "source.h"
+
+#include <functional>
+#include <string_view>
+
+namespace dxf {
+
+class ReadSink {
+public:
+    virtual ~ReadSink() = default;
+    virtual void layer(const LayerDef& layer) = 0;
+    virtual void style(const StyleDef& style) = 0;
+    virtual void block(Block&& block) = 0;
+    // A model space entity; the sink may move from it.
+    virtual void entity(Source& entity) = 0;
+    // An entity that is left out: its type is not drawn (POINT, HATCH,
+    // unknown types), its data are unusable, or it was cut off.
+    virtual void skipped(std::string_view what) = 0;
+};
+
+// Reading progress: mode 0 at the start, mode 1 with the percentage of the
+// file read, mode 2 at the end.
+using ReadProgress = std::function<void(int mode, int percent)>;
+
+// What is skipped under a name of its own rather than its type.
+inline constexpr std::string_view kSkippedBad = "fehlerhaft";
+inline constexpr std::string_view kSkippedCut = "unvollständig";
+
+// Reads ASCII or binary DXF. False when the data hold no DXF section at all.
+bool readDxf(std::string_view bytes, ReadSink& sink, const ReadProgress& progress = {});
+
+} // namespace dxf
