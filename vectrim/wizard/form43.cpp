@@ -57,7 +57,10 @@ Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields field
         auto* b = named(new QRadioButton(QString::fromUtf8(preset.caption)), name.constData());
         options->addWidget(b);
         const int16_t number = preset.option;
-        connect(b, &QRadioButton::clicked, this, [this, number] { Option_Click(number); });
+        // Chosen by mouse or keyboard: the choice is remembered.
+        connect(b, &QRadioButton::toggled, this, [this, number](bool on) {
+            if (on) Option_Click(number);
+        });
         switch (number) {
         case 3: Option3 = b; break;
         case 4: Option4 = b; break;
