@@ -445,12 +445,10 @@ void Form16::savedxfm_Click() {
              [this](const std::string& filter, const std::string& title, const std::string& folder,
                     const std::string& suggested) { return dialogs_->save(this, filter, title, folder, suggested); });
 }
-void Form16::druck_Click() {}
 void Form16::pruefen_Click() {}
 void Form16::massstab_Click() {}
 void Form16::konl_Click() {}
 void Form16::eloesch_Click() {}
-void Form16::Command10_Click() {}
 void Form16::Command6_Click() {}
 void Form16::Command7_Click() {}
 
