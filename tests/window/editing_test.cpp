@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -291,6 +292,28 @@ TEST_F(Editing, KonturLoeschenDeletesTheWholeContourAfterJa) {
     EXPECT_TRUE(blank(pixel(150, 100)));
     key(Qt::Key_Escape);
     EXPECT_EQ(s().view.pickMode, 0);
+}
+
+// ---- the direction check and its angle readout --------------------------------
+
+TEST_F(Editing, DirectionCheckCountsCornersAndReadsTheirAngleUnderTheMouse) {
+    Drawing& d = s().drawing;
+    d.appendLine(100, 100, 300, 100);
+    d.appendLine(300, 100, 300, 300);
+    d.appendLine(300, 300, 100, 300);
+    d.appendLine(100, 300, 100, 100);
+    fitOneToOne();
+    c().Picture13->click();
+    EXPECT_EQ(c().Label3->text(), "Ecken: 4");
+    EXPECT_EQ(s().view.angleReadout, 1);
+    move(301, 299);
+    EXPECT_EQ(c().Label2->text(), " 90 Grad");
+    move(200, 200);
+    EXPECT_EQ(c().Label2->text(), "");
+    c().Picture19->click(); // the readout goes with the marks
+    move(301, 299);
+    EXPECT_EQ(s().view.angleReadout, 0);
+    EXPECT_FALSE(c().Label2->isVisibleTo(form.get()));
 }
 
 // ---- the analysis window -----------------------------------------------------
