@@ -57,7 +57,7 @@ inline bool waitFor(const std::function<bool()>& done, int milliseconds = 5000) 
 }
 
 struct DialogCall {
-    std::string kind, filter, title, folder;
+    std::string kind, filter, title, folder, suggested;
 };
 
 class ScriptedDialogs : public FileDialogs {
@@ -67,12 +67,12 @@ public:
 
     std::string open(QWidget*, const std::string& filter, const std::string& title,
                      const std::string& folder) override {
-        calls.push_back({"open", filter, title, folder});
+        calls.push_back({"open", filter, title, folder, {}});
         return next();
     }
     std::string save(QWidget*, const std::string& filter, const std::string& title,
-                     const std::string& folder, const std::string&) override {
-        calls.push_back({"save", filter, title, folder});
+                     const std::string& folder, const std::string& suggested) override {
+        calls.push_back({"save", filter, title, folder, suggested});
         return next();
     }
 

@@ -84,6 +84,7 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
     if (ok) ok = readExchangeFile(temp, s.drawing, *s.host) == ExchangeRead::Ok;
     std::remove(temp.c_str());
     if (!ok) return false;
+    if (ext == ".dxf") s.state.dxfPath = path;
     if (keepPosition) {
         Box fit{0, 0, 0, 0};
         getextents(s.drawing, fit, 0);
@@ -138,13 +139,20 @@ std::string modelJson(const Session& s, const CliHost& host) {
     return out;
 }
 
-bool writeDrawing(const Session& s, const CliHost& host, const std::string& path) {
+bool writeDrawing(const Session& s, const CliHost& host, const std::string& path, DxfForm form) {
     if (path.empty() || path == "-") {
         std::cout << modelJson(s, host);
         return static_cast<bool>(std::cout.flush());
     }
     const std::string ext = lowerExtension(path);
     if (ext == ".dat") return writeExchangeFile(path, s.drawing);
+    if (ext == ".dxf") {
+        const DxfSaved saved = savedxf(s, path, form, drawingUnit(s.state));
+        if (saved.ok && saved.content.skipped > 0)
+            std::fprintf(stderr, "vectrim-cli: %d degenerate elements (zero length or sweep) left out\n",
+                         saved.content.skipped);
+        return saved.ok;
+    }
     if (ext == ".json") {
         const std::string tmp = path + ".~";
         {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/cli_host.h"
+#include "export/dxf_save.h"
 #include "model/session.h"
 
 #include <string>
@@ -11,12 +12,15 @@ namespace vectrim::cli {
 // Reads IN into the session as the main program reads an imported drawing: a
 // .dxf is imported first (curve quality 30), a .dat is read as an exchange
 // file (and kept). The drawing is moved to the origin unless keepPosition.
+// A .dxf becomes the session's current DXF path, as in the main program.
 // False when the input was refused (the message has been shown).
 bool loadDrawing(Session& session, const std::string& path, bool keepPosition);
 
-// Writes OUT by its extension: .dat an exchange file, .json (also for an
-// empty path or "-", on standard output) the model. False on failure.
-bool writeDrawing(const Session& session, const CliHost& host, const std::string& path);
+// Writes OUT by its extension: .dat an exchange file, .dxf a DXF in the
+// given form (in the unit of drawingUnit), .json (also for an empty path or
+// "-", on standard output) the model. False on failure.
+bool writeDrawing(const Session& session, const CliHost& host, const std::string& path,
+                  DxfForm form = DxfForm::LinesArcs);
 
 // The model as JSON: lines, arcs, contour order, free ends, messages.
 std::string modelJson(const Session& session, const CliHost& host);

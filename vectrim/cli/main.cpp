@@ -20,7 +20,7 @@ const Command kCommands[] = {
     {"scale", "scale IN --width W --height H [--quality fein|mittel|grob] [-o OUT]", cmdScale},
     {"inch", "inch IN [--back] [-o OUT]", cmdInch},
     {"print", "print IN --pdf OUT.pdf [--scale S|fit] [--rotate] [--bw]", cmdPrint},
-    {"export", "export IN -o OUT.dxf [--polylines]", cmdExport},
+    {"export", "export IN -o OUT.dxf [--polylines] [--keep-position]", cmdExport},
     {"convert", "convert IN [-o OUT] [--keep-position]", cmdConvert},
     {"selftest", "selftest", cmdSelftest},
 };

@@ -46,6 +46,11 @@ void AtomicTextFile::line(const std::string& text) {
         failed_ = true;
 }
 
+void AtomicTextFile::write(std::string_view bytes) {
+    if (!ok()) return;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+}
+
 bool AtomicTextFile::commit() {
     if (!file_) return false;
     if (std::fflush(file_) != 0) failed_ = true;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace vectrim {
 
@@ -40,6 +41,8 @@ public:
     bool ok() const { return file_ != nullptr && !failed_; }
     // Writes the bytes and CR LF.
     void line(const std::string& text);
+    // Writes the bytes as they are (the caller ends its own lines).
+    void write(std::string_view bytes);
     // Flushes, closes and renames; false (and the target untouched) on any
     // failure so far.
     bool commit();

@@ -76,6 +76,9 @@ inline constexpr double kArcJoinFull = 0.001;     // degrees: an end at 360 cont
 // ---- processing run ----
 inline constexpr int32_t kLineQuestionLimit = 1000; // more lines than this: ask before the gap group
 
+// ---- DXF export ----
+inline constexpr double kPolylineMaxSweep = 180;  // degrees: longer arcs become two bulge segments of a polyline
+
 // ---- corners ----
 inline constexpr double kCornerMinAngle = 0.11;   // degrees: smaller deflections are no corner
 inline constexpr double kCornerMaxAngle = 179.9;  // degrees: larger deflections are reversals

@@ -1,5 +1,6 @@
 #include "window/form16.h"
 
+#include "export/dxf_save_window.h"
 #include "model/numtext.h"
 #include "model/par_file.h"
 #include "model/platform.h"
@@ -523,7 +524,12 @@ void Form16::konl_Click() {
 
 // ---- commands of other windows, to be filled in --------------------------------
 
-void Form16::savedxfm_Click() {}
+// "DXF speichern": the drawing as it is now, for the CAM program.
+void Form16::savedxfm_Click() {
+    savedxfm(this, *session_, dxfForm_,
+             [this](const std::string& filter, const std::string& title, const std::string& folder,
+                    const std::string& suggested) { return dialogs_->save(this, filter, title, folder, suggested); });
+}
 void Form16::druck_Click() {}
 void Form16::Command10_Click() {}
 void Form16::Command6_Click() {}

@@ -9,6 +9,7 @@
 // handlers here as empty slots, to be filled in.
 #pragma once
 
+#include "export/dxf_save.h"
 #include "model/session.h"
 #include "pipeline/run_frame.h"
 #include "view/view.h"
@@ -261,6 +262,7 @@ private:
     Options options_;
     std::unique_ptr<FileDialogs> ownDialogs_;
     FileDialogs* dialogs_ = nullptr;
+    DxfForm dxfForm_ = DxfForm::LinesArcs; // the form "DXF speichern" offers first
     std::string folder_;
     std::string displayName_;
     std::string answer_;
