@@ -309,6 +309,7 @@ TEST(Inch, WizardAsksForSmallDrawingsEvenAfterAConversion) {
               "Liegt die Grafik in Inch vor ?  Maße von Inch in Millimeter umwandeln ?");
     EXPECT_NEAR(small.d.lines[0].y2, 381, kTol);
     EXPECT_EQ(small.session->state.inchConverted, 1);
+    EXPECT_EQ(small.frame.breaksCalls, 1);
 
     ViewFixture tall;
     tall.line(0, 0, 10, 25);

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QInputDevice>
+#include <QPointingDevice>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,10 @@ inline QApplication& qtApp() {
     static std::unique_ptr<QApplication> app = [] {
         auto a = std::make_unique<QApplication>(argc, argv);
         QApplication::setStyle(QStringLiteral("Fusion"));
+        // The keyboard and pointer of synthetic events, made now so that
+        // Qt's device list outlives the application at the end.
+        QInputDevice::primaryKeyboard();
+        QPointingDevice::primaryPointingDevice();
         return a;
     }();
     return *app;

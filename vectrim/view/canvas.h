@@ -16,6 +16,7 @@ inline constexpr int kBlack = 0;
 inline constexpr int kRed = 4;
 inline constexpr int kLightBlue = 9;
 inline constexpr int kLightRed = 12;
+inline constexpr int kLightMagenta = 13;
 inline constexpr int kWhite = 15;
 
 // The colour of a palette number 0 .. 15 (black, blue, green, cyan, red,

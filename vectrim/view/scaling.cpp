@@ -196,6 +196,7 @@ bool askInchConversion(Session& s, ViewFrame& frame) {
     if (!(val(frame.sizeText(SizeField::Width)) < kSmallDrawing &&
           val(frame.sizeText(SizeField::Height)) < kSmallDrawing))
         return false;
+    frame.breaks(); // a selection would not survive the conversion
     if (s.host->ask("Zeichnung sehr klein !",
                     "Liegt die Grafik in Inch vor ?  Maße von Inch in Millimeter umwandeln ?") != 'N')
         convertInch(s, frame, kInchToMm, 1);

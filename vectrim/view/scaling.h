@@ -65,7 +65,8 @@ void wandel1(Session& s, ViewFrame& frame);
 void mzurueck(Session& s, ViewFrame& frame);
 
 // The preset wizard's question for a drawing smaller than 20 in width and
-// height (the size fields): converts from inch on any answer but "N".
+// height (the size fields): leaves selection mode and converts from inch on
+// any answer but "N".
 // Returns true when the question was asked.
 bool askInchConversion(Session& s, ViewFrame& frame);
 

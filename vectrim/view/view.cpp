@@ -61,33 +61,38 @@ bool View::paint() {
         }
     }
     canvas_.clear();
-    Drawing& d = s_.drawing;
+    const Drawing& d = s_.drawing;
     const int32_t n = std::min(d.linecount + d.arccount, kOrderSlots);
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t ref = d.order[i];
-        if (ref < 0) continue;
-        if (!isArcRef(ref)) {
-            if (ref >= d.linecount) continue;
-            const Line& l = d.lines[ref];
-            drawline(l.x1, l.y1, l.x2, l.y2, kBlack);
-            continue;
-        }
-        const int32_t k = ref - kArcRef;
-        if (k >= d.arccount) continue;
-        Arc& a = d.arcs[k];
-        if (a.a1 > 360) a.a1 -= 360;
-        if (a.a2 > 360) a.a2 -= 360;
-        // Only arcs whose bounding square touches the window are drawn.
-        if (a.cx + a.r >= w.xmin && a.cx - a.r <= w.xmax && a.cy + a.r >= w.ymin &&
-            a.cy - a.r <= w.ymax) {
-            const SurfacePoint c = toSurface(w, a.cx, a.cy);
-            const double sr = toSurface(w, w.xmin + a.r, w.ymin).x;
-            kreis(c.x, c.y, sr, a.a1 * kDegToRad, a.a2 * kDegToRad, kLightRed);
-        }
-    }
+    for (int32_t i = 0; i < n; ++i) drawElement(d.order[i], kBlack, kLightRed);
+    if (highlight_)
+        for (const int32_t ref : *highlight_) drawElement(ref, kHighlightColour, kHighlightColour);
     drawMarks();
     canvas_.flush();
     return true;
+}
+
+void View::drawElement(int32_t ref, int colour, int arcColour) {
+    Drawing& d = s_.drawing;
+    const ViewWindow& w = s_.view.window;
+    if (ref < 0) return;
+    if (!isArcRef(ref)) {
+        if (ref >= d.linecount) return;
+        const Line& l = d.lines[ref];
+        drawline(l.x1, l.y1, l.x2, l.y2, colour);
+        return;
+    }
+    const int32_t k = ref - kArcRef;
+    if (k >= d.arccount) return;
+    Arc& a = d.arcs[k];
+    if (a.a1 > 360) a.a1 -= 360;
+    if (a.a2 > 360) a.a2 -= 360;
+    // Only arcs whose bounding square touches the window are drawn.
+    if (a.cx + a.r >= w.xmin && a.cx - a.r <= w.xmax && a.cy + a.r >= w.ymin &&
+        a.cy - a.r <= w.ymax) {
+        const SurfacePoint c = toSurface(w, a.cx, a.cy);
+        const double sr = toSurface(w, w.xmin + a.r, w.ymin).x;
+        kreis(c.x, c.y, sr, a.a1 * kDegToRad, a.a2 * kDegToRad, arcColour);
+    }
 }
 
 void View::drawMarks() {

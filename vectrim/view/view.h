@@ -10,6 +10,7 @@
 #include "view/view_frame.h"
 
 #include <string>
+#include <vector>
 
 namespace vectrim {
 
@@ -36,6 +37,9 @@ inline constexpr double kMinClickWidth = 1.0;
 // Seconds the view waits after a zoom click, so that a double click does not
 // zoom twice.
 inline constexpr double kClickPause = 0.1;
+
+// Elements chosen for deletion are drawn over in this colour.
+inline constexpr int kHighlightColour = kLightMagenta;
 
 // Marks are boxes this many surface units from the point each way.
 inline constexpr double kMarkHalfSize = 3;
@@ -97,10 +101,15 @@ public:
     // Leaves the element selection mode.
     void breaks();
 
+    // Elements (line index, arc index + 100000) that paint draws over in
+    // kHighlightColour after the drawing; null or empty: none.
+    void setHighlight(const std::vector<int32_t>* refs) { highlight_ = refs; }
+
     // The pause after a zoom click (seconds); tests set 0.
     double clickPause = kClickPause;
 
 private:
+    void drawElement(int32_t ref, int colour, int arcColour);
     void surfaceSegment(double x1, double y1, double x2, double y2, int colour);
     void drawMarks();
     void markAt(double x, double y);
@@ -109,6 +118,7 @@ private:
     Session& s_;
     Canvas& canvas_;
     ViewPanel& panel_;
+    const std::vector<int32_t>* highlight_ = nullptr;
 };
 
 } // namespace vectrim

@@ -103,6 +103,9 @@ DrawingArea::DrawingArea(QWidget* parent) : QFrame(parent) {
     setFrameShadow(QFrame::Plain);
     setLineWidth(1);
     setMouseTracking(true);
+    // A click gives it the keyboard, so that Delete and Escape reach the
+    // element selection rather than a text field.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     image_ = QImage(1, 1, QImage::Format_RGB32);
     image_.fill(Qt::white);
@@ -149,6 +152,11 @@ void DrawingArea::mousePressEvent(QMouseEvent* e) {
 void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
     const QPointF s = surfacePoint(e->position());
     emit mouseMoved(s.x(), s.y());
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF s = surfacePoint(e->position());
+    emit mouseReleased(e->button(), s.x(), s.y());
 }
 
 } // namespace vectrim

@@ -57,6 +57,7 @@ public:
 signals:
     void mousePressed(Qt::MouseButton button, double sx, double sy);
     void mouseMoved(double sx, double sy);
+    void mouseReleased(Qt::MouseButton button, double sx, double sy);
     // The surface was made anew (at its first layout): it must be redrawn.
     void surfaceResized();
 
@@ -65,6 +66,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     QImage image_;

@@ -7,18 +7,23 @@
 #include "model/textfile.h"
 #include "model/working_file.h"
 #include "pipeline/run.h"
+#include "view/analysis.h"
 #include "view/inspection.h"
 #include "view/scaling.h"
+#include "view/selection.h"
 #include "window/drawing_area.h"
 #include "window/file_dialogs.h"
 #include "window/form1.h"
 #include "window/form100.h"
+#include "window/form399.h"
+#include "window/form400.h"
 #include "window/import_cycle.h"
 #include "window/profiles.h"
 #include "window/program_folder.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -76,6 +81,8 @@ Form16::Form16(Options options) : options_(std::move(options)) {
     });
     host_.setObserver(options_.observer);
     view_ = std::make_unique<View>(*session_, c_.Bild1->canvas(), static_cast<ViewPanel&>(*this));
+    editor_ = std::make_unique<ElementEditor>(*session_, static_cast<ViewFrame&>(*this));
+    view_->setHighlight(&editor_->selection());
     form1_ = new Form1(this, [this] { restartFromAbort(); });
     connectControls();
     setFixedSize(pixelsFromTwips(kMainWidthTwips), pixelsFromTwips(kMainHeightTwips));
@@ -207,7 +214,13 @@ void Form16::trunder() {
     trunderGuard_ = 1;
 }
 
-void Form16::breaks() { view_->breaks(); }
+void Form16::breaks() {
+    // The editor removes its rubber band and highlight first; the view then
+    // resets the pointer and the readout.
+    editor_->breaks();
+    view_->breaks();
+    updatePointer();
+}
 
 WorkingData Form16::workingData() const {
     WorkingData w;
@@ -238,6 +251,10 @@ void Form16::setAngleText(const std::string& text) { c_.Label2->setText(qs(text)
 
 void Form16::setPointer(int shape) {
     c_.Bild1->setCursor(shape == kCrossPointer ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void Form16::updatePointer() {
+    setPointer(session_->view.pickMode == 0 ? kArrowPointer : kCrossPointer);
 }
 
 // ---- ending ---------------------------------------------------------------------
@@ -353,7 +370,10 @@ void Form16::Command3_Click() { c_.ktoleranz->setText(kToleranceOff); }
 void Form16::Command5_Click() { c_.ftoleranz->setText(kToleranceOff); }
 void Form16::Command81_Click() { c_.gtoleranz->setText(kToleranceOff); }
 
-void Form16::Command4_Click() { bearbeitungeinfach(*session_, *this); }
+void Form16::Command4_Click() {
+    breaks(); // a selection would not survive the run
+    bearbeitungeinfach(*session_, *this);
+}
 
 std::string Form16::fieldText(ToleranceField f) const {
     switch (f) {
@@ -400,13 +420,47 @@ void Form16::Picture17_Click() { view_->zoomIn(); }
 void Form16::Picture11_Click() { view_->zoomOut(); }
 
 void Form16::Bild1_MouseDown(Qt::MouseButton button, double sx, double sy) {
+    const ViewState& v = session_->view;
+    // In selection mode the left button selects instead of zooming.
+    if (button == Qt::LeftButton && v.pickMode != 0) {
+        const Point p = toModel(v.window, sx, sy);
+        editor_->mouseDown(p.x, p.y);
+        updatePointer();
+        return;
+    }
+    // While a rubber band is dragged no other button zooms (the redraw would
+    // leave the band's exclusive-or drawing behind).
+    if (v.dragActive == 1) return;
     const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
                           : button == Qt::RightButton ? MouseButton::Right
                                                       : MouseButton::Other;
     view_->mouseDown(b, sx, sy);
 }
 
+// The view follows the mouse with the pointer, the rubber band and the
+// angle readout.
 void Form16::Bild1_MouseMove(double sx, double sy) { view_->mouseMove(sx, sy); }
+
+void Form16::Bild1_MouseUp(Qt::MouseButton button, double sx, double sy) {
+    if (button != Qt::LeftButton) return;
+    const Point p = toModel(session_->view.window, sx, sy);
+    editor_->mouseUp(p.x, p.y);
+}
+
+void Form16::Bild1_KeyDown(int key) {
+    if (key == Qt::Key_Delete) editor_->deleteKey();
+    else if (key == Qt::Key_Escape && session_->view.pickMode != 0) breaks();
+    updatePointer();
+}
+
+void Form16::keyPressEvent(QKeyEvent* e) {
+    // Keys that no field took: Delete and Escape act on the selection.
+    if (e->key() == Qt::Key_Delete || e->key() == Qt::Key_Escape) {
+        Bild1_KeyDown(e->key());
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
 
 void Form16::Picture8_Click() { runCheck(*session_, Check::EndPoints, *this); }
 void Form16::Picture13_Click() { runCheck(*session_, Check::Directions, *this); }
@@ -437,6 +491,37 @@ void Form16::rechteck() { view_->rechteck(); }
 void Form16::wandel1_Click() { wandel1(*session_, *this); }
 void Form16::mzurueck_Click() { mzurueck(*session_, *this); }
 
+// ---- analysis, scaling, deleting elements ------------------------------------------
+
+void Form16::pruefen_Click() {
+    Session& s = *session_;
+    if (!pruefen(s)) return;
+    Form400 window(this);
+    window.fill(form400Load(s, *this));
+    window.exec();
+    host_.doEvents();
+}
+
+void Form16::massstab_Click() {
+    Session& s = *session_;
+    if (!massstabOpen(s, *this)) return;
+    Form399 window(this, s, form399Load(*this));
+    window.exec();
+    massstabClosed(*this);
+}
+
+void Form16::eloesch_Click() {
+    editor_->eloesch();
+    if (session_->view.pickMode != 0) c_.Bild1->setFocus(); // for Delete and Escape
+    updatePointer();
+}
+
+void Form16::konl_Click() {
+    editor_->konl();
+    if (session_->view.pickMode != 0) c_.Bild1->setFocus();
+    updatePointer();
+}
+
 // ---- commands of other windows, to be filled in --------------------------------
 
 // "DXF speichern": the drawing as it is now, for the CAM program.
@@ -445,10 +530,6 @@ void Form16::savedxfm_Click() {
              [this](const std::string& filter, const std::string& title, const std::string& folder,
                     const std::string& suggested) { return dialogs_->save(this, filter, title, folder, suggested); });
 }
-void Form16::pruefen_Click() {}
-void Form16::massstab_Click() {}
-void Form16::konl_Click() {}
-void Form16::eloesch_Click() {}
 void Form16::Command6_Click() {}
 void Form16::Command7_Click() {}
 

@@ -35,6 +35,7 @@ class QToolButton;
 namespace vectrim {
 
 class DrawingArea;
+class ElementEditor;
 class FileDialogs;
 class Form1;
 struct WorkingData;
@@ -124,6 +125,8 @@ public:
     Form16Controls& controls() { return c_; }
     const std::string& folder() const { return folder_; }
     Form1& abortWindow() { return *form1_; }
+    // The element selection of "Element(e) löschen" and "Kontur löschen".
+    ElementEditor& editor() { return *editor_; }
     bool activated() const { return activated_; }
 
     // ---- operations used by the commands --------------------------------
@@ -215,6 +218,9 @@ public slots:
     void Picture11_Click(); // zoom out
     void Bild1_MouseDown(Qt::MouseButton button, double sx, double sy);
     void Bild1_MouseMove(double sx, double sy);
+    void Bild1_MouseUp(Qt::MouseButton button, double sx, double sy);
+    // Delete and Escape for the element selection.
+    void Bild1_KeyDown(int key);
 
     // ---- inspection ----
     void Picture8_Click();  // "Endpunkte"
@@ -232,6 +238,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void buildMenus();
@@ -243,11 +250,14 @@ private:
     // ViewPanel
     void setAngleText(const std::string& text) override;
     void setPointer(int shape) override;
+    // Cross over the view while an element selection mode is on.
+    void updatePointer();
 
     QtHost host_;
     std::unique_ptr<Session> session_;
     Form16Controls c_;
     std::unique_ptr<View> view_;
+    std::unique_ptr<ElementEditor> editor_;
     Form1* form1_ = nullptr;
     Options options_;
     std::unique_ptr<FileDialogs> ownDialogs_;

@@ -21,6 +21,8 @@ inline constexpr int32_t kMainWidthTwips = 14790;
 inline constexpr int32_t kMainHeightTwips = 11000;
 // The abort window sits this far right of and below the main window's corner.
 inline constexpr int32_t kAbortOffsetTwips = 100;
+// The analysis and scale windows sit this far right of and below it.
+inline constexpr int32_t kDialogOffsetTwips = 200;
 
 inline constexpr int32_t pixelsFromTwips(int32_t twips) { return twips / kTwipsPerPixel; }
 inline constexpr int32_t twipsFromPixels(int32_t pixels) { return pixels * kTwipsPerPixel; }
