@@ -3,7 +3,9 @@
 # then the main window with a demo drawing, opened through the real import
 # cycle (par.dat written as "DXF öffnen" writes it, then "load 1", which
 # starts "vectrim 1"). Without a display the window is rendered headless and
-# saved as a PNG whose path is printed.
+# saved as a PNG whose path is printed, and the batch run cleans the demo
+# drawing, writing the cleaned DXF, its JSON, the analysis and a printed A4
+# page (PDF) beside the build.
 #
 # usage: scripts/main-job.sh <program folder> [drawing.dxf]
 set -euo pipefail
@@ -47,3 +49,13 @@ if [ ! -s "$shot.txt" ]; then
 fi
 grep -E '^(caption|wert1|wert2|Text2|Text3)=' "$shot.txt" | sed 's/^/  /'
 echo "Screenshot of the main window: $shot"
+
+echo "Batch run on $drawing:"
+out="$(dirname "$bin")/vectrim-result"
+"$bin/vectrim-cli" run "$drawing" --answer J -o "$out.dxf"
+"$bin/vectrim-cli" run "$drawing" --answer J -o "$out.json"
+"$bin/vectrim-cli" analyse "$out.dxf" > "$out-analyse.json"
+"$bin/vectrim-cli" print "$out.dxf" --pdf "$out.pdf" --scale fit | sed 's/^/  printed at scale factor /'
+echo "  cleaned drawing: $out.dxf ($out.json)"
+echo "  analysis:        $out-analyse.json"
+echo "  printed page:    $out.pdf"
