@@ -97,8 +97,20 @@ TEST(Scaling, NonPositiveSizeIsRefused) {
 TEST(Scaling, AbsurdSizeIsRefused) {
     Plate f;
     EXPECT_FALSE(f.scaleTo("1e300", "1e300"));
+    EXPECT_FALSE(f.scaleTo("1e400", "50"));
     EXPECT_EQ(f.host.messages.at(0).text, "Eingabewert zu groß !");
+    EXPECT_EQ(f.host.messages.at(1).text, "Eingabewert zu groß !");
     EXPECT_EQ(f.d.lines[1].x1, 100);
+
+    // The size fields of the main window can be typed over: the 100 x 50
+    // plate said to be 0.01 wide would grow to 10^10 wide.
+    f.host.messages.clear();
+    f.frame.widthText = " 0.01";
+    EXPECT_FALSE(f.scaleTo("1000000", "50"));
+    ASSERT_EQ(f.host.messages.size(), 1u);
+    EXPECT_EQ(f.host.messages[0].text, "Eingabewert zu groß !");
+    EXPECT_EQ(f.d.lines[1].x1, 100);
+    EXPECT_EQ(f.d.arccount, 2); // not divided either
 }
 
 TEST(Scaling, DrawingWithoutWidthTakesTheHeightFactor) {

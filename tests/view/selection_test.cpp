@@ -202,6 +202,46 @@ TEST(ContourDeletion, NothingDeletedAfterNoAndMissesDoNothing) {
     EXPECT_TRUE(f.editor.selection().empty());
 }
 
+TEST(ContourDeletion, PickingChangesNothingButTheDeletedContour) {
+    // Lines not yet built into contours, one of each square drawn the wrong
+    // way round; a direction mark stands on the view.
+    ViewFixture f("NJ");
+    f.square(0, 0, 10);
+    f.square(20, 0, 10);
+    std::swap(f.d.lines[1].x1, f.d.lines[1].x2);
+    std::swap(f.d.lines[1].y1, f.d.lines[1].y2);
+    std::swap(f.d.lines[6].x1, f.d.lines[6].x2);
+    std::swap(f.d.lines[6].y1, f.d.lines[6].y2);
+    std::swap(f.d.order[0], f.d.order[5]);
+    f.d.freeends[0] = FreeEnd{3, 4, 2, 1};
+    f.d.freecount = 1;
+    f.session->view.markMode = 2;
+    f.session->view.window = {0, 0, 40, 30};
+    const Drawing before = f.d;
+    ElementEditor editor(*f.session, f.frame);
+    editor.konl();
+
+    editor.mouseDown(10.1, 5); // declined
+    ASSERT_EQ(f.host.questions.size(), 1u);
+    for (int32_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(f.d.lines[i].x1, before.lines[i].x1) << i;
+        EXPECT_EQ(f.d.lines[i].y1, before.lines[i].y1) << i;
+        EXPECT_EQ(f.d.lines[i].contour, -1) << i;
+        EXPECT_EQ(f.d.order[i], before.order[i]) << i;
+    }
+    EXPECT_EQ(f.d.freecount, 1);
+    EXPECT_EQ(f.session->view.markMode, 2);
+
+    editor.mouseDown(10.1, 5); // confirmed: the other square stays as it was
+    ASSERT_EQ(f.d.linecount, 4);
+    for (int32_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(f.d.lines[i].x1, before.lines[i + 4].x1) << i;
+        EXPECT_EQ(f.d.lines[i].y1, before.lines[i + 4].y1) << i;
+        EXPECT_EQ(f.d.lines[i].contour, -1) << i;
+    }
+    EXPECT_EQ(f.session->view.pickMode, kPickContour);
+}
+
 TEST(ContourDeletion, PicksTheNearestElement) {
     ViewFixture f;
     f.line(0, 0, 10, 0);

@@ -3,6 +3,7 @@
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "pipeline/elements.h"
+#include "view/extents.h"
 
 #include <algorithm>
 #include <cmath>
@@ -163,6 +164,14 @@ bool applyScale(Session& s, ScaleForm& f) {
         return false;
     }
     if (std::fabs(fy - fx) < kUniformScale) fy = fx;
+    // The current size comes from fields the user may have typed over: the
+    // drawing itself must not grow beyond the largest size either.
+    Box now{0, 0, 0, 0};
+    getextents(s.drawing, now, 1);
+    if (!((now.xmax - now.xmin) * fx <= kMaxScaledSize && (now.ymax - now.ymin) * fy <= kMaxScaledSize)) {
+        refused(s, "Eingabewert zu groß !");
+        return false;
+    }
     return scaledrawingxy(s, fx, fy, f.quality);
 }
 

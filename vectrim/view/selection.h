@@ -27,8 +27,8 @@ std::vector<int32_t> elementsInside(const Drawing& d, const ViewState& v);
 std::optional<int32_t> elementAt(const Drawing& d, double x, double y, double tol);
 
 // The elements of the contour that holds `ref`, ascending. Builds the
-// contours first (which renumbers them, may turn lines round, rewrites the
-// contour order table and empties the mark table).
+// contours to find them and then puts back what that rewrote (line
+// directions, contour numbers, the contour order table and the marks).
 std::vector<int32_t> contourOf(Session& s, int32_t ref);
 
 // Removes the given elements at once, with the result of removing them one
