@@ -195,6 +195,7 @@ TEST_F(Editing, ElementsWhollyInsideAreHighlightedAndDeletedAfterJa) {
     EXPECT_EQ(c().wert2->text(), " 0");
     EXPECT_EQ(c().Text2->text(), " 100");
     EXPECT_TRUE(form->editor().selection().empty());
+    EXPECT_EQ(c().Label20->text(), "Gelöscht: 3 Element(e)");
     // repainted: the deleted elements are gone from the surface
     EXPECT_TRUE(blank(pixel(150, 100)));
     EXPECT_EQ(s().view.pickMode, kPickElements); // the mode stays for more

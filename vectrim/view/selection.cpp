@@ -314,6 +314,7 @@ void ElementEditor::pickContour(double x, double y) {
 bool ElementEditor::deleteSelection(const char* question) {
     if (s_.host->ask("Vectrim", question) == 'N') return false;
     removeElements(s_.drawing, selection_);
+    s_.host->info("Gelöscht:" + numberText(static_cast<int64_t>(selection_.size())) + " Element(e)");
     selection_.clear();
     frame_.getmima();
     frame_.showCounts();
