@@ -150,9 +150,17 @@ TEST(PagePrint, TheTypedScaleIsUsedAsTypedAndAnAbsurdOneAbandonsTheOutput) {
     EXPECT_NEAR(l[0].x1, (188 - 50) / 2.0, kMm);
     EXPECT_NEAR(l[0].y1, 265 / 2.0, kMm);
 
-    RecordingPageCanvas text; // a text that is no number is the factor 0
-    ASSERT_TRUE(painter(f.d, setup("Maßstab"), PrintMode::Preview, text));
-    EXPECT_NEAR(text.of(PageOp::Line)[0].x1, 94, kMm);
+    // Factors that put the drawing on one point or turn it over: nothing
+    // drawn, no header, but the pass is ended (the preview is shown).
+    for (const char* absurd : {"0", "-1", "-.5", "abc", "", "1e-400"}) {
+        RecordingPageCanvas page, preview;
+        EXPECT_FALSE(painter(f.d, setup(absurd), PrintMode::Colour, page)) << absurd;
+        ASSERT_EQ(page.ops.size(), 1u) << absurd;
+        EXPECT_EQ(page.ops[0].kind, PageOp::Flush);
+        EXPECT_FALSE(painter(f.d, setup(absurd), PrintMode::Preview, preview)) << absurd;
+        EXPECT_EQ(preview.ops.back().kind, PageOp::Flush);
+        EXPECT_TRUE(preview.of(PageOp::Line).empty());
+    }
 
     RecordingPageCanvas huge;
     EXPECT_FALSE(painter(f.d, setup("1e400"), PrintMode::Colour, huge));
@@ -237,8 +245,9 @@ TEST_F(ArcPage, BlackAndWhitePrintsArcsInBlack) {
     RecordingPageCanvas bw;
     ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::BlackWhite, bw));
     for (const PageOp& op : bw.ops) {
-        if (op.kind == PageOp::Line || op.kind == PageOp::Arc || op.kind == PageOp::Circle)
+        if (op.kind == PageOp::Line || op.kind == PageOp::Arc || op.kind == PageOp::Circle) {
             EXPECT_EQ(op.colour, kBlack);
+        }
     }
     EXPECT_EQ(bw.of(PageOp::Arc).size(), 1u);
     EXPECT_EQ(bw.of(PageOp::Circle).size(), 1u);

@@ -169,6 +169,15 @@ TEST_F(PrintWindow, AnUnwritableFileOrAnAbsurdScaleIsAnOutputError) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("huge.pdf"))); // nothing half-written
     EXPECT_TRUE(w->isVisible());
 
+    choosePdf(*w, dir.file("turned.pdf"));
+    w->Text1->setText("-1"); // would turn the drawing over and lose its arcs
+    w->Command1->click();
+    ASSERT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(host.messages[2].text, "Abbruch  -> Ausgabefehler !");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("turned.pdf")));
+    EXPECT_TRUE(w->isVisible());
+    host.messages.pop_back();
+
     w->Command1->click(); // the dialog is cancelled: nothing happens
     EXPECT_EQ(host.messages.size(), 2u);
     EXPECT_TRUE(w->isVisible());

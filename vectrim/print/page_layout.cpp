@@ -258,10 +258,12 @@ bool drawArc(const Placement& p, const Arc& arc, PrintMode mode, PageCanvas& can
 bool painter(const Drawing& d, const PageSetup& setup, PrintMode mode, PageCanvas& canvas) {
     if (mode == PrintMode::Preview) canvas.clear();
     const double s = val(setup.scaleText);
-    if (!std::isfinite(s)) return false;
-    if (mode != PrintMode::Preview) maketext(canvas, setup);
-    const std::optional<Placement> p = placement(d, s, setup.rotate);
-    bool ok = true;
+    // A factor of zero or below (also a text that holds no number) would
+    // put the drawing on one point or turn it over with every arc lost to
+    // its chord: such a page is not drawn.
+    bool ok = std::isfinite(s) && s > 0;
+    if (ok && mode != PrintMode::Preview) maketext(canvas, setup);
+    const std::optional<Placement> p = ok ? placement(d, s, setup.rotate) : std::nullopt;
     if (p) {
         const int32_t n = std::min(d.linecount + d.arccount, static_cast<int32_t>(d.order.size()));
         for (int32_t i = 0; i < n && ok; ++i) {
