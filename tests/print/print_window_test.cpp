@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -123,6 +124,19 @@ TEST_F(PrintWindow, OpensFittedAndPresetScalesRedrawThePreview) {
     EXPECT_NEAR(b.x1 - b.x0, 50 * 2.376 * px, 2);
     EXPECT_NEAR(b.y1 - b.y0, 100 * 2.376 * px, 2);
     EXPECT_EQ(s().drawing.lines[0].x2, 100); // the model is not turned
+}
+
+TEST_F(PrintWindow, EnterInTheScaleFieldKeepsTheTypedFactor) {
+    auto w = window();
+    w->Text1->setFocus();
+    w->Text1->selectAll();
+    QTest::keyClicks(w->Text1, "2");
+    QTest::keyClick(w->Text1, Qt::Key_Return);
+    EXPECT_EQ(w->Text1->text(), "2");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(w->pageSetup().scaleText, "2"); // the next print uses it
 }
 
 TEST_F(PrintWindow, ListsThePrintersWithTheDefaultShownAndThePdfFile) {
