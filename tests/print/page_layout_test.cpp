@@ -281,6 +281,24 @@ TEST_F(ArcPage, ArcsWhoseEndsMeetOnThePageAreFullCircles) {
     EXPECT_TRUE(pageArc(*turned, f.d.arcs[0]).full);
 }
 
+TEST_F(ArcPage, ASliverOfAnArcWhoseEndsMeetIsNoFullCircle) {
+    // radius 40, from 10° to 10.000001°: ends 7e-7 mm apart, sweeping almost nothing
+    f.arc(50, 50, 40, 10, 10.000001);
+    const PageArc a = pageArc(*placement(f.d, 1, false), f.d.arcs[0]);
+    EXPECT_FALSE(a.full);
+    EXPECT_LT(a.length, 1e-5);
+    EXPECT_EQ(arcShape(a), ArcShape::Segment);
+    RecordingPageCanvas paper, preview;
+    ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Colour, paper));
+    ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Preview, preview));
+    EXPECT_TRUE(paper.of(PageOp::Circle).empty());
+    EXPECT_TRUE(preview.of(PageOp::Circle).empty());
+    ASSERT_EQ(paper.of(PageOp::Line).size(), 2u); // the drawing's line and the chord
+    // the whole circle stored as equal angles still is one
+    f.arc(50, 50, 40, 10, 10);
+    EXPECT_TRUE(pageArc(*placement(f.d, 1, false), f.d.arcs[1]).full);
+}
+
 TEST(PagePrint, ElementsAreDrawnInTheOrderOfTheContourTableAndStaleEntriesAreSkipped) {
     Fixture f;
     f.line(0, 0, 10, 0);

@@ -116,7 +116,7 @@ struct PageArc {
     double cx = 0, cy = 0, r = 0, a1 = 0, a2 = 0;
     Point start, end;
     double sweep = 0, length = 0;
-    bool full = false; // the ends meet: a full circle (sweep 2π)
+    bool full = false; // ends that meet on an arc of more than half a turn: sweep 2π
 };
 PageArc pageArc(const Placement& p, const Arc& a);
 
