@@ -150,9 +150,17 @@ TEST(PagePrint, TheTypedScaleIsUsedAsTypedAndAnAbsurdOneAbandonsTheOutput) {
     EXPECT_NEAR(l[0].x1, (188 - 50) / 2.0, kMm);
     EXPECT_NEAR(l[0].y1, 265 / 2.0, kMm);
 
-    RecordingPageCanvas text; // a text that is no number is the factor 0
-    ASSERT_TRUE(painter(f.d, setup("Maßstab"), PrintMode::Preview, text));
-    EXPECT_NEAR(text.of(PageOp::Line)[0].x1, 94, kMm);
+    // Factors that put the drawing on one point or turn it over: nothing
+    // drawn, no header, but the pass is ended (the preview is shown).
+    for (const char* absurd : {"0", "-1", "-.5", "abc", "", "1e-400"}) {
+        RecordingPageCanvas page, preview;
+        EXPECT_FALSE(painter(f.d, setup(absurd), PrintMode::Colour, page)) << absurd;
+        ASSERT_EQ(page.ops.size(), 1u) << absurd;
+        EXPECT_EQ(page.ops[0].kind, PageOp::Flush);
+        EXPECT_FALSE(painter(f.d, setup(absurd), PrintMode::Preview, preview)) << absurd;
+        EXPECT_EQ(preview.ops.back().kind, PageOp::Flush);
+        EXPECT_TRUE(preview.of(PageOp::Line).empty());
+    }
 
     RecordingPageCanvas huge;
     EXPECT_FALSE(painter(f.d, setup("1e400"), PrintMode::Colour, huge));
@@ -237,8 +245,9 @@ TEST_F(ArcPage, BlackAndWhitePrintsArcsInBlack) {
     RecordingPageCanvas bw;
     ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::BlackWhite, bw));
     for (const PageOp& op : bw.ops) {
-        if (op.kind == PageOp::Line || op.kind == PageOp::Arc || op.kind == PageOp::Circle)
+        if (op.kind == PageOp::Line || op.kind == PageOp::Arc || op.kind == PageOp::Circle) {
             EXPECT_EQ(op.colour, kBlack);
+        }
     }
     EXPECT_EQ(bw.of(PageOp::Arc).size(), 1u);
     EXPECT_EQ(bw.of(PageOp::Circle).size(), 1u);
@@ -270,6 +279,24 @@ TEST_F(ArcPage, ArcsWhoseEndsMeetOnThePageAreFullCircles) {
     // turned by 90°, a full circle stays one
     const auto turned = placement(f.d, 1, true);
     EXPECT_TRUE(pageArc(*turned, f.d.arcs[0]).full);
+}
+
+TEST_F(ArcPage, ASliverOfAnArcWhoseEndsMeetIsNoFullCircle) {
+    // radius 40, from 10° to 10.000001°: ends 7e-7 mm apart, sweeping almost nothing
+    f.arc(50, 50, 40, 10, 10.000001);
+    const PageArc a = pageArc(*placement(f.d, 1, false), f.d.arcs[0]);
+    EXPECT_FALSE(a.full);
+    EXPECT_LT(a.length, 1e-5);
+    EXPECT_EQ(arcShape(a), ArcShape::Segment);
+    RecordingPageCanvas paper, preview;
+    ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Colour, paper));
+    ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Preview, preview));
+    EXPECT_TRUE(paper.of(PageOp::Circle).empty());
+    EXPECT_TRUE(preview.of(PageOp::Circle).empty());
+    ASSERT_EQ(paper.of(PageOp::Line).size(), 2u); // the drawing's line and the chord
+    // the whole circle stored as equal angles still is one
+    f.arc(50, 50, 40, 10, 10);
+    EXPECT_TRUE(pageArc(*placement(f.d, 1, false), f.d.arcs[1]).full);
 }
 
 TEST(PagePrint, ElementsAreDrawnInTheOrderOfTheContourTableAndStaleEntriesAreSkipped) {

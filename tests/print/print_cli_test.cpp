@@ -124,6 +124,12 @@ TEST_F(PrintCli, RefusesEmptyDrawingsAndUnwritableFiles) {
     EXPECT_EQ(cli("print " + in + " --pdf " + dir.file("no/such/folder/x.pdf"), dir).status, 1);
     EXPECT_EQ(cli("print " + in + " --pdf " + dir.file("y.pdf") + " --scale 1e400", dir).status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.file("y.pdf")));
+    for (const char* absurd : {"0", "-1", "abc"}) {
+        const Result r = cli("print " + in + " --pdf " + dir.file("z.pdf") + " --scale " + absurd, dir);
+        EXPECT_EQ(r.status, 1) << absurd;
+        EXPECT_NE(r.err.find("Abbruch  -> Ausgabefehler !"), std::string::npos) << absurd;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("z.pdf"))) << absurd;
+    }
     EXPECT_EQ(cli("print " + in, dir).status, 2);
 }
 

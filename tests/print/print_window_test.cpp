@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -125,6 +126,19 @@ TEST_F(PrintWindow, OpensFittedAndPresetScalesRedrawThePreview) {
     EXPECT_EQ(s().drawing.lines[0].x2, 100); // the model is not turned
 }
 
+TEST_F(PrintWindow, EnterInTheScaleFieldKeepsTheTypedFactor) {
+    auto w = window();
+    w->Text1->setFocus();
+    w->Text1->selectAll();
+    QTest::keyClicks(w->Text1, "2");
+    QTest::keyClick(w->Text1, Qt::Key_Return);
+    EXPECT_EQ(w->Text1->text(), "2");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(w->pageSetup().scaleText, "2"); // the next print uses it
+}
+
 TEST_F(PrintWindow, ListsThePrintersWithTheDefaultShownAndThePdfFile) {
     auto w = window();
     ASSERT_EQ(w->Combo1->count(), 3);
@@ -168,6 +182,15 @@ TEST_F(PrintWindow, AnUnwritableFileOrAnAbsurdScaleIsAnOutputError) {
     EXPECT_EQ(host.messages.size(), 2u);
     EXPECT_FALSE(std::filesystem::exists(dir.file("huge.pdf"))); // nothing half-written
     EXPECT_TRUE(w->isVisible());
+
+    choosePdf(*w, dir.file("turned.pdf"));
+    w->Text1->setText("-1"); // would turn the drawing over and lose its arcs
+    w->Command1->click();
+    ASSERT_EQ(host.messages.size(), 3u);
+    EXPECT_EQ(host.messages[2].text, "Abbruch  -> Ausgabefehler !");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("turned.pdf")));
+    EXPECT_TRUE(w->isVisible());
+    host.messages.pop_back();
 
     w->Command1->click(); // the dialog is cancelled: nothing happens
     EXPECT_EQ(host.messages.size(), 2u);

@@ -109,6 +109,13 @@ Form77::Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame,
     connect(Command5, &QPushButton::clicked, this, &Form77::Command5_Click);
     connect(Command4, &QPushButton::clicked, this, &Form77::Command4_Click);
 
+    // No button is pressed by Enter: Enter in Text1 would otherwise fit the
+    // drawing again and throw the typed scale factor away.
+    for (QPushButton* b : {Command2, Command1, Command5, Command4}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+
     Combo2->setCurrentIndex(-1);
     Combo2->setEditText(QString::fromUtf8(kScaleComboText));
     setFixedSize(sizeHint());

@@ -52,6 +52,14 @@ double intoFullTurn(double a) {
     return a < 0 ? a + kTwoPi : a;
 }
 
+// The sweep of an arc of the drawing in degrees: a2 - a1, or a whole turn
+// less a1 plus a2 when a2 does not lie above a1 (equal angles: a whole turn).
+constexpr double kHalfTurnDegrees = 180;
+double modelSweep(const Arc& a) {
+    const double a1 = normalisedAngle(a.a1), a2 = normalisedAngle(a.a2);
+    return a1 < a2 ? a2 - a1 : 2 * kHalfTurnDegrees - a1 + a2;
+}
+
 bool finite(double a, double b, double c = 0) {
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
 }
@@ -143,7 +151,11 @@ PageArc pageArc(const Placement& p, const Arc& arc) {
     kg::api().kdaten2(&g.cx, &g.cy, &g.r, &g.a1, &g.start.x, &g.start.y);
     kg::api().kdaten2(&g.cx, &g.cy, &g.r, &g.a2, &g.end.x, &g.end.y);
     g.sweep = g.a2 < g.a1 ? kTwoPi - g.a1 + g.a2 : g.a2 - g.a1;
-    g.full = coincide(g.start.x, g.start.y, g.end.x, g.end.y, kClosedArc);
+    // Ends that meet make a full circle only of an arc that sweeps more than
+    // half a turn in the drawing; a sliver of an arc whose ends meet stays
+    // the sliver it is (its chord).
+    g.full = coincide(g.start.x, g.start.y, g.end.x, g.end.y, kClosedArc) &&
+             modelSweep(arc) > kHalfTurnDegrees;
     if (g.full) g.sweep = kTwoPi;
     g.length = g.r * g.sweep;
     return g;
@@ -258,10 +270,12 @@ bool drawArc(const Placement& p, const Arc& arc, PrintMode mode, PageCanvas& can
 bool painter(const Drawing& d, const PageSetup& setup, PrintMode mode, PageCanvas& canvas) {
     if (mode == PrintMode::Preview) canvas.clear();
     const double s = val(setup.scaleText);
-    if (!std::isfinite(s)) return false;
-    if (mode != PrintMode::Preview) maketext(canvas, setup);
-    const std::optional<Placement> p = placement(d, s, setup.rotate);
-    bool ok = true;
+    // A factor of zero or below (also a text that holds no number) would
+    // put the drawing on one point or turn it over with every arc lost to
+    // its chord: such a page is not drawn.
+    bool ok = std::isfinite(s) && s > 0;
+    if (ok && mode != PrintMode::Preview) maketext(canvas, setup);
+    const std::optional<Placement> p = ok ? placement(d, s, setup.rotate) : std::nullopt;
     if (p) {
         const int32_t n = std::min(d.linecount + d.arccount, static_cast<int32_t>(d.order.size()));
         for (int32_t i = 0; i < n && ok; ++i) {

@@ -116,7 +116,7 @@ struct PageArc {
     double cx = 0, cy = 0, r = 0, a1 = 0, a2 = 0;
     Point start, end;
     double sweep = 0, length = 0;
-    bool full = false; // the ends meet: a full circle (sweep 2π)
+    bool full = false; // ends that meet on an arc of more than half a turn: sweep 2π
 };
 PageArc pageArc(const Placement& p, const Arc& a);
 
@@ -142,8 +142,9 @@ void kreiso(Canvas& canvas, double x, double y, double r, double a1, double a2, 
 
 // painter: draws the drawing in the given mode. The preview is cleared
 // first; printed pages get the header and the margins. Elements are drawn
-// in the order of the contour order table. False when the scale factor or a
-// page coordinate is not a finite number (the output must be abandoned).
+// in the order of the contour order table. False when the scale factor is
+// not a number above zero or a page coordinate is not finite (the output
+// must be abandoned); the canvas is flushed either way.
 bool painter(const Drawing& d, const PageSetup& setup, PrintMode mode, PageCanvas& canvas);
 
 } // namespace vectrim
