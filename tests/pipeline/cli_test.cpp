@@ -1,11 +1,10 @@
 // vectrim-cli run and stage: exit codes, messages, answers and outputs.
+#include "cli_runner.h"
 #include "model/exchange_file.h"
 #include "recording_host.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,21 +15,9 @@ namespace {
 
 using test::TempDir;
 
-struct Result {
-    int code = -1;
-    std::string out, err;
-};
+using Result = test::CliResult;
 
-Result cli(const TempDir& dir, const std::string& args) {
-    const std::string cmd = std::string("cd '") + dir.folder() + "' && '" VECTRIM_BIN_DIR "/vectrim-cli' " + args +
-                            " > stdout.txt 2> stderr.txt";
-    const int status = std::system(cmd.c_str());
-    Result r;
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = dir.read("stdout.txt");
-    r.err = dir.read("stderr.txt");
-    return r;
-}
+Result cli(const TempDir& dir, const std::string& args) { return test::runCli(dir, args); }
 
 // An exchange file: "1" and four numbers per line, "2" and five per arc.
 struct DatFile {
@@ -59,7 +46,7 @@ TEST(CliRun, DesignTolerancesOnAnExchangeFile) {
     dat.line(100, 100, 110, 100).line(110, 100, 120, 100).line(120, 100.1, 120, 130); // 0.1 gap
     dir.write("in.dat", dat.str());
     const Result r = cli(dir, "run in.dat -o out.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, ""); // no progress texts when standard error is no terminal
     const Drawing d = readBack(dir, "out.dat");
@@ -83,7 +70,7 @@ TEST(CliRun, ModelAsJsonOnStandardOutput) {
     dat.line(0.1, 0, 0.3, 0).arc(5, 5, 2, 0, 360);
     dir.write("in.dat", dat.str());
     const Result r = cli(dir, "run in.dat --keep-position --reduce 0 --smooth 0");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"lines\": [[0.1, 0, 0.3, 0, 0]],\n \"arcs\": [[5, 5, 2, 0, 360, 1]],\n"
                           " \"order\": [0, 100000],\n \"freeends\": [",
                           0),
@@ -96,11 +83,11 @@ TEST(CliRun, InvalidToleranceIsRefused) {
     TempDir dir;
     dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());
     Result r = cli(dir, "run in.dat --smooth 2.0001 -o out.json");
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("[Exit] Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) \n"), std::string::npos);
     EXPECT_EQ(dir.read("out.json"), "");
     r = cli(dir, "run in.dat --smooth 2 -o out.json");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
 }
 
 TEST(CliRun, AnswerDecidesAboutLargeDrawings) {
@@ -110,11 +97,11 @@ TEST(CliRun, AnswerDecidesAboutLargeDrawings) {
     dat.line(0, -10, 5, -10).line(5, -10, 10, -10); // joined only when the run goes on
     dir.write("in.dat", dat.str());
     Result r = cli(dir, "run in.dat --reduce 0 --answer N -o no.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("[Vectrim] Linienanzahl > 1000. Fortfahren ? -> N"), std::string::npos) << r.err;
     EXPECT_EQ(readBack(dir, "no.dat").linecount, 1003);
     r = cli(dir, "run in.dat --reduce 0 -o yes.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("-> J"), std::string::npos);
     EXPECT_EQ(readBack(dir, "yes.dat").linecount, 1002);
 }
@@ -122,13 +109,13 @@ TEST(CliRun, AnswerDecidesAboutLargeDrawings) {
 TEST(CliRun, UsageErrorsAndUnreadableInput) {
     TempDir dir;
     dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());
-    EXPECT_EQ(cli(dir, "run").code, 2);
-    EXPECT_EQ(cli(dir, "run in.dat --bogus").code, 2);
-    EXPECT_EQ(cli(dir, "run in.dat --answer X").code, 2);
-    EXPECT_EQ(cli(dir, "run in.dat --reduce").code, 2);
-    EXPECT_EQ(cli(dir, "run missing.dat").code, 1);
+    EXPECT_EQ(cli(dir, "run").status, 2);
+    EXPECT_EQ(cli(dir, "run in.dat --bogus").status, 2);
+    EXPECT_EQ(cli(dir, "run in.dat --answer X").status, 2);
+    EXPECT_EQ(cli(dir, "run in.dat --reduce").status, 2);
+    EXPECT_EQ(cli(dir, "run missing.dat").status, 1);
     dir.write("broken.dat", "1\n0\n0\n");
-    EXPECT_EQ(cli(dir, "run broken.dat").code, 1);
+    EXPECT_EQ(cli(dir, "run broken.dat").status, 1);
 }
 
 TEST(CliStage, OneStageWithItsTolerance) {
@@ -137,28 +124,28 @@ TEST(CliStage, OneStageWithItsTolerance) {
     dat.line(0, 0, 10, 0).line(10.3, 0, 20, 0);
     dir.write("in.dat", dat.str());
     Result r = cli(dir, "stage closegaps in.dat --tol 0.5 -o out.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     Drawing d = readBack(dir, "out.dat");
     ASSERT_EQ(d.linecount, 2);
     EXPECT_EQ(d.lines[1].x1, 10);
     // The design radius 0.2 leaves the gap.
     r = cli(dir, "stage closegaps in.dat -o out.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     d = readBack(dir, "out.dat");
     EXPECT_EQ(d.lines[1].x1, 10.3);
     r = cli(dir, "stage joinlines in.dat");
-    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"lines\": [[0, 0, 10, 0, -1], [10.3, 0, 20, 0, -1]]", 0), 0u) << r.out;
 }
 
 TEST(CliStage, UsageErrors) {
     TempDir dir;
     dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());
-    EXPECT_EQ(cli(dir, "stage nosuchstage in.dat").code, 2);
-    EXPECT_EQ(cli(dir, "stage joinlines in.dat --tol 1").code, 2); // reads no tolerance
-    EXPECT_EQ(cli(dir, "stage joinlines").code, 2);
-    EXPECT_EQ(cli(dir, "stage reducelines in.dat --tol 7").code, 1);
-    EXPECT_EQ(cli(dir, "stage roundarcarc in.dat --tol 1.5").code, 0);
+    EXPECT_EQ(cli(dir, "stage nosuchstage in.dat").status, 2);
+    EXPECT_EQ(cli(dir, "stage joinlines in.dat --tol 1").status, 2); // reads no tolerance
+    EXPECT_EQ(cli(dir, "stage joinlines").status, 2);
+    EXPECT_EQ(cli(dir, "stage reducelines in.dat --tol 7").status, 1);
+    EXPECT_EQ(cli(dir, "stage roundarcarc in.dat --tol 1.5").status, 0);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 // vectrim-cli print: the page in a PDF file, checked as pixels.
+#include "cli_runner.h"
 #include "fixture.h"
 #include "model/exchange_file.h"
 #include "pdf_raster.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -23,26 +22,9 @@ constexpr int kDpi = 254;            // 10 pixels per millimetre
 constexpr double kPixelsPerMm = 10;
 constexpr int kHeaderRows = 120;     // the header lies above 12 mm
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
+using Result = test::CliResult;
 
-// Runs vectrim-cli; its standard error goes through a file of `dir`.
-Result cli(const std::string& args, const TempDir& dir) {
-    const std::string cmd =
-        VECTRIM_BIN_DIR "/vectrim-cli " + args + " 2>'" + dir.file("stderr.txt") + "'";
-    Result r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.err = dir.read("stderr.txt");
-    return r;
-}
+Result cli(const std::string& args, const TempDir& dir) { return test::runCli(dir, args); }
 
 std::string writeDrawing(const TempDir& dir, const Fixture& f) {
     const std::string path = dir.file("in.dat");

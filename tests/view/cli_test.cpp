@@ -1,4 +1,5 @@
 // vectrim-cli check, analyse, scale and inch on small exchange files.
+#include "cli_runner.h"
 #include "fixture.h"
 #include "model/exchange_file.h"
 #include "temp_dir.h"
@@ -15,24 +16,12 @@ namespace {
 using test::Fixture;
 using test::TempDir;
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
+using Result = test::CliResult;
 
-// Runs vectrim-cli with the arguments; standard error is dropped.
+// Runs vectrim-cli with the arguments (absolute paths) and the answers.
 Result cli(const std::string& args, const std::string& answers = "") {
-    const std::string cmd = "VECTRIM_ANSWERS=" + answers + " " VECTRIM_BIN_DIR "/vectrim-cli " +
-                            args + " 2>/dev/null";
-    Result r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    const TempDir dir;
+    return test::runCli(dir, args, "VECTRIM_ANSWERS=" + answers);
 }
 
 // A closed 10 x 10 square and, apart, a T of three lines.

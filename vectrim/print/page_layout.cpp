@@ -2,6 +2,7 @@
 
 #include "kgeom_api.h"
 #include "model/numtext.h"
+#include "view/arc_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,12 +12,6 @@ namespace vectrim {
 namespace {
 
 constexpr double kQuarterTurn = kPi / 2;
-// The step rule of the view's arcs: a step of sweep * kCoarseStep, or
-// sweep * kFineStep for sweeps above kWideSweep radians.
-constexpr double kCoarseStep = 0.03;
-constexpr double kFineStep = 0.01;
-constexpr double kWideSweep = 1.5;
-constexpr int kMaxArcPoints = 256; // a bound on the points of one run
 constexpr int16_t kFitDecimals = 4;
 
 struct Extender {
@@ -181,43 +176,8 @@ void maketext(PageCanvas& canvas, const PageSetup& setup) {
 }
 
 void kreiso(Canvas& canvas, double x, double y, double r, double a1, double a2, int colour) {
-    struct Run {
-        double from, to;
-    };
-    Run runs[2]{};
-    int runCount = 1;
-    double sweep = 0;
-    if (a1 < a2) {
-        sweep = a2 - a1;
-        runs[0] = {a1, a2};
-    } else if (a1 > a2) {
-        sweep = (kTwoPi - a1) + a2;
-        runs[0] = {a1, kTwoPi};
-        runs[1] = {0, a2};
-        runCount = 2;
-    } else {
-        sweep = kTwoPi; // equal angles: the full circle
-        runs[0] = {a1, a1 + kTwoPi};
-    }
-    const double step = sweep * (sweep > kWideSweep ? kFineStep : kCoarseStep);
-    if (!(step > 0) || !finite(step, x, y) || !std::isfinite(r)) return;
-    auto pointAt = [&](double t) {
-        Point p;
-        double cx = x, cy = y, radius = r;
-        kg::api().kdaten2(&cx, &cy, &radius, &t, &p.x, &p.y);
-        return p;
-    };
-    Point last = pointAt(a1);
-    for (int k = 0; k < runCount; ++k) {
-        double t = runs[k].from + (k == 0 ? step : 0);
-        for (int n = 0; n < kMaxArcPoints && t <= runs[k].to - step; ++n, t += step) {
-            const Point p = pointAt(t);
-            canvas.line(last.x, last.y, p.x, p.y, colour);
-            last = p;
-        }
-    }
-    const Point end = pointAt(runCount == 2 ? a2 : runs[0].to);
-    canvas.line(last.x, last.y, end.x, end.y, colour);
+    arcPolyline(x, y, r, a1, a2, kTwoPi,
+                [&](double x1, double y1, double x2, double y2) { canvas.line(x1, y1, x2, y2, colour); });
 }
 
 namespace {

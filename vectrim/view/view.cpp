@@ -2,6 +2,7 @@
 
 #include "kgeom_api.h"
 #include "model/numtext.h"
+#include "view/arc_polyline.h"
 #include "view/inspection.h"
 #include "view/selection.h"
 
@@ -14,13 +15,6 @@ namespace {
 
 // A full turn as the arc polylines use it.
 constexpr double kFullTurn = 6.28318530718;
-// Arc polylines: the step is this fraction of the sweep, or the finer one
-// for sweeps above kWideSweep radians (about 33 or 100 segments).
-constexpr double kCoarseStep = 0.03;
-constexpr double kFineStep = 0.01;
-constexpr double kWideSweep = 1.5;
-// No run of an arc polyline has more points than this.
-constexpr int kMaxArcPoints = 256;
 // breaks passes the mouse this many times over this surface point.
 constexpr int kBreakMoves = 4;
 constexpr double kBreakPoint = 100;
@@ -139,49 +133,8 @@ void View::surfaceSegment(double x1, double y1, double x2, double y2, int colour
 }
 
 void View::kreis(double sx, double sy, double sr, double a1, double a2, int colour) {
-    // The runs of the polyline: one from a1 to a2, or, for an arc through 0,
-    // one from a1 up to a full turn and one from 0 up to a2. Equal angles
-    // draw the full circle.
-    struct Run {
-        double from, to;
-    };
-    Run runs[2]{};
-    int runCount = 1;
-    double sweep = 0;
-    if (a1 < a2) {
-        sweep = a2 - a1;
-        runs[0] = {a1, a2};
-    } else if (a1 > a2) {
-        sweep = (kFullTurn - a1) + a2;
-        runs[0] = {a1, kFullTurn};
-        runs[1] = {0, a2};
-        runCount = 2;
-    } else {
-        sweep = kFullTurn;
-        runs[0] = {a1, a1 + kFullTurn};
-    }
-    const double step = sweep * (sweep > kWideSweep ? kFineStep : kCoarseStep);
-    if (!(step > 0) || !std::isfinite(step) || !std::isfinite(sx) || !std::isfinite(sy) ||
-        !std::isfinite(sr))
-        return;
-
-    auto pointAt = [&](double t) {
-        SurfacePoint p;
-        double cx = sx, cy = sy, r = sr;
-        kg::api().kdaten2(&cx, &cy, &r, &t, &p.x, &p.y);
-        return p;
-    };
-    SurfacePoint last = pointAt(a1); // the exact start point
-    for (int r = 0; r < runCount; ++r) {
-        double t = runs[r].from + (r == 0 ? step : 0);
-        for (int k = 0; k < kMaxArcPoints && t <= runs[r].to - step; ++k, t += step) {
-            const SurfacePoint p = pointAt(t);
-            surfaceSegment(last.x, last.y, p.x, p.y, colour);
-            last = p;
-        }
-    }
-    const SurfacePoint end = pointAt(runCount == 2 ? a2 : runs[0].to);
-    surfaceSegment(last.x, last.y, end.x, end.y, colour);
+    arcPolyline(sx, sy, sr, a1, a2, kFullTurn,
+                [&](double x1, double y1, double x2, double y2) { surfaceSegment(x1, y1, x2, y2, colour); });
 }
 
 void View::rechteck() {
