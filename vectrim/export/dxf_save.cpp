@@ -104,16 +104,9 @@ DxfSaved savedxf(const Session& s, const std::string& file, DxfForm form, DxfUni
             saved.ok = dxfLinesArcs(s.drawing, unit, text, saved.content);
         } else {
             // Contour building turns lines round and renumbers contours: it
-            // runs on a copy of the used slots.
-            const Drawing& d = s.drawing;
-            auto scratch = std::make_unique<Session>(*s.host);
-            Drawing& c = scratch->drawing;
-            std::copy(d.lines.begin(), d.lines.begin() + d.linecount, c.lines.begin());
-            std::copy(d.arcs.begin(), d.arcs.begin() + d.arccount, c.arcs.begin());
-            std::copy(d.order.begin(), d.order.begin() + d.elementCount(), c.order.begin());
-            c.linecount = d.linecount;
-            c.arccount = d.arccount;
-            buildcontours(*scratch);
+            // runs on a copy.
+            const auto scratch = contoursOnCopy(s);
+            const Drawing& c = scratch->drawing;
             saved.ok = dxfPolylines(c, contourPolylines(c), unit, text, saved.content);
         }
     }

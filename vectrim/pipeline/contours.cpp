@@ -4,6 +4,7 @@
 #include "pipeline/elements.h"
 #include "pipeline/end_index.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -231,6 +232,19 @@ void buildcontours(Session& s) {
         if (!chain.follow(contour, current, direction, closing)) return;
         contour = nextContour(contour);
     }
+}
+
+std::unique_ptr<Session> contoursOnCopy(const Session& s) {
+    const Drawing& d = s.drawing;
+    auto copy = std::make_unique<Session>(*s.host);
+    Drawing& c = copy->drawing;
+    std::copy(d.lines.begin(), d.lines.begin() + d.linecount, c.lines.begin());
+    std::copy(d.arcs.begin(), d.arcs.begin() + d.arccount, c.arcs.begin());
+    std::copy(d.order.begin(), d.order.begin() + std::min(d.elementCount(), kOrderSlots), c.order.begin());
+    c.linecount = d.linecount;
+    c.arccount = d.arccount;
+    buildcontours(*copy);
+    return copy;
 }
 
 } // namespace vectrim

@@ -8,6 +8,7 @@
 #include "model/session.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace vectrim {
 
@@ -30,5 +31,10 @@ struct ElementAt {
 ElementAt findelementat(const Drawing& d, double px, double py);
 
 void buildcontours(Session& s);
+
+// Builds the contours on a copy of the used slots of the drawing and returns
+// the copy; the drawing itself keeps its line directions, contour numbers,
+// order table and marks. Element indices are the same in both.
+std::unique_ptr<Session> contoursOnCopy(const Session& s);
 
 } // namespace vectrim

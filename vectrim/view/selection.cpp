@@ -89,52 +89,12 @@ std::optional<int32_t> elementAt(const Drawing& d, double x, double y, double to
     return best;
 }
 
-namespace {
-
-// What building the contours rewrites: line directions, contour numbers, the
-// contour order table and the mark table. Picking a contour puts it all back,
-// so that a declined question leaves the drawing as it was.
-class ContourScratch {
-public:
-    explicit ContourScratch(Session& s)
-        : s_(s), d_(s.drawing),
-          lines_(d_.lines.begin(), d_.lines.begin() + d_.linecount),
-          order_(d_.order.begin(), d_.order.begin() + std::min(d_.elementCount(), kOrderSlots)),
-          marks_(d_.freeends.begin(), d_.freeends.begin() + std::clamp(d_.freecount, 0, kFreeEndSlots)),
-          freecount_(d_.freecount), markMode_(s.view.markMode) {
-        arcContours_.reserve(static_cast<size_t>(d_.arccount));
-        for (int32_t i = 0; i < d_.arccount; ++i) arcContours_.push_back(d_.arcs[i].contour);
-    }
-    ~ContourScratch() {
-        std::copy(lines_.begin(), lines_.end(), d_.lines.begin());
-        for (size_t i = 0; i < arcContours_.size(); ++i) d_.arcs[i].contour = arcContours_[i];
-        std::copy(order_.begin(), order_.end(), d_.order.begin());
-        std::copy(marks_.begin(), marks_.end(), d_.freeends.begin());
-        d_.freecount = freecount_;
-        s_.view.markMode = markMode_;
-    }
-    ContourScratch(const ContourScratch&) = delete;
-    ContourScratch& operator=(const ContourScratch&) = delete;
-
-private:
-    Session& s_;
-    Drawing& d_;
-    std::vector<Line> lines_;
-    std::vector<int16_t> arcContours_;
-    std::vector<int32_t> order_;
-    std::vector<FreeEnd> marks_;
-    int32_t freecount_;
-    int16_t markMode_;
-};
-
-} // namespace
-
-std::vector<int32_t> contourOf(Session& s, int32_t ref) {
-    Drawing& d = s.drawing;
+std::vector<int32_t> contourOf(const Session& s, int32_t ref) {
     const bool arc = isArcRef(ref);
-    if (ref < 0 || (arc ? ref - kArcRef >= d.arccount : ref >= d.linecount)) return {};
-    const ContourScratch keep(s);
-    buildcontours(s);
+    if (ref < 0 || (arc ? ref - kArcRef >= s.drawing.arccount : ref >= s.drawing.linecount)) return {};
+    // Built on a copy, so that a declined deletion leaves the drawing as it was.
+    const auto scratch = contoursOnCopy(s);
+    const Drawing& d = scratch->drawing;
     auto contour = [&](int32_t e) {
         return isArcRef(e) ? d.arcs[e - kArcRef].contour : d.lines[e].contour;
     };

@@ -26,10 +26,10 @@ std::vector<int32_t> elementsInside(const Drawing& d, const ViewState& v);
 // The element nearest to (x, y) within tol, lines before arcs on a tie.
 std::optional<int32_t> elementAt(const Drawing& d, double x, double y, double tol);
 
-// The elements of the contour that holds `ref`, ascending. Builds the
-// contours to find them and then puts back what that rewrote (line
-// directions, contour numbers, the contour order table and the marks).
-std::vector<int32_t> contourOf(Session& s, int32_t ref);
+// The elements of the contour that holds `ref`, ascending. The contours are
+// built on a copy: the drawing keeps its line directions, contour numbers,
+// contour order table and marks.
+std::vector<int32_t> contourOf(const Session& s, int32_t ref);
 
 // Removes the given elements at once, with the result of removing them one
 // by one with deleteline and deletearc: the tables stay compact and the
