@@ -66,6 +66,19 @@ Point arcMiddle(const Arc& a) {
     return {a.cx + a.r * std::cos(w), a.cy + a.r * std::sin(w)};
 }
 
+bool deleteFirstShorterThan(Drawing& d, double length) {
+    for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
+        const int32_t ref = d.order[pos];
+        if (!validRef(d, ref) || !(elementLength(d, ref) < length)) continue;
+        if (isArcRef(ref))
+            deletearc(d, ref - kArcRef);
+        else
+            deleteline(d, ref);
+        return true;
+    }
+    return false;
+}
+
 bool rechFindsCircle(Point p1, Point p2, Point p3) {
     // The divisor exactly as the circle routine forms it, including its
     // exchange of x and y for a horizontal chord.

@@ -37,6 +37,10 @@ inline bool validRef(const Drawing& d, int32_t ref) {
     return isArcRef(ref) ? ref - kArcRef < d.arccount : ref >= 0 && ref < d.linecount;
 }
 
+// Deletes the first element, in the order of the contour order table,
+// shorter than `length`. False when there is none.
+bool deleteFirstShorterThan(Drawing& d, double length);
+
 // Middle point of an arc: at a1 + sweep / 2.
 Point arcMiddle(const Arc& a);
 

@@ -56,27 +56,13 @@ bool deleteOneSmall(Session& s) {
     return false;
 }
 
-// The first element shorter than 0.0001 in order-table order goes, touching
-// anything or not. False when there is none.
-bool deleteOneNull(Drawing& d) {
-    for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
-        const int32_t ref = d.order[pos];
-        if (!validRef(d, ref) || !(elementLength(d, ref) < kNullLength)) continue;
-        if (isArcRef(ref))
-            deletearc(d, ref - kArcRef);
-        else
-            deleteline(d, ref);
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 void deletesmallelements(Session& s) {
     while (deleteOneSmall(s)) {
     }
-    while (deleteOneNull(s.drawing)) {
+    // then every element shorter than 0.0001, touching anything or not
+    while (deleteFirstShorterThan(s.drawing, kNullLength)) {
     }
 }
 
