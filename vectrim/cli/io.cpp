@@ -1,6 +1,7 @@
 #include "cli/io.h"
 
 #include "cli/dxf_input.h"
+#include "cli/json_text.h"
 #include "model/exchange_file.h"
 #include "model/par_file.h"
 #include "view/extents.h"
@@ -31,38 +32,6 @@ std::string temporaryExchangeFile() {
     const int fd = mkstemp(tmpl.data());
     if (fd >= 0) close(fd);
     return tmpl;
-}
-
-void jsonNumber(std::string& out, double v) {
-    if (!std::isfinite(v)) {
-        out += "null";
-        return;
-    }
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v); // shortest text that reads back exactly
-    out.append(buf, r.ptr);
-}
-
-void jsonString(std::string& out, const std::string& s) {
-    out += '"';
-    for (const unsigned char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
 }
 
 } // namespace
@@ -103,14 +72,14 @@ std::string modelJson(const Session& s, const CliHost& host) {
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Line& l = d.lines[i];
         out += i ? ", [" : "[";
-        for (double v : {l.x1, l.y1, l.x2, l.y2}) jsonNumber(out, v), out += ", ";
+        for (double v : {l.x1, l.y1, l.x2, l.y2}) appendJsonNumber(out, v), out += ", ";
         out += std::to_string(l.contour) + "]";
     }
     out += "],\n \"arcs\": [";
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Arc& a = d.arcs[i];
         out += i ? ", [" : "[";
-        for (double v : {a.cx, a.cy, a.r, a.a1, a.a2}) jsonNumber(out, v), out += ", ";
+        for (double v : {a.cx, a.cy, a.r, a.a1, a.a2}) appendJsonNumber(out, v), out += ", ";
         out += std::to_string(a.contour) + "]";
     }
     out += "],\n \"order\": [";
@@ -122,17 +91,17 @@ std::string modelJson(const Session& s, const CliHost& host) {
     for (int32_t i = 0; i < d.freecount && i < kFreeEndSlots; ++i) {
         const FreeEnd& f = d.freeends[i];
         out += i ? ", [" : "[";
-        jsonNumber(out, f.x);
+        appendJsonNumber(out, f.x);
         out += ", ";
-        jsonNumber(out, f.y);
+        appendJsonNumber(out, f.y);
         out += ", " + std::to_string(f.ref) + ", " + std::to_string(f.end) + "]";
     }
     out += "],\n \"messages\": [";
     for (size_t i = 0; i < host.messages.size(); ++i) {
         out += i ? ", [" : "[";
-        jsonString(out, host.messages[i].first);
+        appendJsonString(out, host.messages[i].first);
         out += ", ";
-        jsonString(out, host.messages[i].second);
+        appendJsonString(out, host.messages[i].second);
         out += "]";
     }
     out += "]}\n";
