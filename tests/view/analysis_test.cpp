@@ -2,7 +2,7 @@
 // question for big drawings.
 #include "pipeline/run_frame.h"
 #include "view/analysis.h"
-#include "view/inspection.h"
+#include "view/checks.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>

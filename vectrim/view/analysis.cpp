@@ -5,7 +5,7 @@
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
 #include "pipeline/run.h"
-#include "view/inspection.h"
+#include "view/checks.h"
 
 #include <algorithm>
 

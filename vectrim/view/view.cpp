@@ -3,7 +3,7 @@
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/arc_polyline.h"
-#include "view/inspection.h"
+#include "view/checks.h"
 #include "view/selection.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/extents.h"
-#include "view/inspection.h"
+#include "view/checks.h"
 
 namespace vectrim {
 

@@ -8,7 +8,7 @@
 #include "model/working_file.h"
 #include "pipeline/run.h"
 #include "view/analysis.h"
-#include "view/inspection.h"
+#include "view/checks.h"
 #include "view/scaling.h"
 #include "view/selection.h"
 #include "window/drawing_area.h"

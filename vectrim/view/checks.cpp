@@ -1,4 +1,4 @@
-#include "view/inspection.h"
+#include "view/checks.h"
 
 #include "kgeom_api.h"
 #include "model/numtext.h"
