@@ -1,6 +1,6 @@
 // The windows of load, headless: Form11 with its captions and buttons, and
 // Form1's status while an import runs.
-#include "load_window.h"
+#include "status_window.h"
 #include "temp_dir.h"
 #include "variant_window.h"
 

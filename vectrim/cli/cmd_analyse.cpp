@@ -1,8 +1,8 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "cli/json_text.h"
+#include "cli.h"
+#include "io.h"
+#include "json_text.h"
 #include "pipeline/run_frame.h"
-#include "view/analysis.h"
+#include "inspect/analysis.h"
 
 #include <cstdlib>
 #include <iostream>

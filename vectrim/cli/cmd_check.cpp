@@ -1,7 +1,7 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "cli/json_text.h"
-#include "view/checks.h"
+#include "cli.h"
+#include "io.h"
+#include "json_text.h"
+#include "inspect/checks.h"
 
 #include <cstdlib>
 #include <iostream>

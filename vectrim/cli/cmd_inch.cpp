@@ -1,6 +1,6 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "view/scaling.h"
+#include "cli.h"
+#include "io.h"
+#include "inspect/scaling.h"
 
 #include <cstdlib>
 #include <memory>

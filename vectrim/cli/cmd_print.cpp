@@ -1,10 +1,10 @@
-#include "cli/cli.h"
+#include "cli.h"
 
 #ifdef VECTRIM_PRINT
-#include "cli/io.h"
+#include "io.h"
 #include "model/numtext.h"
 #include "print/page_layout.h"
-#include "print/qt_page.h"
+#include "qt_page.h"
 #include "view/view.h"
 
 #include <charconv>

@@ -1,7 +1,7 @@
 // vectrim-cli run: a whole processing run, with the tolerances typed as into
 // the fields of the main window.
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 #include "pipeline/run.h"
 
 namespace vectrim::cli {

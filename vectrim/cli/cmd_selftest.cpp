@@ -1,5 +1,5 @@
-#include "cli/cli.h"
-#include "cli/cli_host.h"
+#include "cli.h"
+#include "cli_host.h"
 #include "kgeom_api.h"
 #include "model/exchange_file.h"
 #include "model/numtext.h"

@@ -1,7 +1,7 @@
 // vectrim-cli stage: one stage of the processing run by its name, with the
 // settings the run gives it.
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 #include "pipeline/run.h"
 #include "pipeline/stages.h"
 

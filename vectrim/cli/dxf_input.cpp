@@ -1,4 +1,4 @@
-#include "cli/dxf_input.h"
+#include "dxf_input.h"
 
 #include "import/import.h"
 #include "model/host.h"

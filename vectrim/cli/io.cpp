@@ -1,7 +1,7 @@
-#include "cli/io.h"
+#include "io.h"
 
-#include "cli/dxf_input.h"
-#include "cli/json_text.h"
+#include "dxf_input.h"
+#include "json_text.h"
 #include "model/exchange_file.h"
 #include "model/par_file.h"
 #include "view/extents.h"

@@ -1,6 +1,6 @@
 // vectrim-cli: the batch front end of the main program, for users' scripts
 // and for tests. Messages go to standard error as "[TITLE] TEXT".
-#include "cli/cli.h"
+#include "cli.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,0 +1,71 @@
+#include "inspect/analysis.h"
+
+#include "kgeom_api.h"
+#include "model/numtext.h"
+#include "pipeline/contours.h"
+#include "pipeline/elements.h"
+#include "pipeline/run.h"
+#include "inspect/checks.h"
+
+#include <algorithm>
+
+namespace vectrim {
+
+namespace {
+
+constexpr double kNoValue = 1e6; // start value of the four measures
+
+std::string roundedText(double v) {
+    int16_t decimals = 3;
+    kg::api().rounder(&v, &decimals);
+    return numberText(v);
+}
+
+} // namespace
+
+Analysis analyse(Session& s) {
+    Drawing& d = s.drawing;
+    double rmin = kNoValue, rmax = -kNoValue, arcmin = kNoValue, linemin = kNoValue;
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const Arc& a = d.arcs[i];
+        if (a.r > rmax) rmax = a.r;
+        if (a.r < rmin) rmin = a.r;
+        arcmin = std::min(arcmin, arclength(a.r, a.a1 * kDegToRad, a.a2 * kDegToRad));
+    }
+    for (int32_t i = 0; i < d.linecount; ++i) linemin = std::min(linemin, lineLength(d.lines[i]));
+
+    Analysis out;
+    out.text3 = d.arccount ? roundedText(rmin) : " -";
+    out.text4 = d.arccount ? roundedText(rmax) : " -";
+    out.text5 = d.arccount ? roundedText(arcmin) : " -";
+    out.text6 = d.linecount ? roundedText(linemin) : " -";
+
+    d.freecount = 0;
+    findfreeends(d);
+    out.label9 = d.freecount == 0 ? ResultLabel{"Ok ! Keine offene Kontur gefunden.", kResultGood}
+                                  : ResultLabel{"Offene Kontur(en) vorhanden !", kResultBad};
+    d.freecount = 0; // the window leaves no marks behind
+
+    const double minlength = s.settings.minlength;
+    out.label10 = (arcmin < minlength || linemin < minlength)
+                      ? ResultLabel{"Unterschreitung der Mindestlänge !", kResultBad}
+                      : ResultLabel{"Ok ! Keine Unterschreitung der Mindestlänge.", kResultGood};
+
+    const bool any = d.elementCount() > 0;
+    out.label9.visible = any;
+    out.label10.visible = any;
+    return out;
+}
+
+bool pruefen(Session& s) { return confirmLongCheck(s); }
+
+Analysis form400Load(Session& s, RunFrame& frame) {
+    int16_t error = 0;
+    getwerte(s, frame, error); // the fixed minimum length is set even when a field is invalid
+    s.host->info("Please wait...");
+    Analysis a = analyse(s);
+    s.host->info("Info     ");
+    return a;
+}
+
+} // namespace vectrim
