@@ -125,8 +125,7 @@ bool flower(const std::string& path) {
     Dxf d(path);
     const double cx = 100, cy = 130;
     d.lines(polar(cx, cy, 720, 0, 2 * kPi, [](double t) { return 40 + 22 * std::cos(6 * t); }));
-    d.lines(polar(cx, cy, 360, 0, 2 * kPi,
-                  [](double t) { return 17 + 2.2 * std::cos(12 * t + kPi / 12); }));
+    d.lines(polar(cx, cy, 360, 0, 2 * kPi, [](double t) { return 17 + 2.2 * std::cos(12 * t + kPi / 12); }));
     d.lines(polar(cx, cy, 120, 0, 2 * kPi, [](double) { return 9.0; }));
     // the stem: two gently curved sides
     Points left, right;
@@ -168,16 +167,16 @@ bool part(const std::string& path) {
     d.arc(w - r, r, r, 270, 360);
     d.line(w, r, w, h - r - 0.3); // a gap of 0.3 below the next corner
     d.arc(w - r, h - r, r, 0, 90);
-    d.line(w - r, h, 80.05, h);   // the top edge in three pieces ...
-    d.line(80.05, h, 80, h);      // ... one of them only 0.05 long
+    d.line(w - r, h, 80.05, h); // the top edge in three pieces ...
+    d.line(80.05, h, 80, h);    // ... one of them only 0.05 long
     d.line(80, h, r, h);
     d.arc(r, h - r, r, 90, 180);
     d.line(0, h - r, 0, r);
-    d.line(0, h - r, 0, r);       // drawn twice
+    d.line(0, h - r, 0, r); // drawn twice
     d.arc(r, r, r, 180, 270);
     // bolt holes
-    for (auto [x, y] : {std::pair{14.0, 14.0}, std::pair{w - 14, 14.0}, std::pair{w - 14, h - 14},
-                        std::pair{14.0, h - 14}})
+    for (auto [x, y] :
+         {std::pair{14.0, 14.0}, std::pair{w - 14, 14.0}, std::pair{w - 14, h - 14}, std::pair{14.0, h - 14}})
         d.circle(x, y, 4.5, "BOHRUNG");
     d.circle(14, 14, 4.5, "BOHRUNG"); // drawn twice
     // the central bore

@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
     pdf.setTitle(QStringLiteral("Vectrim – Handbuch"));
     pdf.setCreator(QStringLiteral("Vectrim"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
+                                  QPageLayout::Millimeter));
 
     QTextDocument doc;
     QFont font(QStringLiteral("DejaVu Sans"));

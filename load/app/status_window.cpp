@@ -29,8 +29,7 @@ LoadWindow::~LoadWindow() = default;
 void LoadWindow::works() {
     setEnabled(false);
     const RunResult result = runImport(programFolder(), *host_, outliner_.get(), startProgram);
-    if (!result.report.empty() && nonInteractive())
-        std::fprintf(stderr, "load: %s\n", result.report.c_str());
+    if (!result.report.empty() && nonInteractive()) std::fprintf(stderr, "load: %s\n", result.report.c_str());
 }
 
 } // namespace vectrim::load

@@ -109,7 +109,6 @@ TEST(Cli, ScaleAndInch) {
         EXPECT_NEAR(back.d.lines[i].y2, orig.d.lines[i].y2, 1e-9 * std::fabs(orig.d.lines[i].y2) + 1e-12);
     }
     EXPECT_NEAR(back.d.arcs[0].r, 2, 2e-9);
-
 }
 
 } // namespace

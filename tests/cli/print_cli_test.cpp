@@ -18,9 +18,9 @@ using test::Fixture;
 using test::Raster;
 using test::TempDir;
 
-constexpr int kDpi = 254;            // 10 pixels per millimetre
+constexpr int kDpi = 254; // 10 pixels per millimetre
 constexpr double kPixelsPerMm = 10;
-constexpr int kHeaderRows = 120;     // the header lies above 12 mm
+constexpr int kHeaderRows = 120; // the header lies above 12 mm
 
 using Result = test::CliResult;
 

@@ -84,7 +84,8 @@ TEST(CliRun, InvalidToleranceIsRefused) {
     dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());
     Result r = cli(dir, "run in.dat --smooth 2.0001 -o out.json");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("[Exit] Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) \n"), std::string::npos);
+    EXPECT_NE(r.err.find("[Exit] Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) \n"),
+              std::string::npos);
     EXPECT_EQ(dir.read("out.json"), "");
     r = cli(dir, "run in.dat --smooth 2 -o out.json");
     EXPECT_EQ(r.status, 0) << r.err;

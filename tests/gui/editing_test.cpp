@@ -3,22 +3,22 @@
 // window form399.
 //
 // With VECTRIM_SCREENSHOT_DIR set, the two windows are saved there as PNG.
-#include "inspect/selection.h"
-#include "drawing_area.h"
-#include "scale_window.h"
 #include "analysis_window.h"
+#include "drawing_area.h"
+#include "inspect/selection.h"
+#include "scale_window.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -83,8 +83,12 @@ protected:
                 static_cast<int>(std::floor((480 - y) * image().height() / 480))};
     }
     // The darkest and the lightest grey within one pixel of p (0 .. 255).
-    int darkest(QPoint p) { return around(p, 255, [](int a, int b) { return std::min(a, b); }); }
-    int lightest(QPoint p) { return around(p, 0, [](int a, int b) { return std::max(a, b); }); }
+    int darkest(QPoint p) {
+        return around(p, 255, [](int a, int b) { return std::min(a, b); });
+    }
+    int lightest(QPoint p) {
+        return around(p, 0, [](int a, int b) { return std::max(a, b); });
+    }
     int around(QPoint p, int start, int (*pick)(int, int)) {
         int v = start;
         for (int dx = -1; dx <= 1; ++dx)
@@ -124,8 +128,7 @@ protected:
         const QRect r = c().Bild1->contentsRect();
         const QPointF p(r.left() + x * r.width() / 640, r.top() + (480 - y) * r.height() / 480);
         QMouseEvent e(type, p, c().Bild1->mapToGlobal(p), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(c().Bild1, &e);
     }
     // Two lines and an arc in the lower left, a line far right.
@@ -156,7 +159,7 @@ TEST_F(Editing, RubberBandIsRemovedByItsSecondDrawing) {
     move(300, 350);
     EXPECT_NE(image(), before);
     EXPECT_EQ(darkest(pixel(175, 350)), 0); // white xor white: black
-    move(250, 300); // the first band goes, the second is drawn
+    move(250, 300);                         // the first band goes, the second is drawn
     EXPECT_TRUE(blank(pixel(175, 350)));
     EXPECT_EQ(darkest(pixel(175, 300)), 0);
     EXPECT_EQ(lightest(pixel(175, 200)), 255); // inside the band: untouched
@@ -342,8 +345,7 @@ TEST_F(Editing, AnalysisWindowShowsTheGeometry) {
         EXPECT_EQ(w.Label10->text(), QString::fromUtf8("Unterschreitung der Mindestlänge !"));
         EXPECT_EQ(textColour(w.Label10), QColor(192, 0, 0));
         EXPECT_TRUE(w.Label9->isVisible());
-        EXPECT_EQ(w.frameGeometry().topLeft() - form->frameGeometry().topLeft(),
-                  QPoint(200 / 15, 200 / 15));
+        EXPECT_EQ(w.frameGeometry().topLeft() - form->frameGeometry().topLeft(), QPoint(200 / 15, 200 / 15));
         screenshot(w, "form400_open");
         w.Abbrechen->click();
     });
@@ -363,8 +365,7 @@ TEST_F(Editing, AnalysisOfAClosedSquareIsGreen) {
         for (QLineEdit* t : {w.Text3, w.Text4, w.Text5}) EXPECT_EQ(t->text(), " -");
         EXPECT_EQ(w.Label9->text(), "Ok ! Keine offene Kontur gefunden.");
         EXPECT_EQ(textColour(w.Label9), QColor(0, 128, 0));
-        EXPECT_EQ(w.Label10->text(),
-                  QString::fromUtf8("Ok ! Keine Unterschreitung der Mindestlänge."));
+        EXPECT_EQ(w.Label10->text(), QString::fromUtf8("Ok ! Keine Unterschreitung der Mindestlänge."));
         EXPECT_EQ(textColour(w.Label10), QColor(0, 128, 0));
         screenshot(w, "form400");
         w.Abbrechen->click();
@@ -432,8 +433,7 @@ TEST_F(Scaling, ScaleWindowShowsTheCurrentSizeAndFillsInProportion) {
         EXPECT_EQ(w.Abbrechen->text(), "Exit");
         EXPECT_EQ(w.Text4->text(), " 100");
         EXPECT_EQ(w.Text3->text(), " 50");
-        EXPECT_EQ(w.frameGeometry().topLeft() - form->frameGeometry().topLeft(),
-                  QPoint(200 / 15, 200 / 15));
+        EXPECT_EQ(w.frameGeometry().topLeft() - form->frameGeometry().topLeft(), QPoint(200 / 15, 200 / 15));
         w.Text1->setText("30");
         w.Command3->click();
         EXPECT_EQ(w.Text2->text(), " 15");

@@ -1,12 +1,12 @@
 // The import cycle of the main window: opening a DXF and re-loading hand
 // over to the import program; a start with argument reads the drawing back;
 // settings profiles; and the whole cycle with the real programs.
+#include "abort_window.h"
 #include "model/par_file.h"
 #include "model/platform.h"
 #include "model/textfile.h"
 #include "model/working_file.h"
 #include "view/extents.h"
-#include "abort_window.h"
 #include "window_fixture.h"
 
 #include <QLabel>
@@ -203,8 +203,8 @@ TEST_F(StartWithArgument, ReloadHandsTheSameDxfOverKeepingTheConversion) {
 TEST_F(WindowTest, ProfilesAreSavedUnderUpperCaseProNames) {
     make();
     c().ktoleranz->setText("0.05");
-    for (const auto& [typed, file] : {std::pair{"test", "TEST.PRO"}, std::pair{"test.pro", "TEST.PRO"},
-                                      std::pair{"a.b", "A.B.PRO"}}) {
+    for (const auto& [typed, file] :
+         {std::pair{"test", "TEST.PRO"}, std::pair{"test.pro", "TEST.PRO"}, std::pair{"a.b", "A.B.PRO"}}) {
         std::filesystem::remove(dir.file(file));
         dialogs.results.push_back(dir.folder() + typed + '\0');
         c().Command2->click();
@@ -258,16 +258,16 @@ TEST_F(WindowTest, LoadingAProfileTakesItsTextsAndClearsConversionAndWizard) {
 TEST(ImportCycle, RunsThroughTheRealImportProgram) {
     test::qtApp();
     const std::string bin = VECTRIM_BIN_DIR;
-    if (!fileExists(bin + "/load")) GTEST_SKIP() << "the import program is not built yet (" << bin << "/load)";
+    if (!fileExists(bin + "/load"))
+        GTEST_SKIP() << "the import program is not built yet (" << bin << "/load)";
     test::TempDir dir;
     for (const char* name : {"vectrim", "load", "libkgeom.so"})
         std::filesystem::create_symlink(bin + "/" + name, dir.file(name));
-    dir.write("plan.dxf",
-              "0\nSECTION\n2\nENTITIES\n"
-              "0\nLINE\n8\n0\n10\n-50\n20\n40\n11\n10\n21\n40\n"
-              "0\nLINE\n8\n0\n10\n10\n20\n40\n11\n10\n21\n80\n"
-              "0\nCIRCLE\n8\n0\n10\n0\n20\n30\n40\n10\n"
-              "0\nENDSEC\n0\nEOF\n");
+    dir.write("plan.dxf", "0\nSECTION\n2\nENTITIES\n"
+                          "0\nLINE\n8\n0\n10\n-50\n20\n40\n11\n10\n21\n40\n"
+                          "0\nLINE\n8\n0\n10\n10\n20\n40\n11\n10\n21\n80\n"
+                          "0\nCIRCLE\n8\n0\n10\n0\n20\n30\n40\n10\n"
+                          "0\nENDSEC\n0\nEOF\n");
     const std::string report = dir.file("shot.png");
     // The programs started from here find their folder and report back.
     struct Environment {

@@ -1,8 +1,8 @@
 // The print window form77, headless: its controls, the scale factor, the
 // preview, the printer list and the printout into a PDF file.
+#include "page_preview.h"
 #include "pdf_raster.h"
 #include "print_window.h"
-#include "page_preview.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>
@@ -92,9 +92,8 @@ TEST_F(PrintWindow, ControlsCarryTheirCaptionsAndTooltips) {
     const QStringList scales{"1:1  (Volle Größe)", "1:2  (Halbe Größe)", "1:5", "1:10", "1:20"};
     ASSERT_EQ(w->Combo2->count(), 5);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(w->Combo2->itemText(i), scales[i]);
-    for (const char* name : {"Frame3", "Combo1", "Frame1", "Combo2", "Text1", "Label2", "Label1",
-                             "Command2", "Check1", "Frame2", "Command1", "Command5", "Command4",
-                             "Picture1"})
+    for (const char* name : {"Frame3", "Combo1", "Frame1", "Combo2", "Text1", "Label2", "Label1", "Command2",
+                             "Check1", "Frame2", "Command1", "Command5", "Command4", "Picture1"})
         EXPECT_NE(w->findChild<QWidget*>(name), nullptr) << name;
     // 500 twips right of and below the main window's corner
     EXPECT_EQ(w->frameGeometry().topLeft() - form->frameGeometry().topLeft(), QPoint(33, 33));

@@ -26,10 +26,11 @@ struct Dialog {
     int calls = 0;
     std::string filter, title, folder, suggested;
     DxfSaveDialog fn() {
-        return [this](const std::string& f, const std::string& t, const std::string& d, const std::string& s) {
-            ++calls, filter = f, title = t, folder = d, suggested = s;
-            return answer;
-        };
+        return
+            [this](const std::string& f, const std::string& t, const std::string& d, const std::string& s) {
+                ++calls, filter = f, title = t, folder = d, suggested = s;
+                return answer;
+            };
     }
 };
 
@@ -109,8 +110,10 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
     });
     dialog.answer = dir.file("never");
     const std::optional<std::string> cancelled = savedxfm(nullptr, *f.session, last, dialog.fn());
-    if (before) setenv("VECTRIM_NONINTERACTIVE", saved.c_str(), 1);
-    else unsetenv("VECTRIM_NONINTERACTIVE");
+    if (before)
+        setenv("VECTRIM_NONINTERACTIVE", saved.c_str(), 1);
+    else
+        unsetenv("VECTRIM_NONINTERACTIVE");
 
     ASSERT_EQ(file, dir.file("K.DXF"));
     EXPECT_NE(dir.read("K.DXF").find("LWPOLYLINE"), std::string::npos);
@@ -166,4 +169,3 @@ TEST_F(MainWindowSave, FailedWriteShowsTheMessage) {
 
 } // namespace
 } // namespace vectrim
-

@@ -91,7 +91,7 @@ TEST_F(Surface, AnArcThroughZeroIsLightRedAtZeroAndAbsentOpposite) {
     EXPECT_LT(at0.green(), 120);
     EXPECT_LT(at0.blue(), 120);
     EXPECT_GT(strongest(pixel(320 + 100 * std::cos(0.15), 240 + 100 * std::sin(0.15))).red(), 200);
-    EXPECT_EQ(darkest(pixel(220, 240)), 255);                 // 180°: not part of the arc
+    EXPECT_EQ(darkest(pixel(220, 240)), 255); // 180°: not part of the arc
     EXPECT_EQ(darkest(pixel(320 + 100 * std::cos(0.35), 240 + 100 * std::sin(0.35))), 255); // 20°
 }
 

@@ -3,10 +3,10 @@
 // program that is only counted.
 #pragma once
 
-#include "recording_host.h"
-#include "temp_dir.h"
 #include "file_dialogs.h"
 #include "main_window.h"
+#include "recording_host.h"
+#include "temp_dir.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -70,8 +70,8 @@ public:
         calls.push_back({"open", filter, title, folder, {}});
         return next();
     }
-    std::string save(QWidget*, const std::string& filter, const std::string& title,
-                     const std::string& folder, const std::string& suggested) override {
+    std::string save(QWidget*, const std::string& filter, const std::string& title, const std::string& folder,
+                     const std::string& suggested) override {
         calls.push_back({"save", filter, title, folder, suggested});
         return next();
     }

@@ -1,10 +1,10 @@
 // The main window: its controls, start-up, the small commands, quitting,
 // help, the question and abort windows and the processing run's wiring.
-#include "model/numtext.h"
-#include "inspect/selection.h"
-#include "drawing_area.h"
 #include "abort_window.h"
+#include "drawing_area.h"
 #include "file_dialogs.h"
+#include "inspect/selection.h"
+#include "model/numtext.h"
 #include "question_window.h"
 #include "window_fixture.h"
 
@@ -37,30 +37,55 @@ QString text(QObject* o) {
 
 TEST_F(WindowTest, ControlsCarryTheirNamesAndCaptions) {
     make();
-    const std::pair<const char*, const char*> captions[] = {
-        {"dateien", "Datei"}, {"oefnen2", "DXF öffnen"}, {"savedxfm", "DXF speichern"},
-        {"druck", "Drucken"}, {"info", "Beenden"}, {"pruefen", "Analyse"},
-        {"massstab", "Maßstab ändern"}, {"loeschem", "Löschen"}, {"konl", "Kontur löschen"},
-        {"eloesch", "Element(e) löschen"}, {"wandel", "Inch -> Millimeter"},
-        {"wandel1", "Maße umwandeln"}, {"mzurueck", "Zurück"}, {"help", "Hilfe"},
-        {"Command1", "Laden"}, {"Command2", "Speichern"}, {"Command3", "Aus: T=0"},
-        {"Command5", "Aus: T=0"}, {"Command81", "Aus: T=0"}, {"Command4", ">> Starten <<"},
-        {"Command10", ">> Assistent <<"}, {"Command9", "<< DXF neu laden >>"},
-        {"Command6", "Zurück"}, {"Command7", "Alles zurück"}, {"ktoleranz", "0.3"},
-        {"ftoleranz", "0.2"}, {"gtoleranz", "0.2"}, {"eitoleranz", "0.3"},
-        {"Check1", "Fenster minimieren"}, {"Check2", "Runde Linie-Linie"}, {"wert1", "0"},
-        {"wert2", "0"}, {"Label3", "Kontrolle"}};
+    const std::pair<const char*, const char*> captions[] = {{"dateien", "Datei"},
+                                                            {"oefnen2", "DXF öffnen"},
+                                                            {"savedxfm", "DXF speichern"},
+                                                            {"druck", "Drucken"},
+                                                            {"info", "Beenden"},
+                                                            {"pruefen", "Analyse"},
+                                                            {"massstab", "Maßstab ändern"},
+                                                            {"loeschem", "Löschen"},
+                                                            {"konl", "Kontur löschen"},
+                                                            {"eloesch", "Element(e) löschen"},
+                                                            {"wandel", "Inch -> Millimeter"},
+                                                            {"wandel1", "Maße umwandeln"},
+                                                            {"mzurueck", "Zurück"},
+                                                            {"help", "Hilfe"},
+                                                            {"Command1", "Laden"},
+                                                            {"Command2", "Speichern"},
+                                                            {"Command3", "Aus: T=0"},
+                                                            {"Command5", "Aus: T=0"},
+                                                            {"Command81", "Aus: T=0"},
+                                                            {"Command4", ">> Starten <<"},
+                                                            {"Command10", ">> Assistent <<"},
+                                                            {"Command9", "<< DXF neu laden >>"},
+                                                            {"Command6", "Zurück"},
+                                                            {"Command7", "Alles zurück"},
+                                                            {"ktoleranz", "0.3"},
+                                                            {"ftoleranz", "0.2"},
+                                                            {"gtoleranz", "0.2"},
+                                                            {"eitoleranz", "0.3"},
+                                                            {"Check1", "Fenster minimieren"},
+                                                            {"Check2", "Runde Linie-Linie"},
+                                                            {"wert1", "0"},
+                                                            {"wert2", "0"},
+                                                            {"Label3", "Kontrolle"}};
     for (const auto& [name, caption] : captions) {
         QObject* o = form->findChild<QObject*>(QString::fromLatin1(name));
         ASSERT_NE(o, nullptr) << name;
         EXPECT_EQ(text(o), QString::fromUtf8(caption)) << name;
     }
-    const std::pair<const char*, const char*> frames[] = {
-        {"1-Reduktion  /T:0...5/", "ktoleranz"}, {"2-Lücken schließen /T:0..5/", "ftoleranz"},
-        {"3-Grafik glätten  /T:0...2/", "gtoleranz"}, {"4-Einschnitte aufsetzen", "eitoleranz"},
-        {"Bearbeitung starten", "Command4"}, {"Bearbeitung starten", "Command10"},
-        {"Einstellungen", "Command2"}, {"Elemente", "wert1"}, {"Ansicht", "Picture9"},
-        {"Kontrolle", "Picture19"}, {"Zeichnungsmaße [mm]:", "Text3"}};
+    const std::pair<const char*, const char*> frames[] = {{"1-Reduktion  /T:0...5/", "ktoleranz"},
+                                                          {"2-Lücken schließen /T:0..5/", "ftoleranz"},
+                                                          {"3-Grafik glätten  /T:0...2/", "gtoleranz"},
+                                                          {"4-Einschnitte aufsetzen", "eitoleranz"},
+                                                          {"Bearbeitung starten", "Command4"},
+                                                          {"Bearbeitung starten", "Command10"},
+                                                          {"Einstellungen", "Command2"},
+                                                          {"Elemente", "wert1"},
+                                                          {"Ansicht", "Picture9"},
+                                                          {"Kontrolle", "Picture19"},
+                                                          {"Zeichnungsmaße [mm]:", "Text3"}};
     for (const auto& [title, name] : frames) {
         QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(w, nullptr) << name;
@@ -71,9 +96,13 @@ TEST_F(WindowTest, ControlsCarryTheirNamesAndCaptions) {
         EXPECT_EQ(box->title(), QString::fromUtf8(title)) << name;
     }
     const std::pair<const char*, const char*> tips[] = {
-        {"Picture9", "Show all"}, {"Picture1", "Paint new"}, {"Picture8", "Endpunkte"},
-        {"Picture13", "Richtungsänderungen größer als 0.1 Grad"}, {"Picture15", "Offene Kontur"},
-        {"Picture16", "Schnittpunkte"}, {"Picture19", "Markierungen ausblenden"},
+        {"Picture9", "Show all"},
+        {"Picture1", "Paint new"},
+        {"Picture8", "Endpunkte"},
+        {"Picture13", "Richtungsänderungen größer als 0.1 Grad"},
+        {"Picture15", "Offene Kontur"},
+        {"Picture16", "Schnittpunkte"},
+        {"Picture19", "Markierungen ausblenden"},
         {"Picture18", "Elemente kleiner 0,1 mm."}};
     for (const auto& [name, tip] : tips) {
         auto* b = form->findChild<QToolButton*>(QString::fromLatin1(name));
@@ -199,8 +228,7 @@ TEST_F(WindowTest, HelpReportsAMissingManual) {
 }
 
 TEST(FileDialogFilter, OffersEachPatternInBothCases) {
-    EXPECT_EQ(qtNameFilter("CAD-Austauschformat (DXF)|*.dxf|"),
-              "CAD-Austauschformat (DXF) (*.dxf *.DXF)");
+    EXPECT_EQ(qtNameFilter("CAD-Austauschformat (DXF)|*.dxf|"), "CAD-Austauschformat (DXF) (*.dxf *.DXF)");
     EXPECT_EQ(qtNameFilter("Profilwerte: Einstellungen (*.PRO)|*.PRO"),
               "Profilwerte: Einstellungen (*.pro *.PRO)");
     EXPECT_EQ(qtNameFilter("Einstellungen: Profilwerte |*.PRO|Alle|*|"),
@@ -319,8 +347,7 @@ TEST_F(WindowTest, AbortWindowSitsBesideTheMainWindowAndFollowsItsState) {
     form->moveTwips(1500, 1200);
     form->showAbortWindow();
     EXPECT_TRUE(abort.isVisible());
-    EXPECT_EQ(abort.frameGeometry().topLeft() - form->frameGeometry().topLeft(),
-              QPoint(100 / 15, 100 / 15));
+    EXPECT_EQ(abort.frameGeometry().topLeft() - form->frameGeometry().topLeft(), QPoint(100 / 15, 100 / 15));
     // the main window is disabled during a run; the abort window is not
     form->setWindowEnabled(false);
     EXPECT_TRUE(abort.isEnabled());

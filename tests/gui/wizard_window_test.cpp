@@ -65,8 +65,10 @@ TEST_F(WizardWindow, ShowsItsFramesOptionsNoteAndButtons) {
         EXPECT_EQ(w.Command1->text(), "Werte eintragen - Bearbeitung starten");
         EXPECT_EQ(w.Command3->text(), "Schließen");
         const std::pair<const char*, const char*> options[] = {
-            {"Option8", "Fein---> 0.025  /  0.10 /  0.10"}, {"Option7", "Fein---> 0.05"},
-            {"Option3", "Klein--> 0.10  "}, {"Option4", "Mittel->  0.20"},
+            {"Option8", "Fein---> 0.025  /  0.10 /  0.10"},
+            {"Option7", "Fein---> 0.05"},
+            {"Option3", "Klein--> 0.10  "},
+            {"Option4", "Mittel->  0.20"},
             {"Option5", "Groß->  0.30 / 0.50 /  0.40 "},
             {"Option6", "Groß--> 0.50  /  1.00  /  0.60 "}};
         for (const auto& [name, caption] : options) {

@@ -15,20 +15,52 @@ using test::TempDir;
 
 // A program folder with all three variants, names in mixed case as shipped.
 void fill(const TempDir& dir) {
-    for (const char* f :
-         {"vectrim", "vectrimi", "vectrimg", "info.pdf", "info-e.pdf", "default.pro", "defaulti.pro", "text.DXF",
-          "itext.DXF", "textconverts.DXF", "itextconverts.DXF", "double.DXF", "idouble.DXF", "curve1.DXF",
-          "icurve1.DXF", "dragon.DXF", "idragon.DXF", "flower.DXF", "iflower.DXF", "curve1converts.DXF",
-          "icurve1converts.DXF", "dragonconverts.DXF", "idragonconverts.DXF", "flowerconverts.DXF",
-          "iflowerconverts.DXF", "deer.DXF", "ideer.DXF", "ornament.DXF", "iornament.DXF", "cloverleaf.DXF",
-          "icloverleaf.DXF", "woman.DXF", "iwoman.DXF", "youngwoman.dxf", "iyoungwoman.dxf", "horse.DXF",
-          "ihorse.DXF", "load", "par.dat"})
+    for (const char* f : {"vectrim",
+                          "vectrimi",
+                          "vectrimg",
+                          "info.pdf",
+                          "info-e.pdf",
+                          "default.pro",
+                          "defaulti.pro",
+                          "text.DXF",
+                          "itext.DXF",
+                          "textconverts.DXF",
+                          "itextconverts.DXF",
+                          "double.DXF",
+                          "idouble.DXF",
+                          "curve1.DXF",
+                          "icurve1.DXF",
+                          "dragon.DXF",
+                          "idragon.DXF",
+                          "flower.DXF",
+                          "iflower.DXF",
+                          "curve1converts.DXF",
+                          "icurve1converts.DXF",
+                          "dragonconverts.DXF",
+                          "idragonconverts.DXF",
+                          "flowerconverts.DXF",
+                          "iflowerconverts.DXF",
+                          "deer.DXF",
+                          "ideer.DXF",
+                          "ornament.DXF",
+                          "iornament.DXF",
+                          "cloverleaf.DXF",
+                          "icloverleaf.DXF",
+                          "woman.DXF",
+                          "iwoman.DXF",
+                          "youngwoman.dxf",
+                          "iyoungwoman.dxf",
+                          "horse.DXF",
+                          "ihorse.DXF",
+                          "load",
+                          "par.dat"})
         dir.write(f, f);
 }
 
 std::set<std::string> files(const TempDir& dir) {
     std::set<std::string> out;
-    for (const auto& e : std::filesystem::directory_iterator(dir.folder())) out.insert(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir.folder()))
+        out.insert(e.path().filename().string());
     return out;
 }
 
@@ -42,11 +74,27 @@ TEST(VariantSwitch, EnglishInchTakesTheInchFilesUnderThePlainNames) {
     EXPECT_EQ(dir.read("text.dxf"), "itext.DXF");
     EXPECT_EQ(dir.read("youngwoman.DXF"), "iyoungwoman.dxf");
     EXPECT_EQ(dir.read("horse.DXF"), "ihorse.DXF");
-    EXPECT_EQ(files(dir), (std::set<std::string>{
-                              "unit", "vectrim", "info-e.pdf", "default.pro", "text.dxf", "textconverts.DXF",
-                              "double.DXF", "curve1.DXF", "dragon.DXF", "flower.DXF", "curve1converts.DXF",
-                              "dragonconverts.DXF", "flowerconverts.DXF", "deer.DXF", "ornament.DXF",
-                              "cloverleaf.DXF", "woman.DXF", "youngwoman.DXF", "horse.DXF", "load", "par.dat"}));
+    EXPECT_EQ(files(dir), (std::set<std::string>{"unit",
+                                                 "vectrim",
+                                                 "info-e.pdf",
+                                                 "default.pro",
+                                                 "text.dxf",
+                                                 "textconverts.DXF",
+                                                 "double.DXF",
+                                                 "curve1.DXF",
+                                                 "dragon.DXF",
+                                                 "flower.DXF",
+                                                 "curve1converts.DXF",
+                                                 "dragonconverts.DXF",
+                                                 "flowerconverts.DXF",
+                                                 "deer.DXF",
+                                                 "ornament.DXF",
+                                                 "cloverleaf.DXF",
+                                                 "woman.DXF",
+                                                 "youngwoman.DXF",
+                                                 "horse.DXF",
+                                                 "load",
+                                                 "par.dat"}));
 }
 
 TEST(VariantSwitch, GermanAndEnglishMillimetres) {
@@ -64,7 +112,8 @@ TEST(VariantSwitch, GermanAndEnglishMillimetres) {
     fill(english);
     load::switchVariant(english.folder(), Variant::EnglishMm);
     EXPECT_EQ(english.read("vectrim"), "vectrim");
-    for (const char* gone : {"vectrimg", "vectrimi", "info.pdf", "defaulti.pro", "ihorse.DXF", "iyoungwoman.dxf"})
+    for (const char* gone :
+         {"vectrimg", "vectrimi", "info.pdf", "defaulti.pro", "ihorse.DXF", "iyoungwoman.dxf"})
         EXPECT_FALSE(std::filesystem::exists(english.file(gone))) << gone;
     EXPECT_EQ(english.read("info-e.pdf"), "info-e.pdf");
 }

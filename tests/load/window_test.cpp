@@ -73,8 +73,10 @@ TEST(VariantWindow, InchButtonSwitchesAndStartsTheMainProgram) {
 TEST(LoadWindow, StatusShowsTheReportAndTheMainProgramStarts) {
     TempDir dir;
     recordingProgram(dir, "vectrim");
-    dir.write("d.dxf", "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n0\n20\n0\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n"
-                       "0\n0\nENDSEC\n0\nEOF\n");
+    dir.write(
+        "d.dxf",
+        "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n0\n20\n0\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n"
+        "0\n0\nENDSEC\n0\nEOF\n");
     dir.write("par.dat", dir.file("d.dxf") + "\r\n 30\r\nd.dxf\r\n");
     setenv("VECTRIM_PROGRAM_FOLDER", dir.folder().c_str(), 1);
     load::LoadWindow form1;

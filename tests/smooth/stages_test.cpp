@@ -89,9 +89,9 @@ TEST(RoundLineCorners, TheFifty1stRadiusIsTheSmallest) {
 TEST(RoundLineCorners, StraightOnAndDoublingBackStay) {
     Fixture f = withTolerance(2);
     f.line(0, 0, 10, 0);
-    f.line(10, 0, 20, 0);    // straight on
+    f.line(10, 0, 20, 0); // straight on
     f.line(30, 0, 40, 0);
-    f.line(40, 0, 35, 0);    // doubling back
+    f.line(40, 0, 35, 0); // doubling back
     f.line(50, 0, 60, 0);
     f.line(60, 0, 70, 0.01); // 0.057°: below the corner window
     roundlinecorners(*f.session);
@@ -171,8 +171,8 @@ TEST(SmoothArcLine, TenDegreeKinkIsSmoothedOnlyWithinT) {
         const double t = (a.a1 + spanDeg(a) * k / 10) * kDegToRad;
         const double x = a.cx + a.r * std::cos(t), y = a.cy + a.r * std::sin(t);
         const double toCircle = std::fabs(std::hypot(x, y) - 10);
-        const double toLine = std::fabs((x - line.x1) * std::sin(190 * kDegToRad) -
-                                        (y - line.y1) * std::cos(190 * kDegToRad));
+        const double toLine =
+            std::fabs((x - line.x1) * std::sin(190 * kDegToRad) - (y - line.y1) * std::cos(190 * kDegToRad));
         EXPECT_LE(std::min(toCircle, toLine), 1 + 1e-9);
     }
 }

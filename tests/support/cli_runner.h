@@ -19,8 +19,8 @@ struct CliResult {
 
 // `env` is put before the command ("VECTRIM_ANSWERS=N", say).
 inline CliResult runCli(const TempDir& dir, const std::string& args, const std::string& env = "") {
-    const std::string cmd = "cd '" + dir.folder() + "' && " + env + " '" VECTRIM_BIN_DIR "/vectrim-cli' " + args +
-                            " > cli-stdout.txt 2> cli-stderr.txt";
+    const std::string cmd = "cd '" + dir.folder() + "' && " + env + " '" VECTRIM_BIN_DIR "/vectrim-cli' " +
+                            args + " > cli-stdout.txt 2> cli-stderr.txt";
     const int st = shell(cmd);
     CliResult r;
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;

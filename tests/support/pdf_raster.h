@@ -46,8 +46,8 @@ struct Raster {
 inline Raster rasterise(const std::string& pdf, int dpi, const TempDir& dir) {
     Raster r;
     const std::string prefix = dir.file("page");
-    const std::string cmd = "pdftoppm -r " + std::to_string(dpi) + " -gray -singlefile '" + pdf +
-                            "' '" + prefix + "' 2>/dev/null";
+    const std::string cmd = "pdftoppm -r " + std::to_string(dpi) + " -gray -singlefile '" + pdf + "' '" +
+                            prefix + "' 2>/dev/null";
     if (shell(cmd) != 0) return r;
     std::ifstream in(prefix + ".pgm", std::ios::binary);
     std::string magic;

@@ -1,8 +1,8 @@
 #include "cli.h"
+#include "inspect/analysis.h"
 #include "io.h"
 #include "json_text.h"
 #include "pipeline/run_frame.h"
-#include "inspect/analysis.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -27,7 +27,7 @@ int cmdAnalyse(const std::vector<std::string>& argv) {
     auto label = [](const ResultLabel& l) { return l.visible ? std::optional(l.text) : std::nullopt; };
     std::string out = "{";
     const std::pair<const char*, std::optional<std::string>> fieldsShown[] = {
-        {"Text3", a.text3}, {"Text4", a.text4},         {"Text5", a.text5},
+        {"Text3", a.text3}, {"Text4", a.text4},          {"Text5", a.text5},
         {"Text6", a.text6}, {"Label9", label(a.label9)}, {"Label10", label(a.label10)}};
     bool first = true;
     for (const auto& [name, text] : fieldsShown) {

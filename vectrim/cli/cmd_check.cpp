@@ -1,7 +1,7 @@
 #include "cli.h"
+#include "inspect/checks.h"
 #include "io.h"
 #include "json_text.h"
-#include "inspect/checks.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -27,8 +27,10 @@ std::string marksJson(const Session& s) {
         out += ", ";
         appendJsonNumber(out, m.y);
         out += ", " + std::to_string(m.ref) + ", " + std::to_string(m.end) + ", ";
-        if (s.view.markMode == 2 && s.view.angleReadout == 1) appendJsonNumber(out, d.markAngle[i]);
-        else out += "null";
+        if (s.view.markMode == 2 && s.view.angleReadout == 1)
+            appendJsonNumber(out, d.markAngle[i]);
+        else
+            out += "null";
         out += "]";
     }
     return out + "]";
@@ -39,10 +41,11 @@ std::string marksJson(const Session& s) {
 // Runs one check of the frame "Kontrolle" and prints the marks and the two
 // result labels (null for a hidden label).
 int cmdCheck(const std::vector<std::string>& argv) {
-    static const std::map<std::string, Check> kChecks = {
-        {"endpoints", Check::EndPoints},      {"directions", Check::Directions},
-        {"open", Check::OpenContours},        {"junctions", Check::Junctions},
-        {"small", Check::SmallElements}};
+    static const std::map<std::string, Check> kChecks = {{"endpoints", Check::EndPoints},
+                                                         {"directions", Check::Directions},
+                                                         {"open", Check::OpenContours},
+                                                         {"junctions", Check::Junctions},
+                                                         {"small", Check::SmallElements}};
     Args args(argv, {}, {"--keep-position"});
     if (!args.ok()) return usage(args.error);
     if (args.positional.size() != 2 || !kChecks.count(args.positional[0]))

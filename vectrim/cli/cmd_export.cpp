@@ -23,7 +23,8 @@ int cmdExport(const std::vector<std::string>& argv) {
     if (!saved.ok) return kRefused;
     std::fprintf(stderr, "vectrim-cli: %d entities written", saved.content.entities);
     if (saved.content.skipped > 0)
-        std::fprintf(stderr, ", %d degenerate elements (zero length or sweep) left out", saved.content.skipped);
+        std::fprintf(stderr, ", %d degenerate elements (zero length or sweep) left out",
+                     saved.content.skipped);
     std::fprintf(stderr, "\n");
     return kOk;
 }

@@ -1,6 +1,6 @@
 #include "cli.h"
-#include "io.h"
 #include "inspect/scaling.h"
+#include "io.h"
 
 #include <cstdlib>
 #include <memory>

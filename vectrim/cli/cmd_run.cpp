@@ -7,7 +7,8 @@
 namespace vectrim::cli {
 
 int cmdRun(const std::vector<std::string>& args) {
-    const Args a(args, {"--reduce", "--gaps", "--smooth", "--answer", "-o"}, {"--round-line-line", "--keep-position"});
+    const Args a(args, {"--reduce", "--gaps", "--smooth", "--answer", "-o"},
+                 {"--round-line-line", "--keep-position"});
     if (!a.ok()) return usage(a.error);
     if (a.positional.size() != 1) return usage("run needs exactly one input file");
     const std::string answer = a.value("--answer").value_or("J");

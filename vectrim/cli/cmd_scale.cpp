@@ -1,6 +1,6 @@
 #include "cli.h"
-#include "io.h"
 #include "inspect/scaling.h"
+#include "io.h"
 
 #include <cstdlib>
 #include <memory>
@@ -18,10 +18,14 @@ int cmdScale(const std::vector<std::string>& argv) {
     if (!width && !height) return usage(kUsageText);
     DivisionQuality quality = DivisionQuality::None;
     if (const auto q = args.value("--quality")) {
-        if (*q == "fein") quality = DivisionQuality::Fein;
-        else if (*q == "mittel") quality = DivisionQuality::Mittel;
-        else if (*q == "grob") quality = DivisionQuality::Grob;
-        else return usage("--quality takes fein, mittel or grob");
+        if (*q == "fein")
+            quality = DivisionQuality::Fein;
+        else if (*q == "mittel")
+            quality = DivisionQuality::Mittel;
+        else if (*q == "grob")
+            quality = DivisionQuality::Grob;
+        else
+            return usage("--quality takes fein, mittel or grob");
     }
 
     const char* answers = std::getenv("VECTRIM_ANSWERS");

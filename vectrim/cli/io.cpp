@@ -44,8 +44,7 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
         ok = importDxf(path, kCurveQuality, temp, *s.host);
     } else if (ext == ".dat") {
         std::error_code ec;
-        ok = std::filesystem::copy_file(path, temp,
-                                        std::filesystem::copy_options::overwrite_existing, ec);
+        ok = std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing, ec);
         if (!ok) s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
     } else {
         std::fprintf(stderr, "vectrim-cli: %s: not a .dxf or .dat file\n", path.c_str());

@@ -8,9 +8,9 @@
 namespace vectrim {
 
 Form1::Form1(QWidget* mainWindow, std::function<void()> restart)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
-                           Qt::WindowStaysOnTopHint),
-      main_(mainWindow), restart_(std::move(restart)) {
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint),
+      main_(mainWindow),
+      restart_(std::move(restart)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vorgang abbrechen"));
     Command1 = new QPushButton(QStringLiteral("Abbruch - Neustart"), this);

@@ -78,8 +78,7 @@ Form400::Form400(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
     grid->setColumnStretch(0, 1);
 
     Label9 = named(new QLabel(QStringLiteral("Offene Konturen ?")), "Label9");
-    Label10 = named(new QLabel(QStringLiteral("Unterschreitung der Mindestlänge von 0.1 mm !")),
-                    "Label10");
+    Label10 = named(new QLabel(QStringLiteral("Unterschreitung der Mindestlänge von 0.1 mm !")), "Label10");
     for (QLabel* l : {Label9, Label10}) {
         QFont f = l->font();
         f.setBold(true);

@@ -32,8 +32,8 @@ public:
     QLineEdit* Text4 = nullptr;
     QLabel* Label1 = nullptr; // "Kleinster Radius:"
     QLineEdit* Text3 = nullptr;
-    QLabel* Label9 = nullptr;  // open contours
-    QLabel* Label10 = nullptr; // minimum length
+    QLabel* Label9 = nullptr;         // open contours
+    QLabel* Label10 = nullptr;        // minimum length
     QPushButton* Abbrechen = nullptr; // "Exit"
 
 public slots:

@@ -54,9 +54,8 @@ void ImageCanvas::setMode(DrawMode mode) {
     if (!painter_) return;
     // Exclusive-or must touch every pixel fully, so it draws without
     // antialiasing; lines and arcs are antialiased otherwise.
-    painter_->setCompositionMode(mode == DrawMode::Xor
-                                     ? QPainter::RasterOp_SourceXorDestination
-                                     : QPainter::CompositionMode_SourceOver);
+    painter_->setCompositionMode(mode == DrawMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                       : QPainter::CompositionMode_SourceOver);
     painter_->setRenderHint(QPainter::Antialiasing, mode == DrawMode::Copy);
 }
 

@@ -37,9 +37,9 @@ std::optional<DxfForm> chooseDxfForm(QWidget* owner, DxfForm initial);
 // The main window's save dialog operation: filter, title, initial folder and
 // suggested name in; the chosen path out (it may end in a NUL), empty when
 // cancelled.
-using DxfSaveDialog = std::function<std::string(const std::string& filter, const std::string& title,
-                                                const std::string& initialFolder,
-                                                const std::string& suggested)>;
+using DxfSaveDialog =
+    std::function<std::string(const std::string& filter, const std::string& title,
+                              const std::string& initialFolder, const std::string& suggested)>;
 
 // "DXF speichern": "Keine Elemente vorhanden !" when the drawing is empty;
 // otherwise the form window (starting at `lastForm`, which keeps the choice),

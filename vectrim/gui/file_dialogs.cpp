@@ -32,22 +32,20 @@ std::string qtNameFilter(const std::string& filter) {
         QString description = parts[i].trimmed();
         const QString named = QStringLiteral("(") + parts[i + 1].trimmed() + QLatin1Char(')');
         if (description.endsWith(named)) description = description.chopped(named.size()).trimmed();
-        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;")).toStdString();
 }
 
-std::string QtFileDialogs::open(QWidget* owner, const std::string& filter,
-                                const std::string& title, const std::string& initialFolder) {
+std::string QtFileDialogs::open(QWidget* owner, const std::string& filter, const std::string& title,
+                                const std::string& initialFolder) {
     if (nonInteractive()) return {};
-    return result(QFileDialog::getOpenFileName(owner, qs(title), qs(initialFolder),
-                                               qs(qtNameFilter(filter))));
+    return result(
+        QFileDialog::getOpenFileName(owner, qs(title), qs(initialFolder), qs(qtNameFilter(filter))));
 }
 
-std::string QtFileDialogs::save(QWidget* owner, const std::string& filter,
-                                const std::string& title, const std::string& initialFolder,
-                                const std::string& suggested) {
+std::string QtFileDialogs::save(QWidget* owner, const std::string& filter, const std::string& title,
+                                const std::string& initialFolder, const std::string& suggested) {
     if (nonInteractive()) return {};
     QString start = qs(initialFolder);
     if (!suggested.empty()) start += qs(suggested);

@@ -2,8 +2,8 @@
 // drawing; started with an argument (normally "1", by the import program) it
 // reads the imported drawing and the settings handed over.
 #include "kgeom_api.h"
-#include "model/host.h"
 #include "main_window.h"
+#include "model/host.h"
 #include "snapshot.h"
 
 #include <QApplication>
@@ -23,15 +23,13 @@ int main(int argc, char** argv) {
             QStringLiteral("Die Geometriebibliothek libkgeom.so konnte nicht geladen werden:\n") +
             QString::fromStdString(why);
         std::fprintf(stderr, "[Error] %s\n", text.toLocal8Bit().constData());
-        if (!vectrim::nonInteractive())
-            QMessageBox::critical(nullptr, QStringLiteral("Error"), text);
+        if (!vectrim::nonInteractive()) QMessageBox::critical(nullptr, QStringLiteral("Error"), text);
         return 1;
     }
 
     vectrim::Form16::Options options;
     const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        options.args.push_back(arguments[i].toStdString());
+    for (qsizetype i = 1; i < arguments.size(); ++i) options.args.push_back(arguments[i].toStdString());
     vectrim::Form16 window(options);
 
     // An automated run: a picture of the window once it has started, then end.

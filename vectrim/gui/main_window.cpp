@@ -1,31 +1,31 @@
 #include "main_window.h"
 
+#include "abort_window.h"
+#include "analysis_window.h"
+#include "app/import_cycle.h"
+#include "app/profiles.h"
+#include "app/program_folder.h"
+#include "drawing_area.h"
 #include "dxf_save_window.h"
+#include "file_dialogs.h"
+#include "inspect/analysis.h"
+#include "inspect/checks.h"
+#include "inspect/scaling.h"
+#include "inspect/selection.h"
 #include "model/numtext.h"
 #include "model/par_file.h"
 #include "model/platform.h"
 #include "model/textfile.h"
 #include "model/working_file.h"
 #include "pipeline/run.h"
-#include "inspect/analysis.h"
-#include "inspect/checks.h"
-#include "inspect/scaling.h"
-#include "inspect/selection.h"
-#include "drawing_area.h"
-#include "file_dialogs.h"
-#include "abort_window.h"
 #include "question_window.h"
 #include "scale_window.h"
-#include "analysis_window.h"
-#include "app/import_cycle.h"
-#include "app/profiles.h"
-#include "app/program_folder.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,9 +95,7 @@ Form16::~Form16() { delete form1_; }
 int32_t Form16::leftTwips() const { return twipsFromPixels(frameGeometry().left()); }
 int32_t Form16::topTwips() const { return twipsFromPixels(frameGeometry().top()); }
 
-void Form16::moveTwips(int32_t left, int32_t top) {
-    move(pixelsFromTwips(left), pixelsFromTwips(top));
-}
+void Form16::moveTwips(int32_t left, int32_t top) { move(pixelsFromTwips(left), pixelsFromTwips(top)); }
 
 void Form16::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
@@ -253,9 +251,7 @@ void Form16::setPointer(int shape) {
     c_.Bild1->setCursor(shape == kCrossPointer ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
-void Form16::updatePointer() {
-    setPointer(session_->view.pickMode == 0 ? kArrowPointer : kCrossPointer);
-}
+void Form16::updatePointer() { setPointer(session_->view.pickMode == 0 ? kArrowPointer : kCrossPointer); }
 
 // ---- ending ---------------------------------------------------------------------
 
@@ -285,11 +281,9 @@ void Form16::help_Click() {
     const std::string pdf = fileInFolder(folder_, kManualName);
     bool shown = fileExists(pdf);
     // Without a user no viewer is started.
-    if (shown && !nonInteractive())
-        shown = QDesktopServices::openUrl(QUrl::fromLocalFile(qs(pdf)));
+    if (shown && !nonInteractive()) shown = QDesktopServices::openUrl(QUrl::fromLocalFile(qs(pdf)));
     if (!shown)
-        host_.message("Fehler ! Dokument INFO.PDF konnte nicht geöffnet werden.", "Error",
-                      Icon::None);
+        host_.message("Fehler ! Dokument INFO.PDF konnte nicht geöffnet werden.", "Error", Icon::None);
 }
 
 // ---- the import cycle -------------------------------------------------------------
@@ -298,7 +292,8 @@ void Form16::oefnen2_Click() {
     Session& s = *session_;
     const std::string start = s.state.lastFolder.empty() ? folder_ : s.state.lastFolder;
     const std::string result = dialogs_->open(this, kDxfFilter, "Öffnen...", start);
-    if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */ }
+    if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */
+    }
     const DxfChoice choice = dxfChoice(result);
     if (!choice.accepted) return;
     s.state.lastFolder = choice.lastFolder;
@@ -350,9 +345,9 @@ void Form16::Command2_Click() {
 void Form16::Command1_Click() {
     Session& s = *session_;
     s.state.lastFolder = folder_;
-    const std::string result =
-        dialogs_->open(this, kProfileOpenFilter, "Öffnen...", s.state.lastFolder);
-    if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */ }
+    const std::string result = dialogs_->open(this, kProfileOpenFilter, "Öffnen...", s.state.lastFolder);
+    if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */
+    }
     const auto name = profileOpenName(result);
     if (!name) return;
     WorkingData w = workingData();
@@ -377,9 +372,9 @@ void Form16::Command4_Click() {
 
 std::string Form16::fieldText(ToleranceField f) const {
     switch (f) {
-    case ToleranceField::Reduce: return str(c_.ktoleranz->text());
-    case ToleranceField::Gap: return str(c_.ftoleranz->text());
-    case ToleranceField::Smooth: break;
+        case ToleranceField::Reduce: return str(c_.ktoleranz->text());
+        case ToleranceField::Gap: return str(c_.ftoleranz->text());
+        case ToleranceField::Smooth: break;
     }
     return str(c_.gtoleranz->text());
 }
@@ -448,8 +443,10 @@ void Form16::Bild1_MouseUp(Qt::MouseButton button, double sx, double sy) {
 }
 
 void Form16::Bild1_KeyDown(int key) {
-    if (key == Qt::Key_Delete) editor_->deleteKey();
-    else if (key == Qt::Key_Escape && session_->view.pickMode != 0) breaks();
+    if (key == Qt::Key_Delete)
+        editor_->deleteKey();
+    else if (key == Qt::Key_Escape && session_->view.pickMode != 0)
+        breaks();
     updatePointer();
 }
 

@@ -12,9 +12,9 @@
 #include "export/dxf_save.h"
 #include "model/session.h"
 #include "pipeline/run_frame.h"
+#include "qt_host.h"
 #include "view/view.h"
 #include "view/view_frame.h"
-#include "qt_host.h"
 
 #include <QMainWindow>
 
@@ -95,18 +95,18 @@ struct Form16Controls {
     QLabel* Label2 = nullptr;         // result of the last check, angle readout
 
     // counters, sizes, info
-    QLabel* wert1 = nullptr; // line count
-    QLabel* wert2 = nullptr; // arc count
+    QLabel* wert1 = nullptr;    // line count
+    QLabel* wert2 = nullptr;    // arc count
     QLineEdit* Text2 = nullptr; // drawing width
     QLineEdit* Text3 = nullptr; // drawing height
     QLabel* Label20 = nullptr;  // info line
 };
 
 struct Form16Options {
-    std::vector<std::string> args; // the command line after the program name
-    std::string folder;            // the program folder; empty: programFolder()
+    std::vector<std::string> args;  // the command line after the program name
+    std::string folder;             // the program folder; empty: programFolder()
     FileDialogs* dialogs = nullptr; // the file dialogs; null: the desktop's
-    Host* observer = nullptr;      // takes messages and questions instead of the user
+    Host* observer = nullptr;       // takes messages and questions instead of the user
     // Ends the program at once (after a hand-over, or when the user
     // quits); null: the process ends.
     std::function<void()> endProgram;

@@ -4,13 +4,13 @@
 #include "main_window.h"
 
 #include "analysis_window.h"
-#include "dxf_save_window.h"
+#include "app/presets.h"
 #include "drawing_area.h"
+#include "dxf_save_window.h"
 #include "file_dialogs.h"
 #include "inspect/analysis.h"
 #include "inspect/scaling.h"
 #include "inspect/selection.h"
-#include "app/presets.h"
 #include "print_window.h"
 #include "scale_window.h"
 #include "wizard_window.h"
@@ -84,7 +84,9 @@ void Form16::konl_Click() {
 void Form16::savedxfm_Click() {
     savedxfm(this, *session_, dxfForm_,
              [this](const std::string& filter, const std::string& title, const std::string& folder,
-                    const std::string& suggested) { return dialogs_->save(this, filter, title, folder, suggested); });
+                    const std::string& suggested) {
+                 return dialogs_->save(this, filter, title, folder, suggested);
+             });
 }
 void Form16::Command6_Click() {}
 void Form16::Command7_Click() {}

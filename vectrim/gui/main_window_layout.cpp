@@ -1,8 +1,8 @@
 // The controls of the main window and their places. The window has a fixed
 // size; the drawing area keeps the 4:3 shape of the view surface.
 #include "drawing_area.h"
-#include "main_window.h"
 #include "icons.h"
+#include "main_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,8 +22,8 @@ namespace vectrim {
 
 namespace {
 
-constexpr int kPanelWidth = 238;   // the settings column
-constexpr int kSurfaceW = 720;     // Bild1, 4:3
+constexpr int kPanelWidth = 238; // the settings column
+constexpr int kSurfaceW = 720;   // Bild1, 4:3
 constexpr int kSurfaceH = 540;
 constexpr int kPictureButton = 46; // the picture buttons, square
 constexpr int kFieldWidth = 96;
@@ -40,9 +40,7 @@ QAction* action(QWidget* owner, const char* name, const QString& text) {
     return a;
 }
 
-QPushButton* button(const char* name, const QString& text) {
-    return named(new QPushButton(text), name);
-}
+QPushButton* button(const char* name, const QString& text) { return named(new QPushButton(text), name); }
 
 QToolButton* pictureButton(const char* name, const QString& tip) {
     auto* b = named(new QToolButton, name);
@@ -54,13 +52,10 @@ QToolButton* pictureButton(const char* name, const QString& tip) {
     return b;
 }
 
-QGroupBox* frame(const char* name, const QString& title) {
-    return named(new QGroupBox(title), name);
-}
+QGroupBox* frame(const char* name, const QString& title) { return named(new QGroupBox(title), name); }
 
 // A tolerance frame: the box and its "Aus: T=0" button.
-QGroupBox* toleranceFrame(const char* name, const QString& title, QLineEdit* field,
-                          QPushButton* off) {
+QGroupBox* toleranceFrame(const char* name, const QString& title, QLineEdit* field, QPushButton* off) {
     auto* f = frame(name, title);
     auto* row = new QHBoxLayout(f);
     row->setContentsMargins(8, 4, 8, 6);
@@ -130,10 +125,10 @@ void Form16::buildControls() {
     c_.Command3 = button("Command3", QStringLiteral("Aus: T=0"));
     c_.Command5 = button("Command5", QStringLiteral("Aus: T=0"));
     c_.Command81 = button("Command81", QStringLiteral("Aus: T=0"));
-    auto* reduce = toleranceFrame("FrameReduktion", QStringLiteral("1-Reduktion  /T:0...5/"),
-                                  c_.ktoleranz, c_.Command3);
-    auto* gaps = toleranceFrame("FrameLuecken", QStringLiteral("2-Lücken schließen /T:0..5/"),
-                                c_.ftoleranz, c_.Command5);
+    auto* reduce =
+        toleranceFrame("FrameReduktion", QStringLiteral("1-Reduktion  /T:0...5/"), c_.ktoleranz, c_.Command3);
+    auto* gaps = toleranceFrame("FrameLuecken", QStringLiteral("2-Lücken schließen /T:0..5/"), c_.ftoleranz,
+                                c_.Command5);
     auto* smooth = frame("FrameGlaetten", QStringLiteral("3-Grafik glätten  /T:0...2/"));
     c_.Check2 = named(new QCheckBox(QStringLiteral("Runde Linie-Linie")), "Check2");
     {
@@ -148,8 +143,8 @@ void Form16::buildControls() {
         column->addLayout(row);
         column->addWidget(c_.Check2);
     }
-    auto* incisions = toleranceFrame("FrameEinschnitte", QStringLiteral("4-Einschnitte aufsetzen"),
-                                     c_.eitoleranz, nullptr);
+    auto* incisions =
+        toleranceFrame("FrameEinschnitte", QStringLiteral("4-Einschnitte aufsetzen"), c_.eitoleranz, nullptr);
 
     auto* start = frame("FrameStart", QStringLiteral("Bearbeitung starten"));
     c_.Check1 = named(new QCheckBox(QStringLiteral("Fenster minimieren")), "Check1");
@@ -217,9 +212,9 @@ void Form16::buildControls() {
 
     auto* panel = new QVBoxLayout;
     panel->setSpacing(6);
-    for (QWidget* w : {static_cast<QWidget*>(settings), static_cast<QWidget*>(reduce),
-                       static_cast<QWidget*>(gaps), static_cast<QWidget*>(smooth),
-                       static_cast<QWidget*>(incisions), static_cast<QWidget*>(start)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(settings), static_cast<QWidget*>(reduce), static_cast<QWidget*>(gaps),
+          static_cast<QWidget*>(smooth), static_cast<QWidget*>(incisions), static_cast<QWidget*>(start)})
         panel->addWidget(w);
     panel->addStretch(1);
     panel->addWidget(elements);
@@ -254,8 +249,7 @@ void Form16::buildControls() {
 
     auto* checkFrame = frame("FrameKontrolle", QStringLiteral("Kontrolle"));
     c_.Picture8 = pictureButton("Picture8", QStringLiteral("Endpunkte"));
-    c_.Picture13 =
-        pictureButton("Picture13", QStringLiteral("Richtungsänderungen größer als 0.1 Grad"));
+    c_.Picture13 = pictureButton("Picture13", QStringLiteral("Richtungsänderungen größer als 0.1 Grad"));
     c_.Picture15 = pictureButton("Picture15", QStringLiteral("Offene Kontur"));
     c_.Picture16 = pictureButton("Picture16", QStringLiteral("Schnittpunkte"));
     c_.Picture18 = pictureButton("Picture18", QStringLiteral("Elemente kleiner 0,1 mm."));
@@ -272,8 +266,7 @@ void Form16::buildControls() {
         column->setSpacing(6);
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
-        for (QWidget* w : {c_.Picture8, c_.Picture13, c_.Picture15, c_.Picture16, c_.Picture18,
-                           c_.Picture19})
+        for (QWidget* w : {c_.Picture8, c_.Picture13, c_.Picture15, c_.Picture16, c_.Picture18, c_.Picture19})
             row->addWidget(w);
         row->addStretch(1);
         // The result of the last check under the caption "Kontrolle:".

@@ -12,8 +12,7 @@ namespace vectrim {
 class PagePreview::Canvas : public PainterPageCanvas {
 public:
     Canvas(PagePreview& owner)
-        : PainterPageCanvas(kPixelsPerMm, QRectF(0, 0, kPlaceWidth, kPlaceHeight), 0),
-          owner_(owner) {}
+        : PainterPageCanvas(kPixelsPerMm, QRectF(0, 0, kPlaceWidth, kPlaceHeight), 0), owner_(owner) {}
 
     void clear() override {
         begin();

@@ -1,10 +1,10 @@
 #include "print_window.h"
 
+#include "app/program_folder.h"
+#include "file_dialogs.h"
 #include "model/numtext.h"
 #include "page_preview.h"
 #include "qt_page.h"
-#include "file_dialogs.h"
-#include "app/program_folder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,10 +40,14 @@ constexpr int kColumnWidth = 250;
 
 } // namespace
 
-Form77::Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame,
-               FileDialogs& dialogs, Form77Options options)
-    : QDialog(mainWindow), s_(session), frame_(frame), dialogs_(dialogs),
-      options_(std::move(options)), main_(mainWindow) {
+Form77::Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame, FileDialogs& dialogs,
+               Form77Options options)
+    : QDialog(mainWindow),
+      s_(session),
+      frame_(frame),
+      dialogs_(dialogs),
+      options_(std::move(options)),
+      main_(mainWindow) {
     setObjectName(QStringLiteral("form77"));
     setWindowTitle(QStringLiteral("Ausdruck auf DIN A4 - Drucker"));
     setModal(true);
@@ -79,8 +83,8 @@ Form77::Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame,
     scale->addWidget(Check1, 3, 0, 1, 2);
 
     Frame2 = named(new QGroupBox(QStringLiteral("Ausdrucken")), "Frame2");
-    Command1 = named(new QPushButton(QStringLiteral("Farbig drucken")), "Command1",
-                     "Zeichnung farbig ausdrucken");
+    Command1 =
+        named(new QPushButton(QStringLiteral("Farbig drucken")), "Command1", "Zeichnung farbig ausdrucken");
     Command5 = named(new QPushButton(QStringLiteral("S/W drucken")), "Command5",
                      "Zeichnung schwarz/weiß ausdrucken");
     auto* printing = new QVBoxLayout(Frame2);
@@ -144,9 +148,8 @@ void Form77::fillPrinters() {
     Combo1->addItem(QString::fromLatin1(kPdfEntry));
     // The current printer is shown; without one nothing is chosen.
     const auto it = std::find(list.names.begin(), list.names.end(), list.defaultName);
-    Combo1->setCurrentIndex(list.defaultName.empty() || it == list.names.end()
-                                ? -1
-                                : static_cast<int>(it - list.names.begin()));
+    Combo1->setCurrentIndex(
+        list.defaultName.empty() || it == list.names.end() ? -1 : static_cast<int>(it - list.names.begin()));
 }
 
 PageSetup Form77::pageSetup() const {

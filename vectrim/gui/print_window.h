@@ -56,16 +56,16 @@ public:
     // The printout's target chosen by the last print command.
     const std::string& currentPrinter() const { return currentPrinter_; }
 
-    QGroupBox* Frame3 = nullptr;    // "Drucker auswählen"
-    QComboBox* Combo1 = nullptr;    // printers by device name, and "PDF-Datei"
-    QGroupBox* Frame1 = nullptr;    // "Maßstabsfaktor "
-    QLabel* Label2 = nullptr;       // "Auswahl:"
-    QComboBox* Combo2 = nullptr;    // the preset scales, "Maßstab"
-    QLabel* Label1 = nullptr;       // "Aktuell:"
-    QLineEdit* Text1 = nullptr;     // the scale factor used for drawing
+    QGroupBox* Frame3 = nullptr;     // "Drucker auswählen"
+    QComboBox* Combo1 = nullptr;     // printers by device name, and "PDF-Datei"
+    QGroupBox* Frame1 = nullptr;     // "Maßstabsfaktor "
+    QLabel* Label2 = nullptr;        // "Auswahl:"
+    QComboBox* Combo2 = nullptr;     // the preset scales, "Maßstab"
+    QLabel* Label1 = nullptr;        // "Aktuell:"
+    QLineEdit* Text1 = nullptr;      // the scale factor used for drawing
     QPushButton* Command2 = nullptr; // "Auf eine Seite anpassen"
-    QCheckBox* Check1 = nullptr;    // "Bild um 90 Grad drehen"
-    QGroupBox* Frame2 = nullptr;    // "Ausdrucken"
+    QCheckBox* Check1 = nullptr;     // "Bild um 90 Grad drehen"
+    QGroupBox* Frame2 = nullptr;     // "Ausdrucken"
     QPushButton* Command1 = nullptr; // "Farbig drucken"
     QPushButton* Command5 = nullptr; // "S/W drucken"
     QPushButton* Command4 = nullptr; // "Abbrechen"

@@ -18,8 +18,7 @@ PrinterList installedPrinters() {
     return list;
 }
 
-bool printOnPrinter(const std::string& name, const Drawing& d, const PageSetup& setup,
-                    PrintMode mode) {
+bool printOnPrinter(const std::string& name, const Drawing& d, const PageSetup& setup, PrintMode mode) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(name));
     if (info.isNull()) return false;
     QPrinter printer(info, QPrinter::HighResolution);

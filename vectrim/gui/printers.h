@@ -18,7 +18,6 @@ PrinterList installedPrinters();
 // Prints the page (mode Colour or BlackWhite) on the printer of that device
 // name, A4, the page origin at the top left of its printable area. False
 // when the printer is unknown or refuses the job.
-bool printOnPrinter(const std::string& name, const Drawing& d, const PageSetup& setup,
-                    PrintMode mode);
+bool printOnPrinter(const std::string& name, const Drawing& d, const PageSetup& setup, PrintMode mode);
 
 } // namespace vectrim

@@ -13,11 +13,11 @@ QString qs(std::string_view text) {
 
 QMessageBox::Icon boxIcon(Icon icon) {
     switch (icon) {
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::None: break;
+        case Icon::Critical: return QMessageBox::Critical;
+        case Icon::Question: return QMessageBox::Question;
+        case Icon::Exclamation: return QMessageBox::Warning;
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }

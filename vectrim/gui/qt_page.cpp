@@ -11,8 +11,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 namespace vectrim {
@@ -71,8 +71,7 @@ PainterPageCanvas::PainterPageCanvas(double dotsPerMm, QRectF visible, double pe
 
 void PainterPageCanvas::clear() {
     if (!painter_) return;
-    painter_->fillRect(QRectF(map(visible_.left(), visible_.top()),
-                              map(visible_.right(), visible_.bottom())),
+    painter_->fillRect(QRectF(map(visible_.left(), visible_.top()), map(visible_.right(), visible_.bottom())),
                        Qt::white);
 }
 
@@ -109,8 +108,7 @@ void PainterPageCanvas::box(double x1, double y1, double x2, double y2, int colo
     line(x1, y2, x1, y1, colour);
 }
 
-void PainterPageCanvas::hugeArc(double cx, double cy, double r, double a1, double sweep,
-                                int colour) {
+void PainterPageCanvas::hugeArc(double cx, double cy, double r, double a1, double sweep, int colour) {
     const int n = std::max(1, static_cast<int>(std::ceil(kHugeArcSegments * sweep / kFullTurn)));
     double px = cx + r * std::cos(a1), py = cy - r * std::sin(a1);
     for (int k = 1; k <= n; ++k) {
@@ -146,8 +144,7 @@ void PainterPageCanvas::arc(double cx, double cy, double r, double a1, double a2
     painter_->drawPath(path);
 }
 
-void PainterPageCanvas::text(double x, double y, std::string_view text, double height,
-                             int colour) {
+void PainterPageCanvas::text(double x, double y, std::string_view text, double height, int colour) {
     if (!painter_ || !finite(x, y, height)) return;
     const QFont font = headerFont(height);
     painter_->setFont(font);
@@ -167,8 +164,7 @@ QFont headerFont(double heightMm) {
     return font;
 }
 
-bool paintSheet(QPainter& p, double dotsPerMm, const Drawing& d, const PageSetup& setup,
-                PrintMode mode) {
+bool paintSheet(QPainter& p, double dotsPerMm, const Drawing& d, const PageSetup& setup, PrintMode mode) {
     // Everything within a sheet's size around the sheet is drawn; what lies
     // farther off could not be seen on any printer.
     const QRectF visible(-kSheetWidth, -kSheetHeight, 3 * kSheetWidth, 3 * kSheetHeight);
@@ -178,8 +174,7 @@ bool paintSheet(QPainter& p, double dotsPerMm, const Drawing& d, const PageSetup
     return painter(d, setup, mode, canvas);
 }
 
-bool printToPdf(const std::string& path, const Drawing& d, const PageSetup& setup,
-                PrintMode mode) {
+bool printToPdf(const std::string& path, const Drawing& d, const PageSetup& setup, PrintMode mode) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return false;
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return false;

@@ -67,8 +67,7 @@ bool paintSheet(QPainter& painter, double dotsPerMm, const Drawing& d, const Pag
 // sheet, the page origin at the sheet's top left corner. The file is
 // written completely or not at all. False on any failure of the output,
 // and without a GUI application.
-bool printToPdf(const std::string& path, const Drawing& d, const PageSetup& setup,
-                PrintMode mode);
+bool printToPdf(const std::string& path, const Drawing& d, const PageSetup& setup, PrintMode mode);
 
 // A GUI application on the offscreen platform for a process that has no
 // application yet (fonts and painters need one); null when one exists. The

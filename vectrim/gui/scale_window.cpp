@@ -71,8 +71,7 @@ Form399::Form399(QWidget* mainWindow, Session& s, const ScaleForm& start)
     Label3 = named(new QLabel(QStringLiteral("Höhe:")), "Label3");
     Text2 = field("Text2", false);
     Command3 = named(new QPushButton(QStringLiteral("Proportional")), "Command3");
-    Command3->setToolTip(
-        QStringLiteral("Den anderen Wert im Verhältnis der aktuellen Maße ergänzen"));
+    Command3->setToolTip(QStringLiteral("Den anderen Wert im Verhältnis der aktuellen Maße ergänzen"));
     QGridLayout* newGrid = sizeGrid(Frame1, Label2, Text1, Label3, Text2);
     newGrid->addWidget(Command3, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
 

@@ -25,21 +25,21 @@ public:
     // The fields as the scale commands read them.
     ScaleForm fields() const;
 
-    QGroupBox* Frame2 = nullptr; // "Aktuelle Maße"
-    QLabel* Label4 = nullptr;    // "Breite:"
-    QLineEdit* Text4 = nullptr;  // current width
-    QLabel* Label1 = nullptr;    // "Höhe:"
-    QLineEdit* Text3 = nullptr;  // current height
-    QGroupBox* Frame1 = nullptr; // "Neue Maße [Maßangabe]"
-    QLabel* Label2 = nullptr;    // "Breite:"
-    QLineEdit* Text1 = nullptr;  // new width
-    QLabel* Label3 = nullptr;    // "Höhe:"
-    QLineEdit* Text2 = nullptr;  // new height
-    QPushButton* Command3 = nullptr; // the other value in proportion
-    QGroupBox* Frame3 = nullptr;     // "Kreis-Teilung"
-    QRadioButton* Option1 = nullptr; // "Fein"
-    QRadioButton* Option2 = nullptr; // "Mittel"
-    QRadioButton* Option3 = nullptr; // "Grob"
+    QGroupBox* Frame2 = nullptr;      // "Aktuelle Maße"
+    QLabel* Label4 = nullptr;         // "Breite:"
+    QLineEdit* Text4 = nullptr;       // current width
+    QLabel* Label1 = nullptr;         // "Höhe:"
+    QLineEdit* Text3 = nullptr;       // current height
+    QGroupBox* Frame1 = nullptr;      // "Neue Maße [Maßangabe]"
+    QLabel* Label2 = nullptr;         // "Breite:"
+    QLineEdit* Text1 = nullptr;       // new width
+    QLabel* Label3 = nullptr;         // "Höhe:"
+    QLineEdit* Text2 = nullptr;       // new height
+    QPushButton* Command3 = nullptr;  // the other value in proportion
+    QGroupBox* Frame3 = nullptr;      // "Kreis-Teilung"
+    QRadioButton* Option1 = nullptr;  // "Fein"
+    QRadioButton* Option2 = nullptr;  // "Mittel"
+    QRadioButton* Option3 = nullptr;  // "Grob"
     QPushButton* Command1 = nullptr;  // "Start"
     QPushButton* Abbrechen = nullptr; // "Exit"
 

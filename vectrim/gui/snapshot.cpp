@@ -1,9 +1,9 @@
 #include "snapshot.h"
 
+#include "main_window.h"
 #include "model/numtext.h"
 #include "model/textfile.h"
 #include "view/extents.h"
-#include "main_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +35,7 @@ bool writeSnapshot(Form16& w, const std::string& pngPath) {
     out.line("WizardChoice=" + numberText(s.state.wizardChoice));
     out.line("dxfPath=" + s.state.dxfPath);
     out.line("view=" + num(v.xmin) + num(v.ymin) + num(v.xmax) + num(v.ymax));
-    out.line("extents=" + num(extents.xmin) + num(extents.ymin) + num(extents.xmax) +
-             num(extents.ymax));
+    out.line("extents=" + num(extents.xmin) + num(extents.ymin) + num(extents.xmax) + num(extents.ymax));
     return out.commit() && picture;
 }
 

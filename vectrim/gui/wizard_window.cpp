@@ -62,12 +62,12 @@ Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields field
             if (on) Option_Click(number);
         });
         switch (number) {
-        case 3: Option3 = b; break;
-        case 4: Option4 = b; break;
-        case 5: Option5 = b; break;
-        case 6: Option6 = b; break;
-        case 7: Option7 = b; break;
-        default: Option8 = b; break;
+            case 3: Option3 = b; break;
+            case 4: Option4 = b; break;
+            case 5: Option5 = b; break;
+            case 6: Option6 = b; break;
+            case 7: Option7 = b; break;
+            default: Option8 = b; break;
         }
     }
     auto* settings = new QVBoxLayout(Frame3);
@@ -75,8 +75,7 @@ Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields field
 
     Frame4 = named(new QGroupBox(QStringLiteral("Aktion")), "Frame4");
     Command2 = named(new QPushButton(QStringLiteral("Werte eintragen")), "Command2");
-    Command1 = named(new QPushButton(QStringLiteral("Werte eintragen - Bearbeitung starten")),
-                     "Command1");
+    Command1 = named(new QPushButton(QStringLiteral("Werte eintragen - Bearbeitung starten")), "Command1");
     Command3 = named(new QPushButton(QStringLiteral("Schließen")), "Command3");
     auto* actions = new QVBoxLayout(Frame4);
     actions->addWidget(Command2);
@@ -109,13 +108,13 @@ Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields field
 
 QRadioButton* Form43::option(int16_t number) const {
     switch (number) {
-    case 3: return Option3;
-    case 4: return Option4;
-    case 5: return Option5;
-    case 6: return Option6;
-    case 7: return Option7;
-    case 8: return Option8;
-    default: return nullptr;
+        case 3: return Option3;
+        case 4: return Option4;
+        case 5: return Option5;
+        case 6: return Option6;
+        case 7: return Option7;
+        case 8: return Option8;
+        default: return nullptr;
     }
 }
 

@@ -123,9 +123,8 @@ TEST(DxfSave, MissingFolderFailsWithTheMessage) {
     TempDir dir;
     Fixture f;
     f.line(0, 0, 10, 0);
-    EXPECT_FALSE(savedxf(*f.session, dir.file("no/such/folder/A.DXF"), DxfForm::LinesArcs,
-                         DxfUnit::Millimetre)
-                     .ok);
+    EXPECT_FALSE(
+        savedxf(*f.session, dir.file("no/such/folder/A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
     expectSaveFailedMessage(f.host);
     EXPECT_TRUE(filesIn(dir).empty());
 }

@@ -95,7 +95,8 @@ TEST(DxfLinesArcs, InchDeclaresInchAndImperial) {
     std::string out;
     DxfContent content;
     ASSERT_TRUE(dxfLinesArcs(f.d, DxfUnit::Inch, out, content));
-    EXPECT_NE(out.find("  9\r\n$INSUNITS\r\n 70\r\n1\r\n  9\r\n$MEASUREMENT\r\n 70\r\n0\r\n"), std::string::npos);
+    EXPECT_NE(out.find("  9\r\n$INSUNITS\r\n 70\r\n1\r\n  9\r\n$MEASUREMENT\r\n 70\r\n0\r\n"),
+              std::string::npos);
 }
 
 TEST(DxfLinesArcs, FollowsTheContourOrderAndFallsBackToIndexOrder) {
@@ -113,11 +114,11 @@ TEST(DxfLinesArcs, FollowsTheContourOrderAndFallsBackToIndexOrder) {
 
 TEST(DxfLinesArcs, DegenerateElementsAreLeftOut) {
     Fixture f;
-    f.line(3, 4, 3, 4);       // a point
-    f.arc(0, 0, 1, 360, 0);   // no sweep
-    f.arc(0, 0, 0, 0, 90);    // no radius
-    f.arc(0, 0, 1, 90, 90);   // equal angles: a full circle, kept
-    f.line(0, 0, 1e-12, 0);   // short, but a line
+    f.line(3, 4, 3, 4);     // a point
+    f.arc(0, 0, 1, 360, 0); // no sweep
+    f.arc(0, 0, 0, 0, 90);  // no radius
+    f.arc(0, 0, 1, 90, 90); // equal angles: a full circle, kept
+    f.line(0, 0, 1e-12, 0); // short, but a line
     std::string out;
     DxfContent content;
     ASSERT_TRUE(dxfLinesArcs(f.d, DxfUnit::Millimetre, out, content));
@@ -172,14 +173,15 @@ TEST(DxfPolylines, EntitiesOfASquareAndAnOpenArc) {
     const size_t from = out.find("  2\r\nENTITIES\r\n");
     const size_t to = out.find("  0\r\nENDSEC\r\n", from);
     ASSERT_NE(from, std::string::npos);
-    EXPECT_EQ(out.substr(from, to - from),
-              "  2\r\nENTITIES\r\n"
-              "  0\r\nLWPOLYLINE\r\n  5\r\n100\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\n0\r\n"
-              "100\r\nAcDbPolyline\r\n 90\r\n4\r\n 70\r\n1\r\n"
-              " 10\r\n0\r\n 20\r\n0\r\n 10\r\n10\r\n 20\r\n0\r\n 10\r\n10\r\n 20\r\n10\r\n 10\r\n0\r\n 20\r\n10\r\n"
-              "  0\r\nLWPOLYLINE\r\n  5\r\n101\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\n0\r\n"
-              "100\r\nAcDbPolyline\r\n 90\r\n2\r\n 70\r\n0\r\n"
-              " 10\r\n20\r\n 20\r\n0\r\n 42\r\n0.5\r\n 10\r\n30\r\n 20\r\n0\r\n");
+    EXPECT_EQ(
+        out.substr(from, to - from),
+        "  2\r\nENTITIES\r\n"
+        "  0\r\nLWPOLYLINE\r\n  5\r\n100\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\n0\r\n"
+        "100\r\nAcDbPolyline\r\n 90\r\n4\r\n 70\r\n1\r\n"
+        " 10\r\n0\r\n 20\r\n0\r\n 10\r\n10\r\n 20\r\n0\r\n 10\r\n10\r\n 20\r\n10\r\n 10\r\n0\r\n 20\r\n10\r\n"
+        "  0\r\nLWPOLYLINE\r\n  5\r\n101\r\n330\r\n1F\r\n100\r\nAcDbEntity\r\n  8\r\n0\r\n"
+        "100\r\nAcDbPolyline\r\n 90\r\n2\r\n 70\r\n0\r\n"
+        " 10\r\n20\r\n 20\r\n0\r\n 42\r\n0.5\r\n 10\r\n30\r\n 20\r\n0\r\n");
     // The handle seed lies beyond the last entity.
     EXPECT_NE(out.find("  9\r\n$HANDSEED\r\n  5\r\n102\r\n"), std::string::npos);
     EXPECT_NE(out.find("  1\r\nAC1015\r\n"), std::string::npos);

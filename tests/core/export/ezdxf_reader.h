@@ -13,8 +13,8 @@
 namespace vectrim::test {
 
 struct EzdxfEntity {
-    std::string type;           // LINE, ARC, CIRCLE, LWPOLYLINE or another DXF type
-    std::vector<double> values; // LINE x1 y1 x2 y2; ARC cx cy r a1 a2; CIRCLE cx cy r; LWPOLYLINE closed
+    std::string type;             // LINE, ARC, CIRCLE, LWPOLYLINE or another DXF type
+    std::vector<double> values;   // LINE x1 y1 x2 y2; ARC cx cy r a1 a2; CIRCLE cx cy r; LWPOLYLINE closed
     std::vector<double> vertices; // LWPOLYLINE: x, y, bulge per vertex
 };
 
@@ -109,6 +109,8 @@ inline std::vector<EzdxfRead> readWithEzdxf(const std::vector<std::string>& file
     return reads;
 }
 
-inline EzdxfRead readWithEzdxf(const std::string& file) { return readWithEzdxf(std::vector<std::string>{file})[0]; }
+inline EzdxfRead readWithEzdxf(const std::string& file) {
+    return readWithEzdxf(std::vector<std::string>{file})[0];
+}
 
 } // namespace vectrim::test

@@ -105,7 +105,7 @@ inline std::vector<Piece> piecesOf(const Polylines& p) {
 // `b` and the other way round, and the total lengths agree within tol per
 // piece.
 inline ::testing::AssertionResult sameGeometry(const std::vector<Piece>& a, const std::vector<Piece>& b,
-                                                double tol) {
+                                               double tol) {
     auto covered = [tol](const std::vector<Piece>& from, const std::vector<Piece>& on,
                          const char* what) -> ::testing::AssertionResult {
         for (size_t i = 0; i < from.size(); ++i) {
@@ -116,8 +116,8 @@ inline ::testing::AssertionResult sameGeometry(const std::vector<Piece>& a, cons
                 if (best > tol) {
                     std::ostringstream s;
                     s.precision(17);
-                    s << what << " piece " << i << " at t " << t << " (" << q.x << ", " << q.y
-                      << ") is " << best << " away from the other drawing";
+                    s << what << " piece " << i << " at t " << t << " (" << q.x << ", " << q.y << ") is "
+                      << best << " away from the other drawing";
                     return ::testing::AssertionFailure() << s.str();
                 }
             }

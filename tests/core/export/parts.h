@@ -21,14 +21,17 @@ public:
     // so the contour passes every arc backwards. The lines start and end
     // exactly on the arcs' end points.
     void roundedRectangle(double x, double y, double w, double h, double r, bool clockwise) {
-        const Arc corners[4] = {
-            {x + w - r, y + r, r, 270, 360}, {x + w - r, y + h - r, r, 0, 90},
-            {x + r, y + h - r, r, 90, 180},  {x + r, y + r, r, 180, 270}};
+        const Arc corners[4] = {{x + w - r, y + r, r, 270, 360},
+                                {x + w - r, y + h - r, r, 0, 90},
+                                {x + r, y + h - r, r, 90, 180},
+                                {x + r, y + r, r, 180, 270}};
         for (const Arc& a : corners) d_.appendArc(a.cx, a.cy, a.r, a.a1, a.a2);
         for (int k = 0; k < 4; ++k) {
             const Point from = arcEnd(corners[k]), to = arcStart(corners[(k + 1) % 4]);
-            if (clockwise) d_.appendLine(to.x, to.y, from.x, from.y);
-            else d_.appendLine(from.x, from.y, to.x, to.y);
+            if (clockwise)
+                d_.appendLine(to.x, to.y, from.x, from.y);
+            else
+                d_.appendLine(from.x, from.y, to.x, to.y);
         }
     }
 

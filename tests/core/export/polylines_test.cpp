@@ -100,7 +100,7 @@ TEST(Polylines, ArcOverHalfACircleIsSplit) {
 // polyline; the line moves to the arc's end, the arc keeps its shape.
 TEST(Polylines, NearlyMeetingEndsBendTheLineToTheArc) {
     Fixture f;
-    f.arc(0, 0, 10, 0, 180);                // (10, 0) to (-10, 0)
+    f.arc(0, 0, 10, 0, 180); // (10, 0) to (-10, 0)
     f.line(-10.0004, 0.0003, 9.9996, -0.0002);
     const Polylines p = built(f);
     ASSERT_EQ(p.runs.size(), 1u);

@@ -189,7 +189,8 @@ TEST(Ezdxf, ProcessedDrawingsKeepTheirGeometry) {
         ASSERT_GT(f.d.arccount, 0);
         pieces.push_back(test::piecesOf(f.d));
         for (const DxfForm form : {DxfForm::LinesArcs, DxfForm::Polylines}) {
-            files.push_back(dir.file((form == DxfForm::LinesArcs ? "A" : "P") + std::to_string(seed) + ".DXF"));
+            files.push_back(
+                dir.file((form == DxfForm::LinesArcs ? "A" : "P") + std::to_string(seed) + ".DXF"));
             ASSERT_TRUE(savedxf(*f.session, files.back(), form, DxfUnit::Millimetre).ok);
         }
     }
@@ -230,7 +231,9 @@ bool haveProgram(const std::string& name) {
 struct Grey {
     int w = 0, h = 0;
     std::string pixels;
-    bool ink(int x, int y) const { return static_cast<unsigned char>(pixels[static_cast<size_t>(y * w + x)]) < 128; }
+    bool ink(int x, int y) const {
+        return static_cast<unsigned char>(pixels[static_cast<size_t>(y * w + x)]) < 128;
+    }
 };
 
 Grey readPgm(const std::string& path) {
@@ -262,9 +265,10 @@ TEST(LibreCad, RendersBothFormsAlike) {
     for (int i = 0; i < 2; ++i) {
         const std::string base = dir.file(names[i]);
         int code = 0;
-        const std::string log = run("cd '" + dir.folder() + "' && QT_QPA_PLATFORM=offscreen timeout 120 librecad dxf2pdf -a -m -o '" +
-                                        base + ".pdf' '" + base + ".DXF'",
-                                    code);
+        const std::string log = run(
+            "cd '" + dir.folder() + "' && QT_QPA_PLATFORM=offscreen timeout 120 librecad dxf2pdf -a -m -o '" +
+                base + ".pdf' '" + base + ".DXF'",
+            code);
         ASSERT_EQ(code, 0) << log;
         run("pdftoppm -gray -r 40 -singlefile '" + base + ".pdf' '" + base + "'", code);
         ASSERT_EQ(code, 0);
@@ -341,7 +345,8 @@ TEST(Cli, ExportRefusals) {
         ASSERT_TRUE(one.finish());
     }
     int code = 0;
-    std::string log = run(cli + " export '" + dir.file("empty.dat") + "' -o '" + dir.file("e.dxf") + "'", code);
+    std::string log =
+        run(cli + " export '" + dir.file("empty.dat") + "' -o '" + dir.file("e.dxf") + "'", code);
     EXPECT_EQ(code, 1);
     EXPECT_NE(log.find("[Exit] Keine Elemente vorhanden !"), std::string::npos) << log;
     log = run(cli + " export '" + dir.file("one.dat") + "' -o '" + dir.file("no/folder/h.dxf") + "'", code);

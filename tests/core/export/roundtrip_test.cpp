@@ -126,8 +126,11 @@ TEST(RoundTrip, InchDrawingsStayInchUntilConverted) {
     ASSERT_EQ(declaredInsunits(source), 1);
     TempDir dir;
     const std::string cli = VECTRIM_BIN_DIR "/vectrim-cli '";
-    ASSERT_EQ(std::system((cli + "export' '" + source + "' -o '" + dir.file("i.dxf") + "' 2>/dev/null").c_str()), 0);
-    ASSERT_EQ(std::system((cli + "inch' '" + source + "' -o '" + dir.file("m.dxf") + "' 2>/dev/null").c_str()), 0);
+    ASSERT_EQ(
+        std::system((cli + "export' '" + source + "' -o '" + dir.file("i.dxf") + "' 2>/dev/null").c_str()),
+        0);
+    ASSERT_EQ(
+        std::system((cli + "inch' '" + source + "' -o '" + dir.file("m.dxf") + "' 2>/dev/null").c_str()), 0);
     EXPECT_EQ(declaredInsunits(dir.file("i.dxf")), 1);
     EXPECT_NE(dir.read("i.dxf").find("$MEASUREMENT\r\n 70\r\n0\r\n"), std::string::npos);
     EXPECT_EQ(declaredInsunits(dir.file("m.dxf")), 4);

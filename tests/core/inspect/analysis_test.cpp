@@ -1,8 +1,8 @@
 // The analysis window: the four measures, the two result labels and the
 // question for big drawings.
-#include "pipeline/run_frame.h"
 #include "inspect/analysis.h"
 #include "inspect/checks.h"
+#include "pipeline/run_frame.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>

@@ -15,7 +15,9 @@ using test::ViewFixture;
 
 constexpr double kAngleTol = 1e-6; // degrees
 
-std::vector<FreeEnd> marks(const Drawing& d) { return {d.freeends.begin(), d.freeends.begin() + d.freecount}; }
+std::vector<FreeEnd> marks(const Drawing& d) {
+    return {d.freeends.begin(), d.freeends.begin() + d.freecount};
+}
 
 // Two lines meeting at (10, 0), the second bent up by `degrees`.
 void bend(ViewFixture& f, double degrees) {
@@ -84,7 +86,7 @@ TEST(DirectionCheck, LineArcJoints) {
 
     // A line leaving a quarter arc along its tangent is no corner.
     ViewFixture g;
-    g.arc(0, 0, 1, 0, 90);      // ends at (0, 1) heading in -x
+    g.arc(0, 0, 1, 0, 90); // ends at (0, 1) heading in -x
     g.line(0, 1, -5, 1);
     runCheck(*g.session, Check::Directions, g.frame);
     EXPECT_EQ(g.d.freecount, 0);
@@ -100,7 +102,7 @@ TEST(DirectionCheck, ArcArcJoints) {
 
     // A right angle between two arcs.
     ViewFixture r;
-    r.arc(0, 0, 1, 0, 90);   // arrives at (0, 1) heading in -x
+    r.arc(0, 0, 1, 0, 90);    // arrives at (0, 1) heading in -x
     r.arc(1, 1, 1, 180, 200); // leaves (0, 1) heading in -y
     runCheck(*r.session, Check::Directions, r.frame);
     ASSERT_EQ(r.d.freecount, 1);
@@ -175,7 +177,7 @@ TEST(JunctionCheck, CountsElementsNotEnds) {
     ViewFixture f;
     f.line(0, 0, 0.00005, 0.00005); // both ends at the point: counts once
     f.line(0, 0, 5, 0);
-    f.arc(0, 5, 5, 270, 300);       // starts at (0, 0)
+    f.arc(0, 5, 5, 270, 300); // starts at (0, 0)
     EXPECT_EQ(countendsat(f.d, 0, 0), 3);
     EXPECT_EQ(countendsat(f.d, 0.0001, 0), 2); // the tolerance is strict
     EXPECT_EQ(countendsat(f.d, 5, 0), 1);
@@ -222,8 +224,8 @@ TEST(JunctionCheck, SameMarksAsCountingEveryElement) {
 
 TEST(SmallElementCheck, ShortLineMarkedAtItsMiddle) {
     ViewFixture f;
-    f.line(1, 1, 1.03, 1.04);  // 0.05 long
-    f.line(2, 2, 2.1, 2);      // exactly 0.1: not small
+    f.line(1, 1, 1.03, 1.04); // 0.05 long
+    f.line(2, 2, 2.1, 2);     // exactly 0.1: not small
     f.line(5, 5, 10, 5);
     runCheck(*f.session, Check::SmallElements, f.frame);
     ASSERT_EQ(f.d.freecount, 1);
@@ -258,8 +260,8 @@ TEST(SmallElementCheck, EqualAnglesAreAFullCircle) {
 TEST(LongCheckQuestion, OnlyTheTwoLongChecksAsk) {
     ViewFixture f("NNNN");
     for (int i = 0; i < 5001; ++i) f.line(i, 0, i, 1);
-    const Check checks[] = {Check::Directions, Check::OpenContours, Check::Junctions,
-                            Check::SmallElements, Check::EndPoints, Check::ClearMarks};
+    const Check checks[] = {Check::Directions,    Check::OpenContours, Check::Junctions,
+                            Check::SmallElements, Check::EndPoints,    Check::ClearMarks};
     for (Check c : checks) runCheck(*f.session, c, f.frame);
     ASSERT_EQ(f.host.questions.size(), 2u);
     EXPECT_EQ(f.host.questions[0].title, "Längere Berechnungszeit");
@@ -326,7 +328,7 @@ TEST(CheckFrame, EndPointsAndClearMarks) {
 TEST(AngleReadout, ShowsTheCornerUnderTheMouse) {
     ViewFixture f;
     bend(f, 0.2);
-    f.session->view.window = {0, 0, 160, 120}; // tolerance 1
+    f.session->view.window = {0, 0, 160, 120};                     // tolerance 1
     EXPECT_FALSE(angleReadoutText(*f.session, 10, 0).has_value()); // off before a check
     runCheck(*f.session, Check::Directions, f.frame);
     EXPECT_EQ(angleReadoutText(*f.session, 10.5, -0.5), " 179.8 Grad");

@@ -1,8 +1,8 @@
 // Scaling the drawing, dividing arcs, the scale window's fields and the inch
 // conversion.
+#include "inspect/scaling.h"
 #include "pipeline/elements.h"
 #include "view/extents.h"
-#include "inspect/scaling.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>
@@ -181,7 +181,7 @@ TEST(DivideArcs, SegmentCounts) {
     EXPECT_EQ(divisionCount(arcOfLength(12, 10), DivisionQuality::Fein), 24);
     EXPECT_EQ(divisionCount(arcOfLength(14.9, 10), DivisionQuality::Fein), 30);
     EXPECT_EQ(divisionCount(arcOfLength(15.6, 10), DivisionQuality::Fein), 20); // 31 -> 20
-    EXPECT_EQ(divisionCount(arcOfLength(1, 100), DivisionQuality::Fein), 0);     // flat
+    EXPECT_EQ(divisionCount(arcOfLength(1, 100), DivisionQuality::Fein), 0);    // flat
 }
 
 TEST(DivideArcs, LinesFollowTheArc) {

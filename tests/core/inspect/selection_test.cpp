@@ -1,7 +1,7 @@
 // Deleting elements: the inside tests, the rubber band, the question before
 // anything is removed, and contour deletion.
-#include "pipeline/elements.h"
 #include "inspect/selection.h"
+#include "pipeline/elements.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +52,10 @@ TEST(RemoveElements, SameResultAsDeletingOneByOne) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<double> c(0, 100);
     for (int i = 0; i < 60; ++i) {
-        if (i % 3 == 2) f.arc(c(rng), c(rng), 1 + i, 0, 90);
-        else f.line(c(rng), c(rng), c(rng), c(rng));
+        if (i % 3 == 2)
+            f.arc(c(rng), c(rng), 1 + i, 0, 90);
+        else
+            f.line(c(rng), c(rng), c(rng), c(rng));
     }
     std::shuffle(f.d.order.begin(), f.d.order.begin() + f.d.elementCount(), rng);
     Drawing expected = f.d;
@@ -61,8 +63,10 @@ TEST(RemoveElements, SameResultAsDeletingOneByOne) {
     for (int32_t i = 0; i < f.d.linecount; i += 3) gone.push_back(i);
     for (int32_t i = 1; i < f.d.arccount; i += 2) gone.push_back(i + kArcRef);
     for (auto it = gone.rbegin(); it != gone.rend(); ++it) {
-        if (isArcRef(*it)) deletearc(expected, *it - kArcRef);
-        else deleteline(expected, *it);
+        if (isArcRef(*it))
+            deletearc(expected, *it - kArcRef);
+        else
+            deleteline(expected, *it);
     }
     removeElements(f.d, gone);
     ASSERT_EQ(f.d.linecount, expected.linecount);

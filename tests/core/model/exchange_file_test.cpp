@@ -26,8 +26,8 @@ std::string written(const TempDir& dir, const std::function<void(ExchangeWriter&
 TEST(ExchangeWriter, LineRecordsAndTheLengthFilter) {
     TempDir dir;
     const std::string bytes = written(dir, [](ExchangeWriter& w) {
-        w.line(0, 0, 0.00001, 0);   // dropped
-        w.line(0, 0, 0.000011, 0);  // kept
+        w.line(0, 0, 0.00001, 0);  // dropped
+        w.line(0, 0, 0.000011, 0); // kept
         w.line(0.5, -12.25, 30, 0);
     });
     EXPECT_EQ(bytes, "1\r\n 0\r\n 0\r\n 1.1E-05\r\n 0\r\n"
@@ -68,10 +68,9 @@ TEST(ExchangeWriter, ReplacesAnOldFileOnlyWhenFinished) {
     {
         ExchangeWriter w(dir.file("tempd.dat"));
         w.line(0, 0, 1, 1);
-    } // never finished
+    }                                                // never finished
     EXPECT_FALSE(fileExists(dir.file("tempd.dat"))); // the old one went first
-    EXPECT_EQ(std::filesystem::directory_iterator(dir.folder()) ==
-                  std::filesystem::directory_iterator(),
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.folder()) == std::filesystem::directory_iterator(),
               true); // and no temporary file was left behind
 }
 
@@ -119,9 +118,9 @@ void expectReadFailure(const std::string& bytes) {
 }
 
 TEST(ExchangeReader, DamagedFiles) {
-    expectReadFailure("1\r\n 1\r\n 2\r\n");              // ends inside a record
-    expectReadFailure("1\r\n 1\r\n 2\r\n 3\r\n 4\r\n");  // no end marker
-    expectReadFailure("");                               // empty
+    expectReadFailure("1\r\n 1\r\n 2\r\n");             // ends inside a record
+    expectReadFailure("1\r\n 1\r\n 2\r\n 3\r\n 4\r\n"); // no end marker
+    expectReadFailure("");                              // empty
     expectReadFailure("1\r\n 1e400\r\n 2\r\n 3\r\n 4\r\ne\r\n");
     expectReadFailure("2\r\n 1\r\n 2\r\n 3\r\n-1e999\r\n 4\r\ne\r\n");
 }
@@ -166,8 +165,7 @@ TEST(ExchangeReader, TooLargeDrawing) {
     EXPECT_EQ(readExchangeFile(dir.file("tempd.dat"), *d, host), ExchangeRead::TooLarge);
     EXPECT_EQ(d->elementCount(), 0);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !");
+    EXPECT_EQ(host.messages[0].text, "Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !");
     EXPECT_EQ(host.messages[0].title, "Error");
     EXPECT_TRUE(fileExists(dir.file("tempd.dat")));
 }

@@ -1,7 +1,7 @@
 // The parameter file and the working file (also used for profiles).
 #include "model/par_file.h"
-#include "temp_dir.h"
 #include "model/working_file.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +61,7 @@ TEST(WorkingFile, WrittenExactlyAndReadBack) {
     w.top = -150;
     w.left = 2400;
     ASSERT_TRUE(writesettings(dir.file("tempw.dat"), w));
-    EXPECT_EQ(dir.read("tempw.dat"),
-              " 1\r\n 5\r\n 0\r\n0.3\r\nabc\r\n 0\r\n30\r\n1\r\n-150\r\n 2400\r\n");
+    EXPECT_EQ(dir.read("tempw.dat"), " 1\r\n 5\r\n 0\r\n0.3\r\nabc\r\n 0\r\n30\r\n1\r\n-150\r\n 2400\r\n");
     WorkingData r;
     ASSERT_TRUE(loaddats(dir.file("tempw.dat"), r));
     EXPECT_EQ(r.inchConverted, 1);

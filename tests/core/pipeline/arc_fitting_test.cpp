@@ -52,7 +52,8 @@ TEST(ConvertLines, CollinearChainsComeBackAsTheirLines) {
         EXPECT_EQ(f.d.arccount, 0) << piece;
         ASSERT_EQ(f.d.linecount, 13) << piece;
         // Every line is one piece of its chain.
-        for (int32_t i = 0; i < f.d.linecount; ++i) EXPECT_NEAR(lineLength(f.d.lines[i]), piece, 1e-9) << piece;
+        for (int32_t i = 0; i < f.d.linecount; ++i)
+            EXPECT_NEAR(lineLength(f.d.lines[i]), piece, 1e-9) << piece;
     }
 }
 
@@ -60,7 +61,7 @@ TEST(ConvertLines, SingleLineBetweenArcsIsLeftAlone) {
     Fixture f;
     f.arc(0, 10, 10, 270, 360); // (0,0) -> (10,10)
     f.line(10, 10, 10, 20);
-    f.arc(0, 20, 10, 0, 90);    // (10,20) -> (0,30)
+    f.arc(0, 20, 10, 0, 90); // (10,20) -> (0,30)
     convert(f, 0.3);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].y2, 20);
@@ -115,11 +116,11 @@ TEST(SegmentOnArc, SamplesWithinToleranceAndSweep) {
 
 TEST(DeleteTinyElements, ShorterThanAHundredthGoesExactlyAHundredthStays) {
     Fixture f;
-    f.line(0, 0, 0.01, 0);       // exactly 0.01
-    f.line(1, 0, 1.0099, 0);     // shorter
-    f.arc(5, 5, 1, 0, 0.5);      // 0.0087 long
+    f.line(0, 0, 0.01, 0);   // exactly 0.01
+    f.line(1, 0, 1.0099, 0); // shorter
+    f.arc(5, 5, 1, 0, 0.5);  // 0.0087 long
     f.arc(5, 5, 1, 90, 180);
-    f.line(2, 0, 2, 0);          // no length at all
+    f.line(2, 0, 2, 0); // no length at all
     deletetinyelements(*f.session);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].x2, 0.01);

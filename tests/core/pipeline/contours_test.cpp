@@ -13,9 +13,7 @@ namespace {
 
 using test::Fixture;
 
-std::vector<int32_t> order(const Drawing& d) {
-    return {d.order.begin(), d.order.begin() + d.elementCount()};
-}
+std::vector<int32_t> order(const Drawing& d) { return {d.order.begin(), d.order.begin() + d.elementCount()}; }
 
 TEST(Contours, EmptyDrawingIsLeftAlone) {
     Fixture f;
@@ -59,10 +57,10 @@ TEST(Contours, FullCircleIsClosedAndHasNoFreeEnd) {
 
 TEST(Contours, ClosedSquareInChainOrder) {
     Fixture f;
-    f.line(0, 0, 10, 0);    // 0
-    f.line(10, 10, 0, 10);  // 1
-    f.line(10, 0, 10, 10);  // 2
-    f.line(0, 10, 0, 0);    // 3
+    f.line(0, 0, 10, 0);   // 0
+    f.line(10, 10, 0, 10); // 1
+    f.line(10, 0, 10, 10); // 2
+    f.line(0, 10, 0, 0);   // 3
     buildcontours(*f.session);
     EXPECT_EQ(f.d.freecount, 0);
     EXPECT_EQ(order(f.d), (std::vector<int32_t>{0, 2, 1, 3}));
@@ -97,7 +95,7 @@ TEST(Contours, DirectionsAreComparedWithoutWrapping) {
 TEST(Contours, ArcAndLinesFormOneOpenChain) {
     Fixture f;
     f.line(-10, 0, 0, 0);
-    f.arc(0, 5, 5, 270, 360);       // from (0,0) to (5,5)
+    f.arc(0, 5, 5, 270, 360); // from (0,0) to (5,5)
     f.line(5, 5, 5, 20);
     buildcontours(*f.session);
     EXPECT_EQ(order(f.d), (std::vector<int32_t>{0, kArcRef, 1}));
@@ -128,7 +126,7 @@ TEST(Contours, EveryElementExactlyOnceOnAMixedDrawing) {
 
 TEST(FreeEnds, OwnOtherEndDoesNotCountOthersDo) {
     Fixture f;
-    f.line(0, 0, 0.0005, 0);   // both ends within 0.001 of each other
+    f.line(0, 0, 0.0005, 0); // both ends within 0.001 of each other
     f.line(5, 5, 6, 6);
     f.line(6, 6, 7, 5);
     findfreeends(f.d);

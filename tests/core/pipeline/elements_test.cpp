@@ -14,10 +14,10 @@ using test::Fixture;
 
 TEST(DeleteElements, LineRemovedAndLaterReferencesLowered) {
     Fixture f;
-    f.line(0, 0, 1, 0);   // 0
+    f.line(0, 0, 1, 0);    // 0
     f.arc(0, 0, 1, 0, 90); // arc 0
-    f.line(1, 0, 2, 0);   // 1
-    f.line(2, 0, 3, 0);   // 2
+    f.line(1, 0, 2, 0);    // 1
+    f.line(2, 0, 3, 0);    // 2
     deleteline(f.d, 1);
     ASSERT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[1].x1, 2);

@@ -31,9 +31,9 @@ TEST(DeleteSmallElements, ShortLineBetweenTwoGoesAndTheChainStaysClosed) {
 
 TEST(DeleteSmallElements, IsolatedShortLineStaysNullLineGoes) {
     Fixture f;
-    f.line(0, 0, 0.05, 0);         // touches nothing: stays
-    f.line(5, 5, 5.00005, 5);      // shorter than 0.0001: goes anyway
-    f.line(10, 0, 10.1, 0);        // exactly 0.1: not short
+    f.line(0, 0, 0.05, 0);    // touches nothing: stays
+    f.line(5, 5, 5.00005, 5); // shorter than 0.0001: goes anyway
+    f.line(10, 0, 10.1, 0);   // exactly 0.1: not short
     deletesmallelements(*f.session);
     ASSERT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[0].x2, 0.05);
@@ -103,13 +103,13 @@ TEST(CloseGaps, GapOfExactlyTheRadiusStays) {
 
 TEST(CloseGaps, NearestPartnerWinsTheOtherStaysFree) {
     Fixture f;
-    f.line(10, 0, 0, 0);        // free end (10, 0) is entry 0
-    f.line(10, 0.2, 10, 10);    // 0.2 away
-    f.line(10, -0.3, 10, -10);  // 0.3 away
-    f.line(20, 20, 10, -0.5);   // its end is 0.2 from line 2's start
+    f.line(10, 0, 0, 0);       // free end (10, 0) is entry 0
+    f.line(10, 0.2, 10, 10);   // 0.2 away
+    f.line(10, -0.3, 10, -10); // 0.3 away
+    f.line(20, 20, 10, -0.5);  // its end is 0.2 from line 2's start
     double t = 0.5;
     closegaps(*f.session, t);
-    EXPECT_EQ(f.d.lines[0].y1, 0.2);  // joined to the nearer one
+    EXPECT_EQ(f.d.lines[0].y1, 0.2); // joined to the nearer one
     EXPECT_EQ(f.d.lines[1].y1, 0.2);
     EXPECT_EQ(f.d.lines[2].y1, -0.5); // the other was still free for a later end
     EXPECT_EQ(f.d.lines[3].y2, -0.5);
@@ -117,8 +117,8 @@ TEST(CloseGaps, NearestPartnerWinsTheOtherStaysFree) {
 
 TEST(CloseGaps, ArcEndIsBentNotShifted) {
     Fixture f;
-    f.arc(0, 0, 10, 0, 90);        // ends at (0, 10)
-    f.arc(-5, 10.2, 5, 0, 180);    // starts at (0, 10.2), 0.2 from arc 0's end
+    f.arc(0, 0, 10, 0, 90);     // ends at (0, 10)
+    f.arc(-5, 10.2, 5, 0, 180); // starts at (0, 10.2), 0.2 from arc 0's end
     const Point end = arcPoint(f.d.arcs[1], 180), mid = arcPoint(f.d.arcs[1], 90);
     double t = 0.5;
     closegaps(*f.session, t);

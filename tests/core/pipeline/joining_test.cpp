@@ -50,7 +50,7 @@ TEST(JoinLines, SlightBendStaysNearMissOfTheEndJoins) {
     f.line(100, 0, 110, 0);
     f.line(110.00005, 0, 120, 0); // starts 0.00005 after line 2's end
     f.line(200, 0, 210, 0);
-    f.line(210.0002, 0, 220, 0);  // 0.0002 after: no shared end
+    f.line(210.0002, 0, 220, 0); // 0.0002 after: no shared end
     joinlines(*f.session);
     ASSERT_EQ(f.d.linecount, 5);
     EXPECT_EQ(f.d.lines[2].x2, 120);

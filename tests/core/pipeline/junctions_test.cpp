@@ -43,12 +43,12 @@ TEST(SplitAtJunctions, NearMissesByATenthOfAMicronCutNothing) {
     f.line(0, 0, 10, 0);
     f.line(10.00005, 0, 10.00005, 5); // within 0.0001 of line 0's end
     f.line(20, 0, 30, 0);
-    f.line(25, 0.0002, 25, 5);        // 0.0002 beside line 2: the foot point is too far
+    f.line(25, 0.0002, 25, 5); // 0.0002 beside line 2: the foot point is too far
     split(f);
     EXPECT_EQ(f.d.linecount, 4);
     Fixture g;
     g.line(20, 0, 30, 0);
-    g.line(25, 0.00005, 25, 5);       // 0.00005 beside: close enough, line 0 is cut
+    g.line(25, 0.00005, 25, 5); // 0.00005 beside: close enough, line 0 is cut
     split(g);
     EXPECT_EQ(g.d.linecount, 3);
     EXPECT_EQ(g.d.lines[0].y2, 0.00005);
@@ -95,8 +95,8 @@ TEST(SplitAtJunctions, PointAtAnArcEndCutsNothing) {
 
 TEST(SplitAtJunctions, ClosedCircleCutsAtItsStartTinyOneDoesNot) {
     Fixture f;
-    f.arc(0, 0, 10, 0, 360);  // start and end at (10, 0)
-    f.line(10, -5, 10, 5);    // passes through (10, 0)
+    f.arc(0, 0, 10, 0, 360); // start and end at (10, 0)
+    f.line(10, -5, 10, 5);   // passes through (10, 0)
     split(f);
     EXPECT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[0].y2, 0);
@@ -151,9 +151,9 @@ TEST(SplitElementsAt, FullArcTableStopsWithItsMessage) {
 TEST(RemoveDuplicates, SameLineEitherWayRoundGoes) {
     Fixture f;
     f.line(0, 0, 10, 0);
-    f.line(0, 0, 10, 0);       // same
-    f.line(10, 0, 0, 0.0005);  // reversed, within 0.001
-    f.line(0, 0, 10, 0.001);   // 0.001 off: kept
+    f.line(0, 0, 10, 0);      // same
+    f.line(10, 0, 0, 0.0005); // reversed, within 0.001
+    f.line(0, 0, 10, 0.001);  // 0.001 off: kept
     removeduplicates(*f.session);
     ASSERT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[1].y2, 0.001);
@@ -171,11 +171,11 @@ TEST(RemoveDuplicates, ThreeCopiesLeaveOneAndCountTwo) {
 TEST(RemoveDuplicates, ArcsOnTheSameCircleGoOthersStay) {
     Fixture f;
     f.arc(0, 0, 10, 0, 90);
-    f.arc(0.0002, 0, 10, 0, 90);    // the same arc within 0.001
+    f.arc(0.0002, 0, 10, 0, 90); // the same arc within 0.001
     // Same ends, other bulge: the arc of centre (-10, -10) from (10, 0) to (0, 10).
     const double r = std::sqrt(500.0), a1 = std::atan2(10.0, 20.0) * 180 / kPi;
     f.arc(-10, -10, r, a1, 90 - a1);
-    f.arc(0, 0, 10, 90, 0);          // the rest of the circle, not the same arc
+    f.arc(0, 0, 10, 90, 0); // the rest of the circle, not the same arc
     removeduplicates(*f.session);
     ASSERT_EQ(f.d.arccount, 3);
     EXPECT_EQ(f.d.arcs[1].cx, -10);

@@ -38,8 +38,8 @@ TEST(ArcsToLines, NearlyStraightArcsBecomeChords) {
 
 TEST(ArcsToLines, ShortArcBecomesOneLineOthersStay) {
     Fixture f;
-    f.arc(0, 0, 5, 0, 1);     // 0.087 long
-    f.arc(0, 0, 5, 90, 180);  // stays
+    f.arc(0, 0, 5, 0, 1);      // 0.087 long
+    f.arc(0, 0, 5, 90, 180);   // stays
     f.arc(0, 0, 10000, 0, 10); // radius not above 10000: stays
     arcstolines(*f.session);
     EXPECT_EQ(f.d.arccount, 2);
@@ -96,8 +96,7 @@ TEST(ReduceLines, ArcInterruptsTheRun) {
     reducelines(*f.session);
     EXPECT_EQ(f.d.arccount, 1);
     ASSERT_EQ(f.d.linecount, 2);
-    for (int32_t i = 0; i < 2; ++i)
-        EXPECT_NEAR(std::fabs(f.d.lines[i].x2 - f.d.lines[i].x1), 10, 1e-12);
+    for (int32_t i = 0; i < 2; ++i) EXPECT_NEAR(std::fabs(f.d.lines[i].x2 - f.d.lines[i].x1), 10, 1e-12);
 }
 
 TEST(ReduceLines, SingleLineBetweenArcsUnchanged) {

@@ -58,8 +58,8 @@ TEST(ProcessingRun, WindowIsDisabledThenRestoredAndCheck1Cleared) {
     zeroFields(fr);
     fr.minimise = true;
     bearbeitungeinfach(*f.session, fr);
-    const Stages expected{"showAbort", "minimise", "disable", "counts", "getmima", "enable", "counts",
-                          "clearMarks", "unloadAbort", "clearCheck1", "restore"};
+    const Stages expected{"showAbort", "minimise",   "disable",     "counts",      "getmima", "enable",
+                          "counts",    "clearMarks", "unloadAbort", "clearCheck1", "restore"};
     EXPECT_EQ(fr.calls, expected);
     EXPECT_FALSE(fr.minimise);
 }
@@ -71,11 +71,11 @@ TEST(ProcessingRun, DesignTolerancesRunReductionAndSmoothingInOrder) {
     f.session->settings.cornermaxangle = 1;
     f.session->settings.cornerminangle = 2;
     bearbeitungeinfach(*f.session, fr);
-    EXPECT_EQ(fr.stages, (Stages{"splitatjunctions", "removeduplicates", "arcstolines", "convertlines",
-                                 "reducelines", "deletesmallelements", "closegaps", "splitatjunctions",
-                                 "removeduplicates", "smootharcline", "smootharcarc", "roundarcline",
-                                 "roundarcarc", "deletesmallelements", "deletetinyelements", "buildcontours",
-                                 "joinarcs", "joinlines"}));
+    EXPECT_EQ(fr.stages,
+              (Stages{"splitatjunctions", "removeduplicates", "arcstolines", "convertlines", "reducelines",
+                      "deletesmallelements", "closegaps", "splitatjunctions", "removeduplicates",
+                      "smootharcline", "smootharcarc", "roundarcline", "roundarcarc", "deletesmallelements",
+                      "deletetinyelements", "buildcontours", "joinarcs", "joinlines"}));
     EXPECT_TRUE(contains(fr.calls, "paint"));
     EXPECT_EQ(f.session->settings.cornermaxangle, 179.9);
     EXPECT_EQ(f.session->settings.cornerminangle, 0.11);
@@ -119,8 +119,9 @@ TEST(ProcessingRun, MoreThanThousandLinesAskAndNStopsBeforeTheGaps) {
     EXPECT_EQ(f.host.questions[0].text, "Linienanzahl > 1000. Fortfahren ?");
     EXPECT_EQ(fr.stages, (Stages{"splitatjunctions", "removeduplicates"}));
     EXPECT_EQ(f.d.linecount, 1001); // kept as far as it was processed
-    const Stages expected{"showAbort", "minimise", "disable", "restore", "restore", "enable", "getmima", "enable",
-                          "counts", "clearMarks", "unloadAbort", "clearCheck1", "restore"};
+    const Stages expected{"showAbort",   "minimise",    "disable", "restore", "restore",
+                          "enable",      "getmima",     "enable",  "counts",  "clearMarks",
+                          "unloadAbort", "clearCheck1", "restore"};
     EXPECT_EQ(fr.calls, expected);
     EXPECT_EQ(f.host.infos.back(), "Konvertierung beendet.        ");
 }
@@ -188,16 +189,16 @@ TEST(ProcessingRun, FullTableInTheFirstSplitDiscardsTheDrawing) {
     EXPECT_EQ(f.d.linecount, 0);
     EXPECT_EQ(f.d.arccount, 0);
     EXPECT_EQ(fr.stages, Stages{"splitatjunctions"});
-    const Stages expected{"showAbort", "minimise", "disable", "restore", "enable", "getmima", "enable",
-                          "counts", "clearMarks", "unloadAbort", "clearCheck1", "restore"};
+    const Stages expected{"showAbort", "minimise", "disable",    "restore",     "enable",      "getmima",
+                          "enable",    "counts",   "clearMarks", "unloadAbort", "clearCheck1", "restore"};
     EXPECT_EQ(fr.calls, expected);
 }
 
 TEST(NamedStages, EveryStageOfTheRunCanBeFoundByName) {
-    for (const char* name : {"splitatjunctions", "removeduplicates", "deletesmallelements", "closegaps",
-                             "buildcontours", "convertlines", "deletetinyelements", "arcstolines", "reducelines",
-                             "joinarcs", "joinlines", "roundlinecorners", "smootharcline", "roundarcline",
-                             "smootharcarc", "roundarcarc"})
+    for (const char* name :
+         {"splitatjunctions", "removeduplicates", "deletesmallelements", "closegaps", "buildcontours",
+          "convertlines", "deletetinyelements", "arcstolines", "reducelines", "joinarcs", "joinlines",
+          "roundlinecorners", "smootharcline", "roundarcline", "smootharcarc", "roundarcarc"})
         EXPECT_NE(findStage(name), nullptr) << name;
     EXPECT_EQ(findStage("nosuchstage"), nullptr);
     EXPECT_EQ(findStage("closegaps")->tolerance, StageTolerance::Gap);

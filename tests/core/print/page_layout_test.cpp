@@ -179,9 +179,9 @@ struct ArcPage : ::testing::Test {
 };
 
 TEST_F(ArcPage, AShortArcIsASegmentALongerOneAnArcAFullCircleACircle) {
-    f.arc(50, 50, 1, 0, 28);   // 0.4887 mm: a segment
-    f.arc(50, 50, 1, 0, 30);   // 0.5236 mm: an arc
-    f.arc(50, 50, 2, 0, 360);  // a full circle
+    f.arc(50, 50, 1, 0, 28);     // 0.4887 mm: a segment
+    f.arc(50, 50, 1, 0, 30);     // 0.5236 mm: an arc
+    f.arc(50, 50, 2, 0, 360);    // a full circle
     f.arc(50, 50, 0.05, 0, 360); // a full circle of 0.314 mm: a point on paper
     RecordingPageCanvas paper;
     ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Colour, paper));
@@ -209,7 +209,7 @@ TEST_F(ArcPage, AShortArcIsASegmentALongerOneAnArcAFullCircleACircle) {
 }
 
 TEST_F(ArcPage, ThePreviewDrawsArcsAsPolylinesAndFullCirclesAlsoAsCircles) {
-    f.arc(50, 50, 1, 0, 28);    // short: one segment
+    f.arc(50, 50, 1, 0, 28);       // short: one segment
     f.arc(50, 50, 10, 0, 57.2958); // one radian: 33 segments of the view's rule
     f.arc(50, 50, 10, 0, 360);
     RecordingPageCanvas preview;
@@ -303,8 +303,8 @@ TEST(PagePrint, ElementsAreDrawnInTheOrderOfTheContourTableAndStaleEntriesAreSki
     Fixture f;
     f.line(0, 0, 10, 0);
     f.line(0, 5, 10, 5);
-    f.d.order[0] = 1;       // the second line first
-    f.d.order[1] = 7;       // a stale reference beyond the line count
+    f.d.order[0] = 1; // the second line first
+    f.d.order[1] = 7; // a stale reference beyond the line count
     RecordingPageCanvas page;
     ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Preview, page));
     const auto lines = page.of(PageOp::Line);

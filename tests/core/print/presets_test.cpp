@@ -1,7 +1,7 @@
 // The preset wizard's table and what its button does before the window
 // opens: the refusal of an empty drawing and the inch question.
-#include "fixture.h"
 #include "app/presets.h"
+#include "fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The names that dialog results turn into: DXF choices and settings profiles;
 // the hand-over files; reading an imported drawing back.
+#include "app/import_cycle.h"
+#include "app/profiles.h"
 #include "model/par_file.h"
 #include "model/textfile.h"
 #include "model/working_file.h"
 #include "recording_host.h"
 #include "temp_dir.h"
-#include "app/import_cycle.h"
-#include "app/profiles.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +69,7 @@ TEST(HandOver, WritesBothFilesAndReportsAMissingImportProgram) {
     w.reduceText = "0.7";
     w.top = 300;
     w.left = 450;
-    EXPECT_EQ(handOver(dir.folder(), w, "/a/b.dxf\0"s, "/a/b.dxf\0"s, host),
-              HandOverResult::StartFailed);
+    EXPECT_EQ(handOver(dir.folder(), w, "/a/b.dxf\0"s, "/a/b.dxf\0"s, host), HandOverResult::StartFailed);
     EXPECT_EQ(host.events, 1);
     EXPECT_EQ(dir.read("par.dat"), "/a/b.dxf\0\r\n 30\r\n/a/b.dxf\0\r\n"s);
     WorkingData back;
@@ -100,8 +99,8 @@ TEST_F(ImportedDrawing, IsMovedToTheOriginAndFittedAndTheFileDeleted) {
     ASSERT_TRUE(readImportedDrawing(*s, dir.folder()));
     EXPECT_EQ(s->drawing.linecount, 1);
     EXPECT_EQ(s->drawing.arccount, 1);
-    EXPECT_DOUBLE_EQ(s->drawing.lines[0].x1, 0);  // -50 was the smallest x
-    EXPECT_DOUBLE_EQ(s->drawing.lines[0].y1, 0);  // 20 the smallest y
+    EXPECT_DOUBLE_EQ(s->drawing.lines[0].x1, 0); // -50 was the smallest x
+    EXPECT_DOUBLE_EQ(s->drawing.lines[0].y1, 0); // 20 the smallest y
     EXPECT_DOUBLE_EQ(s->drawing.arcs[0].cx, 50);
     EXPECT_DOUBLE_EQ(s->drawing.arcs[0].cy, 20);
     EXPECT_GT(s->view.window.xmax - s->view.window.xmin, 60);

@@ -1,8 +1,8 @@
 // The view: mapping, redraw with clipping and culling, arcs as polylines,
 // marks, zoom limits, the range guard, mouse handling and the size fields.
+#include "inspect/selection.h"
 #include "recording_canvas.h"
 #include "recording_host.h"
-#include "inspect/selection.h"
 #include "view/view.h"
 
 #include <gtest/gtest.h>
@@ -87,9 +87,9 @@ TEST_F(ViewTest, PaintClearsAndDrawsLinesBlackInOrderTableOrder) {
 
 TEST_F(ViewTest, ALineCrossingTheSurfaceIsClippedAndOneBesideItIsNotDrawn) {
     window() = {0, 0, 640, 480};
-    d().appendLine(-1000, 240, 2000, 240);  // crosses from outside to outside
-    d().appendLine(-300, 10, -100, 400);    // wholly left of the surface
-    d().appendLine(100, 2000, 200, 3000);   // wholly above
+    d().appendLine(-1000, 240, 2000, 240); // crosses from outside to outside
+    d().appendLine(-300, 10, -100, 400);   // wholly left of the surface
+    d().appendLine(100, 2000, 200, 3000);  // wholly above
     view.paint();
     const auto lines = canvas.of(CanvasOp::Line);
     ASSERT_EQ(lines.size(), 1u);
@@ -127,8 +127,8 @@ bool sharesEnd(const CanvasOp& a, const CanvasOp& b) {
     auto same = [](double x1, double y1, double x2, double y2) {
         return std::fabs(x1 - x2) < 1e-9 && std::fabs(y1 - y2) < 1e-9;
     };
-    return same(a.x1, a.y1, b.x1, b.y1) || same(a.x1, a.y1, b.x2, b.y2) ||
-           same(a.x2, a.y2, b.x1, b.y1) || same(a.x2, a.y2, b.x2, b.y2);
+    return same(a.x1, a.y1, b.x1, b.y1) || same(a.x1, a.y1, b.x2, b.y2) || same(a.x2, a.y2, b.x1, b.y1) ||
+           same(a.x2, a.y2, b.x2, b.y2);
 }
 
 TEST_F(ViewTest, AnArcStoredAs370To380IsDrawnAndStoredAs10To20) {
@@ -196,8 +196,8 @@ TEST_F(ViewTest, WideArcsTakeAbout100SegmentsAndEqualAnglesAFullCircle) {
 
 TEST_F(ViewTest, ArcsWhoseBoundingSquareMissesTheWindowAreNotDrawn) {
     window() = {0, 0, 640, 480};
-    d().appendArc(800, 240, 150, 0, 360);  // square from 650: outside
-    d().appendArc(-100, 240, 99, 0, 360);  // square up to -1: outside
+    d().appendArc(800, 240, 150, 0, 360); // square from 650: outside
+    d().appendArc(-100, 240, 99, 0, 360); // square up to -1: outside
     view.paint();
     EXPECT_TRUE(canvas.of(CanvasOp::Line).empty());
     d().appendArc(700, 240, 70, 30, 60); // the square touches, the arc is outside
@@ -210,8 +210,8 @@ TEST_F(ViewTest, ArcsWhoseBoundingSquareMissesTheWindowAreNotDrawn) {
 
 TEST_F(ViewTest, EndPointMarksAreDrawnOnlyWhenTheirPointLiesOnTheSurface) {
     window() = {0, 0, 640, 480};
-    d().appendLine(100, 100, 641, 100);       // second end just right of the surface
-    d().appendArc(320, 240, 50, 0, 90);       // ends at (370, 240) and (320, 290)
+    d().appendLine(100, 100, 641, 100); // second end just right of the surface
+    d().appendArc(320, 240, 50, 0, 90); // ends at (370, 240) and (320, 290)
     s->view.markMode = 1;
     view.paint();
     const auto boxes = canvas.of(CanvasOp::Box);

@@ -1,10 +1,10 @@
 #include "app/import_cycle.h"
 
+#include "app/program_folder.h"
 #include "model/exchange_file.h"
 #include "model/par_file.h"
 #include "model/platform.h"
 #include "view/extents.h"
-#include "app/program_folder.h"
 
 #include <algorithm>
 #include <cctype>
@@ -44,8 +44,7 @@ bool startEmptyMainProgram(const std::string& folder) {
 }
 
 bool readImportedDrawing(Session& s, const std::string& folder) {
-    if (readExchangeFile(fileInFolder(folder, kExchangeFileName), s.drawing, *s.host) !=
-        ExchangeRead::Ok)
+    if (readExchangeFile(fileInFolder(folder, kExchangeFileName), s.drawing, *s.host) != ExchangeRead::Ok)
         return false;
     moveToOrigin(s.drawing, s.view.window);
     if (s.drawing.linecount == 0 && s.drawing.arccount == 0)

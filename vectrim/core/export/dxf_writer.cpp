@@ -13,8 +13,8 @@ namespace vectrim {
 std::string dxfNumber(double v) {
     if (v == 0) return "0"; // also -0
     const double m = std::fabs(v);
-    const auto format = m >= kDxfPlainMin && m < kDxfPlainMax ? std::chars_format::fixed
-                                                              : std::chars_format::scientific;
+    const auto format =
+        m >= kDxfPlainMin && m < kDxfPlainMax ? std::chars_format::fixed : std::chars_format::scientific;
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, v, format);
     return std::string(buf, r.ptr);
@@ -133,8 +133,7 @@ Box drawingBox(const Drawing& d) {
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Arc& a = d.arcs[i];
         if (isDegenerate(a)) continue;
-        grow(arcbox(a.cx, a.cy, a.r, normalisedAngle(a.a1) * kDegToRad,
-                    normalisedAngle(a.a2) * kDegToRad)
+        grow(arcbox(a.cx, a.cy, a.r, normalisedAngle(a.a1) * kDegToRad, normalisedAngle(a.a2) * kDegToRad)
                  .box);
     }
     return b;
@@ -279,8 +278,8 @@ void beginTable(DxfOut& o, std::string_view name, uint32_t handle, int entries) 
     o.integer(70, entries);
 }
 
-void beginRecord(DxfOut& o, std::string_view type, uint32_t handle, uint32_t table,
-                 std::string_view subclass, std::string_view name) {
+void beginRecord(DxfOut& o, std::string_view type, uint32_t handle, uint32_t table, std::string_view subclass,
+                 std::string_view name) {
     o.text(0, type);
     o.handle(type == "DIMSTYLE" ? 105 : 5, handle);
     o.handle(330, table);
@@ -400,8 +399,7 @@ void r2000Objects(DxfOut& o) {
 
 } // namespace
 
-bool dxfPolylines(const Drawing& d, const Polylines& p, DxfUnit unit, std::string& out,
-                  DxfContent& content) {
+bool dxfPolylines(const Drawing& d, const Polylines& p, DxfUnit unit, std::string& out, DxfContent& content) {
     content = {};
     content.skipped = p.skipped;
     out.clear();

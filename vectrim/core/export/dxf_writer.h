@@ -53,7 +53,6 @@ bool dxfLinesArcs(const Drawing& d, DxfUnit unit, std::string& out, DxfContent& 
 
 // The polyline form (R2000) of polylines built from `d` (whose extents go
 // into the header). False when a value is not finite.
-bool dxfPolylines(const Drawing& d, const Polylines& p, DxfUnit unit, std::string& out,
-                  DxfContent& content);
+bool dxfPolylines(const Drawing& d, const Polylines& p, DxfUnit unit, std::string& out, DxfContent& content);
 
 } // namespace vectrim

@@ -62,7 +62,7 @@ public:
 
 private:
     const Drawing& d_;
-    std::vector<char> done_;       // per element: lines, then arcs
+    std::vector<char> done_; // per element: lines, then arcs
     std::vector<int32_t> chain_;
     std::vector<Segment> segs_;
     Polylines out_;
@@ -173,8 +173,10 @@ private:
         run.closed = m >= 2 && same(segs_[m - 1].to, segs_[0].from);
         for (size_t k = 0; k < m; ++k) {
             Point p = segs_[k].from;
-            if (k > 0) p = joint(segs_[k - 1], segs_[k]);
-            else if (run.closed) p = joint(segs_[m - 1], segs_[0]);
+            if (k > 0)
+                p = joint(segs_[k - 1], segs_[k]);
+            else if (run.closed)
+                p = joint(segs_[m - 1], segs_[0]);
             out_.vertices.push_back({p.x, p.y, segs_[k].bulge});
         }
         if (!run.closed) out_.vertices.push_back({segs_[m - 1].to.x, segs_[m - 1].to.y, 0});

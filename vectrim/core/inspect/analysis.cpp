@@ -1,11 +1,11 @@
 #include "inspect/analysis.h"
 
+#include "inspect/checks.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
 #include "pipeline/run.h"
-#include "inspect/checks.h"
 
 #include <algorithm>
 

@@ -12,8 +12,8 @@
 
 namespace vectrim {
 
-inline constexpr Rgb kResultGood{0, 128, 0};  // green
-inline constexpr Rgb kResultBad{192, 0, 0};   // dark red
+inline constexpr Rgb kResultGood{0, 128, 0}; // green
+inline constexpr Rgb kResultBad{192, 0, 0};  // dark red
 
 struct ResultLabel {
     std::string text;
@@ -24,10 +24,10 @@ struct ResultLabel {
 // What form400 shows: the four value fields (number text rounded to 3
 // decimals, " -" when there is nothing to measure) and the two result labels.
 struct Analysis {
-    std::string text3; // smallest radius, "Kleinster Radius:"
-    std::string text4; // largest radius, "Größter Radius:"
-    std::string text5; // shortest arc, "Kleinster Bogenumfang:"
-    std::string text6; // shortest line, "Kleinste Linie:"
+    std::string text3;   // smallest radius, "Kleinster Radius:"
+    std::string text4;   // largest radius, "Größter Radius:"
+    std::string text5;   // shortest arc, "Kleinster Bogenumfang:"
+    std::string text6;   // shortest line, "Kleinste Linie:"
     ResultLabel label9;  // open contours
     ResultLabel label10; // minimum length
 };

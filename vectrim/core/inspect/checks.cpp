@@ -66,8 +66,7 @@ bool withinDistance(Point p, Point q, double tol) {
 
 // The corner test shared by the three direction checks. False when the mark
 // table is full.
-bool markCorner(Drawing& d, const ElementEnd& e1, const ElementEnd& e2, int32_t ref,
-                bool skipReversal) {
+bool markCorner(Drawing& d, const ElementEnd& e1, const ElementEnd& e2, int32_t ref, bool skipReversal) {
     const double dev = deflection(e1, e2);
     if (!(dev > kDirectionThreshold)) return true;
     const double angle = 180 - dev * kRadToDeg;
@@ -115,8 +114,8 @@ public:
         // A window twice the tolerance wide holds every end that coincides;
         // the exact test follows.
         const double lo = p.x - 2 * kJunctionPoint, hi = p.x + 2 * kJunctionPoint;
-        auto it = std::lower_bound(ends_.begin(), ends_.end(), lo,
-                                   [](const End& e, double x) { return e.x < x; });
+        auto it =
+            std::lower_bound(ends_.begin(), ends_.end(), lo, [](const End& e, double x) { return e.x < x; });
         int32_t n = 0;
         for (; it != ends_.end() && it->x <= hi; ++it) {
             if (!coincide(p.x, p.y, it->x, it->y, kJunctionPoint)) continue;
@@ -142,25 +141,22 @@ CheckLabels resultLabels(const Session& s, Check check) {
     CheckLabels l;
     l.label2Visible = true;
     switch (check) {
-    case Check::Directions:
-        l.label3 = "Ecken:" + numberText(n);
-        break;
-    case Check::OpenContours:
-        l.label3 = "Offene Kontur";
-        l.label2 = n > 0 ? "Vorhanden !" : "Keine !";
-        l.label2Colour = n > 0 ? 12 : 0;
-        break;
-    case Check::Junctions:
-        l.label3 = "Schnittpunkte";
-        l.label2 = n > 0 ? numberText(n) : "Keine !";
-        l.label2Colour = n > 0 ? 12 : 0;
-        break;
-    case Check::SmallElements:
-        l.label3 = "Länge < 0.1";
-        l.label2 = numberText(n);
-        break;
-    default:
-        break;
+        case Check::Directions: l.label3 = "Ecken:" + numberText(n); break;
+        case Check::OpenContours:
+            l.label3 = "Offene Kontur";
+            l.label2 = n > 0 ? "Vorhanden !" : "Keine !";
+            l.label2Colour = n > 0 ? 12 : 0;
+            break;
+        case Check::Junctions:
+            l.label3 = "Schnittpunkte";
+            l.label2 = n > 0 ? numberText(n) : "Keine !";
+            l.label2Colour = n > 0 ? 12 : 0;
+            break;
+        case Check::SmallElements:
+            l.label3 = "Länge < 0.1";
+            l.label2 = numberText(n);
+            break;
+        default: break;
     }
     return l;
 }
@@ -193,8 +189,7 @@ bool runCheck(Session& s, Check check, ViewFrame& frame) {
         frame.paint();
         return true;
     }
-    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(s))
-        return false;
+    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(s)) return false;
 
     CheckLabels waiting;
     waiting.label3 = "Bitte warten !";
@@ -205,23 +200,16 @@ bool runCheck(Session& s, Check check, ViewFrame& frame) {
     s.host->doEvents();
 
     switch (check) {
-    case Check::Directions:
-        eck2(d);
-        eck3(d);
-        eck1(d);
-        if (d.freecount > 0) v.angleReadout = 1;
-        break;
-    case Check::OpenContours:
-        findfreeends(d);
-        break;
-    case Check::Junctions:
-        findjunctions(d);
-        break;
-    case Check::SmallElements:
-        findsmallelements(d);
-        break;
-    default:
-        break;
+        case Check::Directions:
+            eck2(d);
+            eck3(d);
+            eck1(d);
+            if (d.freecount > 0) v.angleReadout = 1;
+            break;
+        case Check::OpenContours: findfreeends(d); break;
+        case Check::Junctions: findjunctions(d); break;
+        case Check::SmallElements: findsmallelements(d); break;
+        default: break;
     }
     frame.showCheckLabels(resultLabels(s, check));
     frame.paint();
@@ -237,8 +225,7 @@ void eck3(Drawing& d) {
             lineEnds(d.lines[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
-                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) && !markCorner(d, a, b, i, false))
-                        return;
+                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) && !markCorner(d, a, b, i, false)) return;
         }
     }
 }
@@ -298,8 +285,7 @@ void findjunctions(Drawing& d) {
         if (!test({l.x1, l.y1}, i, 1) || !test({l.x2, l.y2}, i, 2)) return;
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
-        if (!test(arcStart(d.arcs[i]), i + kArcRef, 1) || !test(arcEnd(d.arcs[i]), i + kArcRef, 2))
-            return;
+        if (!test(arcStart(d.arcs[i]), i + kArcRef, 1) || !test(arcEnd(d.arcs[i]), i + kArcRef, 2)) return;
     }
 }
 

@@ -14,9 +14,9 @@ namespace {
 
 double qualityFactor(DivisionQuality q) {
     switch (q) {
-    case DivisionQuality::Mittel: return 0.75;
-    case DivisionQuality::Grob: return 0.5;
-    default: return 1.0; // "Fein", also when no option is chosen
+        case DivisionQuality::Mittel: return 0.75;
+        case DivisionQuality::Grob: return 0.5;
+        default: return 1.0; // "Fein", also when no option is chosen
     }
 }
 
@@ -156,9 +156,12 @@ bool applyScale(Session& s, ScaleForm& f) {
     // A drawing without width (or height) takes the other axis' factor; one
     // without either is left as it is.
     double fx = newWidth / width, fy = newHeight / height;
-    if (!(width > 0) && !(height > 0)) fx = fy = 1;
-    else if (!(width > 0)) fx = fy;
-    else if (!(height > 0)) fy = fx;
+    if (!(width > 0) && !(height > 0))
+        fx = fy = 1;
+    else if (!(width > 0))
+        fx = fy;
+    else if (!(height > 0))
+        fy = fx;
     if (!std::isfinite(fx) || !std::isfinite(fy)) {
         refused(s, "Eingabewert zu groß !");
         return false;

@@ -34,10 +34,10 @@ bool scaledrawingxy(Session& s, double fx, double fy, DivisionQuality quality);
 // The fields of form399: the current size (copied from the main window) and
 // the new size as the user typed them, and the chosen division quality.
 struct ScaleForm {
-    std::string text4;  // current width
-    std::string text3;  // current height
-    std::string text1;  // new width
-    std::string text2;  // new height
+    std::string text4; // current width
+    std::string text3; // current height
+    std::string text1; // new width
+    std::string text2; // new height
     DivisionQuality quality = DivisionQuality::None;
 };
 

@@ -95,9 +95,7 @@ std::vector<int32_t> contourOf(const Session& s, int32_t ref) {
     // Built on a copy, so that a declined deletion leaves the drawing as it was.
     const auto scratch = contoursOnCopy(s);
     const Drawing& d = scratch->drawing;
-    auto contour = [&](int32_t e) {
-        return isArcRef(e) ? d.arcs[e - kArcRef].contour : d.lines[e].contour;
-    };
+    auto contour = [&](int32_t e) { return isArcRef(e) ? d.arcs[e - kArcRef].contour : d.lines[e].contour; };
     const int16_t c = contour(ref);
     const int32_t n = d.elementCount();
     const int32_t* first = d.order.data();
@@ -115,7 +113,8 @@ std::vector<int32_t> contourOf(const Session& s, int32_t ref) {
 
 void removeElements(Drawing& d, const std::vector<int32_t>& refs) {
     // New index of every line and arc, -1 for the removed ones.
-    std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0), arcTo(static_cast<size_t>(d.arccount), 0);
+    std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0),
+        arcTo(static_cast<size_t>(d.arccount), 0);
     for (const int32_t r : refs) {
         if (isArcRef(r)) {
             if (r - kArcRef < d.arccount) arcTo[r - kArcRef] = -1;

@@ -5,7 +5,10 @@
 namespace vectrim {
 
 Drawing::Drawing()
-    : lines(kTableSlots), arcs(kTableSlots), order(kOrderSlots), freeends(kFreeEndSlots),
+    : lines(kTableSlots),
+      arcs(kTableSlots),
+      order(kOrderSlots),
+      freeends(kFreeEndSlots),
       markAngle(kFreeEndSlots) {}
 
 bool Drawing::appendLine(double x1, double y1, double x2, double y2, int16_t contour) {

@@ -38,9 +38,9 @@ struct Point {
 };
 
 struct Drawing {
-    std::vector<Line> lines;       // kTableSlots
+    std::vector<Line> lines; // kTableSlots
     int32_t linecount = 0;
-    std::vector<Arc> arcs;         // kTableSlots
+    std::vector<Arc> arcs; // kTableSlots
     int32_t arccount = 0;
     std::vector<int32_t> order;    // kOrderSlots: the contour order table
     std::vector<FreeEnd> freeends; // kFreeEndSlots

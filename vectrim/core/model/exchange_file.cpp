@@ -126,8 +126,7 @@ ExchangeRead readExchangeFile(const std::string& path, Drawing& drawing, Host& h
             }
         }
     }
-    host.message("Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !", "Error",
-                 Icon::Critical);
+    host.message("Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !", "Error", Icon::Critical);
     drawing.clear();
     return ExchangeRead::TooLarge;
 }

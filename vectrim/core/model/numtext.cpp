@@ -21,7 +21,8 @@ std::string numberText(double value) {
     const bool negative = value < 0;
     // 15 significant digits, correctly rounded: d.dddddddddddddde+XX
     char sci[40];
-    const char* end = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const char* end =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14).ptr;
     const char* e = std::find(static_cast<const char*>(sci), end, 'e');
     char digits[16];
     int count = 0;

@@ -22,8 +22,7 @@ std::string displayName(const std::string& path) {
 
 std::string untilNul(const std::string& text) { return text.substr(0, text.find('\0')); }
 
-bool writeParFile(const std::string& file, const std::string& dxfPath,
-                  const std::string& display) {
+bool writeParFile(const std::string& file, const std::string& dxfPath, const std::string& display) {
     AtomicTextFile out(file);
     out.line(dxfPath);
     out.line(numberText(kCurveQuality));
@@ -42,7 +41,8 @@ ParFile readParFile(const std::string& file) {
     if (!in.next(text)) return p;
     const double q = val(text);
     // A curve quality far outside any sensible range is capped.
-    p.quality = std::isfinite(q) ? static_cast<int32_t>(std::fmax(-1e9, std::fmin(1e9, std::nearbyint(q)))) : 0;
+    p.quality =
+        std::isfinite(q) ? static_cast<int32_t>(std::fmax(-1e9, std::fmin(1e9, std::nearbyint(q)))) : 0;
     p.lines = 2;
     if (!in.next(text)) return p;
     p.display = untilNul(text);

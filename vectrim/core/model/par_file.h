@@ -18,14 +18,13 @@ std::string displayName(const std::string& path);
 // Text up to the first NUL.
 std::string untilNul(const std::string& text);
 
-bool writeParFile(const std::string& file, const std::string& dxfPath,
-                  const std::string& display);
+bool writeParFile(const std::string& file, const std::string& dxfPath, const std::string& display);
 
 struct ParFile {
-    int lines = 0;          // how many of the three lines were there
-    std::string path;       // up to the first NUL
-    int32_t quality = 0;    // 0 when line 2 is missing or not a number
-    std::string display;    // up to the first NUL
+    int lines = 0;       // how many of the three lines were there
+    std::string path;    // up to the first NUL
+    int32_t quality = 0; // 0 when line 2 is missing or not a number
+    std::string display; // up to the first NUL
 };
 // Reads as many of the three lines as there are; lines == 0 when the file
 // cannot be opened.

@@ -42,13 +42,13 @@ struct RunSettings {
 
 // The main-window state that travels with the drawing.
 struct MainState {
-    std::string dxfPath;         // as handed to load (may end in a NUL)
+    std::string dxfPath; // as handed to load (may end in a NUL)
     int16_t drawingLoaded = 0;
-    int16_t inchConverted = 0;   // InchConverted
-    int16_t wizardChoice = -1;   // WizardChoice
+    int16_t inchConverted = 0; // InchConverted
+    int16_t wizardChoice = -1; // WizardChoice
     int16_t busyflag = 0;
     std::string lastFolder;
-    int32_t top = 0, left = 0;   // saved window position, twips
+    int32_t top = 0, left = 0; // saved window position, twips
 };
 
 struct Session {

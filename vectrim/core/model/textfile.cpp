@@ -63,12 +63,12 @@ bool AtomicTextFile::commit() {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
 long long fileSize(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return -1;
     return static_cast<long long>(st.st_size);
 }

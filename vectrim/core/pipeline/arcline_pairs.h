@@ -40,8 +40,7 @@ void forArcLinePairs(Session& s, Visit visit) {
             if (touch != 1) continue;
             const int32_t before = d.arccount;
             visit(ArcLinePair{i, j, defl});
-            for (int32_t added = before; added < d.arccount; ++added)
-                arcs.add(d.arcs[added].contour, added);
+            for (int32_t added = before; added < d.arccount; ++added) arcs.add(d.arcs[added].contour, added);
         }
     }
 }

@@ -23,10 +23,10 @@ void findfreeends(Drawing& d);
 // The first element without contour number with an end at P (lines before
 // arcs, each in index order, start before end).
 struct ElementAt {
-    int16_t kind = 0;   // 0 nothing, 1 line, 2 arc
+    int16_t kind = 0; // 0 nothing, 1 line, 2 arc
     int32_t index = 0;
-    int16_t end = 0;    // which end matched: 1 start, 2 end
-    Point other;        // the element's other end
+    int16_t end = 0; // which end matched: 1 start, 2 end
+    Point other;     // the element's other end
 };
 ElementAt findelementat(const Drawing& d, double px, double py);
 

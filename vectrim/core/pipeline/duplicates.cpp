@@ -40,8 +40,8 @@ bool sameArc(const Arc& ai, const Arc& aj) {
 // showing the progress afresh. The number of starts is bounded by the element
 // count at entry.
 template <typename Same, typename Remove>
-void removePhase(Session& s, const int32_t& count, int32_t countAtEntry, int32_t elementsAtEntry,
-                 Same same, Remove remove) {
+void removePhase(Session& s, const int32_t& count, int32_t countAtEntry, int32_t elementsAtEntry, Same same,
+                 Remove remove) {
     const Drawing& d = s.drawing;
     int32_t i = 0;
     for (int32_t start = 0; start < countAtEntry; ++start) {

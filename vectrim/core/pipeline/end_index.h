@@ -14,8 +14,8 @@ class EndIndex {
 public:
     struct End {
         double x, y;
-        int32_t ref;  // line index, or arc index + kArcRef
-        int16_t end;  // 1 start, 2 end
+        int32_t ref; // line index, or arc index + kArcRef
+        int16_t end; // 1 start, 2 end
     };
 
     explicit EndIndex(const Drawing& d);
@@ -26,8 +26,8 @@ public:
     bool anyAt(Point p, double tol, F&& f) const {
         // The scan is wider than the tolerance; the exact test decides.
         const double lo = p.x - 2 * tol, hi = p.x + 2 * tol;
-        auto it = std::lower_bound(ends_.begin(), ends_.end(), lo,
-                                   [](const End& e, double x) { return e.x < x; });
+        auto it =
+            std::lower_bound(ends_.begin(), ends_.end(), lo, [](const End& e, double x) { return e.x < x; });
         for (; it != ends_.end() && it->x <= hi; ++it)
             if (coincide(p.x, p.y, it->x, it->y, tol) && f(*it)) return true;
         return false;

@@ -99,8 +99,7 @@ double deviation(const Line& a, const Line& b) {
 } // namespace
 
 void joinarcs(Session& s) {
-    while (joinOnePair(s.drawing)) {
-    }
+    while (joinOnePair(s.drawing)) {}
 }
 
 void joinlines(Session& s) {

@@ -23,13 +23,12 @@ bool nearsegment(Point q, Point a, Point b, double r) {
 void simplifyrun(Session& s, std::span<const FreeEnd> p, int32_t m, double r) {
     Drawing& d = s.drawing;
     auto at = [&](int32_t k) { return Point{p[k].x, p[k].y}; };
-    auto append = [&](int32_t from, int32_t to) {
-        d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0);
-    };
+    auto append = [&](int32_t from, int32_t to) { d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0); };
     int32_t start = 0, k = 1;
     while (start < m) {
         bool all = true;
-        for (int32_t q = start; q <= start + k && all; ++q) all = nearsegment(at(q), at(start), at(start + k), r);
+        for (int32_t q = start; q <= start + k && all; ++q)
+            all = nearsegment(at(q), at(start), at(start + k), r);
         if (all) {
             if (start + k == m) {
                 append(start, m);

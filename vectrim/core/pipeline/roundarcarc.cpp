@@ -16,19 +16,18 @@ struct Rounded {
     ArcR one, two, fillet;
 };
 
-bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, int16_t keptCode,
-                double radius, const RunSettings& s, Rounded& out) {
+bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, int16_t keptCode, double radius,
+                const RunSettings& s, Rounded& out) {
     out.one = kept1;
     out.two = kept2;
     ArcR &a = out.one, &b = out.two, &f = out.fillet;
     f.r = radius;
     int16_t flag = type;
-    sround2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &f.cx, &f.cy, &f.r,
-            &f.a1, &f.a2, &flag);
+    sround2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &f.cx, &f.cy, &f.r, &f.a1,
+            &f.a2, &flag);
     if (flag != 0) return false;
     if (!checkarc(a, s) || !checkarc(b, s) || !checkarc(f, s)) return false;
-    if (!allSamples(f, [&](Point q) { return nearcircles(q, kept1, kept2, s.smoothtol); }))
-        return false;
+    if (!allSamples(f, [&](Point q) { return nearcircles(q, kept1, kept2, s.smoothtol); })) return false;
     // A fillet must run on with the arcs it joins where they ran on into
     // each other.
     return !(keptCode == 2 && (arcjunction(f, a) == 1 || arcjunction(f, b) == 1));

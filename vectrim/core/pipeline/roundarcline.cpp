@@ -24,8 +24,8 @@ bool filletFits(const ArcR& keptArc, const Line& keptLine, double radius, const 
     ArcR& f = out.fillet;
     f.r = radius;
     int16_t err = 1;
-    klrund(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &f.cx, &f.cy, &f.r, &f.a1,
-           &f.a2, &err);
+    klrund(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &f.cx, &f.cy, &f.r, &f.a1, &f.a2,
+           &err);
     if (err != 0) return false;
     if (!checkarc(a, s) || !checkarc(f, s) || lineLength(l) < s.minlength) return false;
     const Point k1{keptLine.x1, keptLine.y1}, k2{keptLine.x2, keptLine.y2};

@@ -55,8 +55,8 @@ bool filletOf(const Corner& c, double r, Fillet& f) {
     double x3 = c.kj.x, y3 = c.kj.y, x4 = c.fj.x, y4 = c.fj.y;
     double radius = r, xc = 0, yc = 0, a1 = 0, a2 = 0, theta = 0;
     int16_t err = 1, anglesonly = 0;
-    kg::api().roundl(&x1, &y1, &x2, &y2, &x3, &y3, &x4, &y4, &radius, &xc, &yc, &a1, &a2, &err,
-                     &theta, &anglesonly);
+    kg::api().roundl(&x1, &y1, &x2, &y2, &x3, &y3, &x4, &y4, &radius, &xc, &yc, &a1, &a2, &err, &theta,
+                     &anglesonly);
     if (err != 0) return false;
     f.arc = {xc, yc, r, a1, a2};
     f.ti = {x1, y1};

@@ -33,10 +33,8 @@ void getwerte(Session& s, RunFrame& frame, int16_t& error) {
         const char* text;
     };
     const Check checks[] = {
-        {t.reducetol, 5, ToleranceField::Reduce,
-         "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) "},
-        {t.gaptol, 5, ToleranceField::Gap,
-         "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) "},
+        {t.reducetol, 5, ToleranceField::Reduce, "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) "},
+        {t.gaptol, 5, ToleranceField::Gap, "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) "},
         {t.smoothtol, 2, ToleranceField::Smooth,
          "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) "},
     };
@@ -89,7 +87,8 @@ public:
             stage("splitatjunctions", [&] { splitatjunctions(s_, full); });
             if (full) {
                 if (gapReplaced) t_.gaptol = 0;
-                return errorExit("Fehler bei der Bearbeitung ! Eingabewerte zu klein ? Laden Sie die DXF-Datei neu.");
+                return errorExit(
+                    "Fehler bei der Bearbeitung ! Eingabewerte zu klein ? Laden Sie die DXF-Datei neu.");
             }
             stage("removeduplicates", [&] { removeduplicates(s_); });
         }

@@ -24,10 +24,10 @@ public:
     virtual void minimiseWindow() = 0;
     virtual void restoreWindow() = 0;
     virtual void setWindowEnabled(bool enabled) = 0;
-    virtual void showCounts() = 0;                 // wert1 and wert2
-    virtual void getmima() = 0;                    // measure into Text2 / Text3
+    virtual void showCounts() = 0; // wert1 and wert2
+    virtual void getmima() = 0;    // measure into Text2 / Text3
     virtual void paint() = 0;
-    virtual void clearMarks() = 0;                 // Picture19_Click
+    virtual void clearMarks() = 0; // Picture19_Click
     // Called before and after each stage of the run with the stage's name.
     // The window has no use for them; tests follow the order of the stages
     // and benchmarks time them.
@@ -43,9 +43,7 @@ public:
     int focused = -1; // the field that got the focus, or -1
 
     std::string fieldText(ToleranceField f) const override {
-        return f == ToleranceField::Reduce ? reduceText
-               : f == ToleranceField::Gap  ? gapText
-                                           : smoothText;
+        return f == ToleranceField::Reduce ? reduceText : f == ToleranceField::Gap ? gapText : smoothText;
     }
     void focusField(ToleranceField f) override { focused = static_cast<int>(f); }
     bool minimiseChecked() const override { return minimise; }

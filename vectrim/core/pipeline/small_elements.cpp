@@ -48,7 +48,8 @@ bool deleteOneSmall(Session& s) {
     const double minlength = s.settings.minlength;
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
         if (pos % 100 == 0)
-            showProgress(s, pos % 300 == 0 ? "Lösche zu kleine Elemente...  " : "Lösche zu kleine Elemente.....");
+            showProgress(s, pos % 300 == 0 ? "Lösche zu kleine Elemente...  "
+                                           : "Lösche zu kleine Elemente.....");
         const int32_t ref = d.order[pos];
         if (!validRef(d, ref)) continue;
         if (elementLength(d, ref) < minlength && bridgeAndDelete(d, ref)) return true;
@@ -59,11 +60,9 @@ bool deleteOneSmall(Session& s) {
 } // namespace
 
 void deletesmallelements(Session& s) {
-    while (deleteOneSmall(s)) {
-    }
+    while (deleteOneSmall(s)) {}
     // then every element shorter than 0.0001, touching anything or not
-    while (deleteFirstShorterThan(s.drawing, kNullLength)) {
-    }
+    while (deleteFirstShorterThan(s.drawing, kNullLength)) {}
 }
 
 } // namespace vectrim

@@ -14,8 +14,8 @@ using namespace smoothing;
 
 namespace {
 
-using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*,
-                       double*, double*, int16_t*, int16_t*);
+using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*, double*,
+                       double*, int16_t*, int16_t*);
 
 // The functions to try for a junction type, in order.
 struct Tries {
@@ -23,10 +23,10 @@ struct Tries {
 };
 Tries triesFor(int16_t type) {
     switch (std::abs(type)) {
-    case 1:
-    case 2: return {runde2b, runde1b};
-    case 3: return {runde3bc, runde3b};
-    default: return {runde4bc, runde4b};
+        case 1:
+        case 2: return {runde2b, runde1b};
+        case 3: return {runde3bc, runde3b};
+        default: return {runde4bc, runde4b};
     }
 }
 
@@ -53,10 +53,8 @@ bool accepted(const ArcR& one, const ArcR& two, const ArcR& kept1, const ArcR& k
     if (!checkarcpos(one, s) || !checkarcpos(two, s)) return false;
     for (const ArcR* a : {&one, &two})
         if (a->r < s.minradius || a->r > s.maxradius) return false;
-    if (!sweepOnTheRightSide(one, kept1, kept2) || !sweepOnTheRightSide(two, kept2, kept1))
-        return false;
-    if (std::abs(type) == 3 &&
-        length(one) + length(two) > kOppositeGrowth * (length(kept1) + length(kept2)))
+    if (!sweepOnTheRightSide(one, kept1, kept2) || !sweepOnTheRightSide(two, kept2, kept1)) return false;
+    if (std::abs(type) == 3 && length(one) + length(two) > kOppositeGrowth * (length(kept1) + length(kept2)))
         return false;
     const double t = s.smoothtol;
     auto near = [&](Point q) { return nearcircles(q, kept1, kept2, t); };
@@ -76,8 +74,8 @@ void smootharcarc(Session& s) {
         for (Runde f : {tries.first, tries.second}) {
             ArcR one = kept1, two = kept2;
             int16_t err = 0, type = p.type;
-            f(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1,
-              &two.a2, &err, &type);
+            f(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2, &err,
+              &type);
             if (err != 0 || !accepted(one, two, kept1, kept2, p.type, s.settings)) continue;
             store(d.arcs[p.first], one);
             store(d.arcs[p.second], two);

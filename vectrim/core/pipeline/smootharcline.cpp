@@ -57,8 +57,7 @@ bool allLinePoints(const Line& l, Pass pass) {
 
 // The reshaped pair stays within T of the pair as it was, and the pair as it
 // was within T of the reshaped one.
-bool withinTolerance(const ArcR& arc, const Line& line, const ArcR& keptArc, const Line& keptLine,
-                     double t) {
+bool withinTolerance(const ArcR& arc, const Line& line, const ArcR& keptArc, const Line& keptLine, double t) {
     const Point k1{keptLine.x1, keptLine.y1}, k2{keptLine.x2, keptLine.y2};
     const Point n1{line.x1, line.y1}, n2{line.x2, line.y2};
     return allSamples(arc, [&](Point q) { return nearcircleline(q, keptArc, k1, k2, t); }) &&
@@ -70,8 +69,7 @@ bool reshaped(ArcR& arc, Line& line, const RunSettings& s) {
     const ArcR keptArc = arc;
     const Line keptLine = line;
     int16_t err = 1;
-    kliner(&arc.cx, &arc.cy, &arc.r, &arc.a1, &arc.a2, &line.x1, &line.y1, &line.x2, &line.y2,
-           &err);
+    kliner(&arc.cx, &arc.cy, &arc.r, &arc.a1, &arc.a2, &line.x1, &line.y1, &line.x2, &line.y2, &err);
     if (err != 0 || !checkarcpos(arc, s) || lineLength(line) < s.minlength) return false;
     Touch t;
     if (!touchOf(arc, line, t)) return false;

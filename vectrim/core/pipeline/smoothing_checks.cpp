@@ -27,9 +27,7 @@ bool checkarc(const ArcR& a, const RunSettings& s) {
            a.r >= s.minradius;
 }
 
-bool checkarcpos(const ArcR& a, const RunSettings& s) {
-    return checkarc(a, s) && a.a1 >= 0 && a.a2 >= 0;
-}
+bool checkarcpos(const ArcR& a, const RunSettings& s) { return checkarc(a, s) && a.a1 >= 0 && a.a2 >= 0; }
 
 bool nearsegment(Point q, Point p1, Point p2, double t) {
     const double len = kg::differenz(p1.x, p1.y, p2.x, p2.y);

@@ -6,8 +6,7 @@ namespace vectrim {
 
 // Tiny elements go one by one, the first in order-table order each time.
 void deletetinyelements(Session& s) {
-    while (deleteFirstShorterThan(s.drawing, kTinyLength)) {
-    }
+    while (deleteFirstShorterThan(s.drawing, kTinyLength)) {}
 }
 
 } // namespace vectrim

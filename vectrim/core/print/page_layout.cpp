@@ -149,8 +149,8 @@ PageArc pageArc(const Placement& p, const Arc& arc) {
     // Ends that meet make a full circle only of an arc that sweeps more than
     // half a turn in the drawing; a sliver of an arc whose ends meet stays
     // the sliver it is (its chord).
-    g.full = coincide(g.start.x, g.start.y, g.end.x, g.end.y, kClosedArc) &&
-             modelSweep(arc) > kHalfTurnDegrees;
+    g.full =
+        coincide(g.start.x, g.start.y, g.end.x, g.end.y, kClosedArc) && modelSweep(arc) > kHalfTurnDegrees;
     if (g.full) g.sweep = kTwoPi;
     g.length = g.r * g.sweep;
     return g;
@@ -171,8 +171,7 @@ std::string headerLine(const PageSetup& setup) {
 
 void maketext(PageCanvas& canvas, const PageSetup& setup) {
     canvas.text(kMarginLeft, kHeaderTop, "Vectrim", kHeaderFontHeight, kBlack);
-    canvas.text(kMarginLeft, kHeaderTop + kHeaderLineStep, headerLine(setup), kHeaderFontHeight,
-                kBlack);
+    canvas.text(kMarginLeft, kHeaderTop + kHeaderLineStep, headerLine(setup), kHeaderFontHeight, kBlack);
 }
 
 void kreiso(Canvas& canvas, double x, double y, double r, double a1, double a2, int colour) {
@@ -195,8 +194,7 @@ bool drawLine(const Placement& p, const Line& line, PrintMode mode, Canvas& canv
 
 bool drawArc(const Placement& p, const Arc& arc, PrintMode mode, PageCanvas& canvas) {
     const PageArc a = pageArc(p, arc);
-    if (!finite(a.cx, a.cy, a.r) || !finite(a.start.x, a.start.y) || !finite(a.end.x, a.end.y))
-        return false;
+    if (!finite(a.cx, a.cy, a.r) || !finite(a.start.x, a.start.y) || !finite(a.end.x, a.end.y)) return false;
     const int colour = arcColour(mode);
     if (mode == PrintMode::Preview) {
         if (a.full) {
@@ -211,16 +209,12 @@ bool drawArc(const Placement& p, const Arc& arc, PrintMode mode, PageCanvas& can
         return true;
     }
     switch (arcShape(a)) {
-    case ArcShape::Segment:
-        canvas.line(a.start.x + kMarginLeft, a.start.y + kMarginTop, a.end.x + kMarginLeft,
-                    a.end.y + kMarginTop, colour);
-        break;
-    case ArcShape::Circle:
-        canvas.circle(a.cx + kMarginLeft, a.cy + kMarginTop, a.r, colour);
-        break;
-    case ArcShape::Arc:
-        canvas.arc(a.cx + kMarginLeft, a.cy + kMarginTop, a.r, a.a1, a.a2, colour);
-        break;
+        case ArcShape::Segment:
+            canvas.line(a.start.x + kMarginLeft, a.start.y + kMarginTop, a.end.x + kMarginLeft,
+                        a.end.y + kMarginTop, colour);
+            break;
+        case ArcShape::Circle: canvas.circle(a.cx + kMarginLeft, a.cy + kMarginTop, a.r, colour); break;
+        case ArcShape::Arc: canvas.arc(a.cx + kMarginLeft, a.cy + kMarginTop, a.r, a.a1, a.a2, colour); break;
     }
     return true;
 }

@@ -19,34 +19,34 @@
 namespace vectrim {
 
 // ---- the page, in millimetres ----
-inline constexpr double kPlaceWidth = 188;        // the drawing is placed and centred in this width
-inline constexpr double kPlaceHeight = 265;       // ... and this height
-inline constexpr double kMarginLeft = 10;         // printed pages: left margin of the placing area
-inline constexpr double kMarginTop = 12;          // printed pages: top margin of the placing area
-inline constexpr double kFitWidthTurned = 210;    // a turned drawing is fitted into the whole sheet
+inline constexpr double kPlaceWidth = 188;     // the drawing is placed and centred in this width
+inline constexpr double kPlaceHeight = 265;    // ... and this height
+inline constexpr double kMarginLeft = 10;      // printed pages: left margin of the placing area
+inline constexpr double kMarginTop = 12;       // printed pages: top margin of the placing area
+inline constexpr double kFitWidthTurned = 210; // a turned drawing is fitted into the whole sheet
 inline constexpr double kFitHeightTurned = 297;
-inline constexpr double kFitReserve = 0.8;        // a fitted drawing fills this share of the fit area
-inline constexpr double kSheetWidth = 210;        // the A4 sheet
+inline constexpr double kFitReserve = 0.8; // a fitted drawing fills this share of the fit area
+inline constexpr double kSheetWidth = 210; // the A4 sheet
 inline constexpr double kSheetHeight = 297;
 
 // ---- arcs on the page ----
-inline constexpr double kShortArc = 0.5;          // mm of page length: shorter arcs become their chord
-inline constexpr double kClosedArc = 0.0001;      // mm: an arc whose ends are this close is a full circle
+inline constexpr double kShortArc = 0.5;     // mm of page length: shorter arcs become their chord
+inline constexpr double kClosedArc = 0.0001; // mm: an arc whose ends are this close is a full circle
 inline constexpr double kPrintDegToRad = 0.01745329252; // the printout's degree factor
 
 // ---- the header ----
-inline constexpr double kHeaderFontHeight = 3.5;  // mm (10 pt)
-inline constexpr double kHeaderTop = 1.5;         // mm: top of the first header line
-inline constexpr double kHeaderLineStep = 4.8;    // mm from one header line to the next
+inline constexpr double kHeaderFontHeight = 3.5; // mm (10 pt)
+inline constexpr double kHeaderTop = 1.5;        // mm: top of the first header line
+inline constexpr double kHeaderLineStep = 4.8;   // mm from one header line to the next
 
 // The fit factor of a drawing that is a single point: any factor fits it.
 inline constexpr double kPointScale = 1;
 
 // Output of painter.
 enum class PrintMode : int16_t {
-    Preview = 0,    // the preview Picture1: no margins, no header
-    Colour = 1,     // printed: arcs red
-    BlackWhite = 2  // printed: everything black
+    Preview = 0,   // the preview Picture1: no margins, no header
+    Colour = 1,    // printed: arcs red
+    BlackWhite = 2 // printed: everything black
 };
 
 // Extents of the drawing and the fit factor s.
@@ -72,9 +72,11 @@ struct PresetScale {
     const char* entry;
     const char* text;
 };
-inline constexpr PresetScale kPresetScales[5] = {
-    {"1:1  (Volle Größe)", " 1"}, {"1:2  (Halbe Größe)", "0.5"}, {"1:5", "0.2"},
-    {"1:10", "0.1"}, {"1:20", "0.05"}};
+inline constexpr PresetScale kPresetScales[5] = {{"1:1  (Volle Größe)", " 1"},
+                                                 {"1:2  (Halbe Größe)", "0.5"},
+                                                 {"1:5", "0.2"},
+                                                 {"1:10", "0.1"},
+                                                 {"1:20", "0.05"}};
 // Combo2 shows this when no entry is chosen.
 inline constexpr const char* kScaleComboText = "Maßstab";
 

@@ -1,10 +1,10 @@
 #include "view/view.h"
 
+#include "inspect/checks.h"
+#include "inspect/selection.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/arc_polyline.h"
-#include "inspect/checks.h"
-#include "inspect/selection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,8 +81,7 @@ void View::drawElement(int32_t ref, int colour, int arcColour) {
     if (a.a1 > 360) a.a1 -= 360;
     if (a.a2 > 360) a.a2 -= 360;
     // Only arcs whose bounding square touches the window are drawn.
-    if (a.cx + a.r >= w.xmin && a.cx - a.r <= w.xmax && a.cy + a.r >= w.ymin &&
-        a.cy - a.r <= w.ymax) {
+    if (a.cx + a.r >= w.xmin && a.cx - a.r <= w.xmax && a.cy + a.r >= w.ymin && a.cy - a.r <= w.ymax) {
         const SurfacePoint c = toSurface(w, a.cx, a.cy);
         const double sr = toSurface(w, w.xmin + a.r, w.ymin).x;
         kreis(c.x, c.y, sr, a.a1 * kDegToRad, a.a2 * kDegToRad, arcColour);
@@ -112,8 +111,8 @@ void View::markAt(double x, double y) {
     const SurfacePoint p = toSurface(s_.view.window, x, y);
     // Only marks whose point lies on the surface are drawn.
     if (p.x >= 0 && p.x <= kSurfaceWidth && p.y >= 0 && p.y <= kSurfaceHeight)
-        canvas_.box(p.x - kMarkHalfSize, p.y - kMarkHalfSize, p.x + kMarkHalfSize,
-                    p.y + kMarkHalfSize, kLightBlue);
+        canvas_.box(p.x - kMarkHalfSize, p.y - kMarkHalfSize, p.x + kMarkHalfSize, p.y + kMarkHalfSize,
+                    kLightBlue);
 }
 
 void View::drawline(double x1, double y1, double x2, double y2, int colour) {
@@ -127,8 +126,8 @@ void View::surfaceSegment(double x1, double y1, double x2, double y2, int colour
     int16_t outside = 1;
     kg::api().bilz(&x1, &y1, &x2, &y2, &outside);
     if (outside != 0) return;
-    if ((x1 >= 0 || x2 >= 0) && (x1 <= kSurfaceWidth || x2 <= kSurfaceWidth) &&
-        (y1 >= 0 || y2 >= 0) && (y1 <= kSurfaceHeight || y2 <= kSurfaceHeight))
+    if ((x1 >= 0 || x2 >= 0) && (x1 <= kSurfaceWidth || x2 <= kSurfaceWidth) && (y1 >= 0 || y2 >= 0) &&
+        (y1 <= kSurfaceHeight || y2 <= kSurfaceHeight))
         canvas_.line(x1, y1, x2, y2, colour);
 }
 
@@ -140,10 +139,8 @@ void View::kreis(double sx, double sy, double sr, double a1, double a2, int colo
 void View::rechteck() {
     const ViewState& v = s_.view;
     canvas_.setMode(DrawMode::Xor);
-    const SurfacePoint a =
-        toSurface(v.window, std::min(v.selX1, v.selX2), std::min(v.selY1, v.selY2));
-    const SurfacePoint b =
-        toSurface(v.window, std::max(v.selX1, v.selX2), std::max(v.selY1, v.selY2));
+    const SurfacePoint a = toSurface(v.window, std::min(v.selX1, v.selX2), std::min(v.selY1, v.selY2));
+    const SurfacePoint b = toSurface(v.window, std::max(v.selX1, v.selX2), std::max(v.selY1, v.selY2));
     canvas_.box(a.x, a.y, b.x, b.y, kWhite);
     canvas_.setMode(DrawMode::Copy);
     canvas_.flush();

@@ -89,10 +89,10 @@ public:
     void rechteck();
 
     // ---- commands ----
-    void showAll();   // Picture9 "Show all": fit the drawing, redraw
-    void paintNew();  // Picture1 "Paint new"
-    void zoomIn();    // Picture17: 2x about the centre
-    void zoomOut();   // Picture11: 2x out about the centre
+    void showAll();  // Picture9 "Show all": fit the drawing, redraw
+    void paintNew(); // Picture1 "Paint new"
+    void zoomIn();   // Picture17: 2x about the centre
+    void zoomOut();  // Picture11: 2x out about the centre
     // A click on the surface at (sx, sy): left zooms in 2x centred on the
     // point, right zooms out 2.2x centred on it.
     void mouseDown(MouseButton b, double sx, double sy);

@@ -1,9 +1,9 @@
 #include "view/view_frame.h"
 
+#include "inspect/checks.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/extents.h"
-#include "inspect/checks.h"
 
 namespace vectrim {
 

@@ -27,12 +27,12 @@ class ViewFrame {
 public:
     virtual ~ViewFrame() = default;
     virtual std::string sizeText(SizeField f) const = 0;
-    virtual void getmima() = 0;     // measure the drawing into the size fields
-    virtual void clearMarks() = 0;  // Picture19_Click "Markierungen ausblenden"
-    virtual void showAll() = 0;     // Picture9_Click "Show all": fit the view and paint
+    virtual void getmima() = 0;    // measure the drawing into the size fields
+    virtual void clearMarks() = 0; // Picture19_Click "Markierungen ausblenden"
+    virtual void showAll() = 0;    // Picture9_Click "Show all": fit the view and paint
     virtual void paint() = 0;
-    virtual void showCounts() = 0;  // wert1 and wert2
-    virtual void breaks() = 0;      // leave element-selection mode
+    virtual void showCounts() = 0; // wert1 and wert2
+    virtual void breaks() = 0;     // leave element-selection mode
     virtual void showCheckLabels(const CheckLabels& labels) = 0;
     // Draws the selection rectangle (SelX1, SelY1)-(SelX2, SelY2) in
     // exclusive-or mode, so that a second call removes it.
