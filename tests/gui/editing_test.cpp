@@ -176,7 +176,7 @@ TEST_F(Editing, ElementsWhollyInsideAreHighlightedAndDeletedAfterJa) {
     c().eloesch->trigger();
     drag(90, 90, 250, 230);
     EXPECT_EQ(s().view.dragActive, 0);
-    EXPECT_EQ(form->editor().selection(), (std::vector<int32_t>{0, 1, kArcRef}));
+    EXPECT_EQ(test::raws(form->editor().selection()), (std::vector<int32_t>{0, 1, kArcRef}));
     EXPECT_EQ(c().Label20->text(), "Ausgewählt: 3 Element(e)");
     // highlighted in light magenta, the line outside stays black
     EXPECT_TRUE(highlightedAt(pixel(150, 100)));
@@ -193,7 +193,7 @@ TEST_F(Editing, ElementsWhollyInsideAreHighlightedAndDeletedAfterJa) {
     ASSERT_EQ(s().drawing.linecount, 1);
     EXPECT_EQ(s().drawing.arccount, 0);
     EXPECT_NEAR(s().drawing.lines[0].x1, 500, kTol);
-    EXPECT_EQ(s().drawing.order[0], 0);
+    EXPECT_EQ(s().drawing.order[0], ElementRef::line(0));
     EXPECT_EQ(c().wert1->text(), " 1");
     EXPECT_EQ(c().wert2->text(), " 0");
     EXPECT_EQ(c().Text2->text(), " 100");
@@ -233,7 +233,7 @@ TEST_F(Editing, MouseButtonsOfTheWidgetReachTheSelection) {
     mouse(QEvent::MouseMove, 150, 120);
     EXPECT_EQ(s().view.dragActive, 1);
     mouse(QEvent::MouseButtonRelease, 210, 160);
-    EXPECT_EQ(form->editor().selection(), (std::vector<int32_t>{0, 1}));
+    EXPECT_EQ(test::raws(form->editor().selection()), (std::vector<int32_t>{0, 1}));
 }
 
 TEST_F(Editing, LeavingTheModeForgetsTheSelection) {

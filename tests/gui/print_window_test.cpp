@@ -59,7 +59,7 @@ protected:
         Form77Options o;
         o.printers = PrinterList{{"Laser", "Tinte"}, "Tinte"};
         o.folder = dir.folder();
-        auto w = std::make_unique<Form77>(form.get(), s(), *form, dialogs, o);
+        auto w = std::make_unique<Form77>(form.get(), s().drawing, form->host(), *form, dialogs, o);
         w->show();
         return w;
     }
@@ -145,7 +145,7 @@ TEST_F(PrintWindow, ListsThePrintersWithTheDefaultShownAndThePdfFile) {
     EXPECT_EQ(w->Combo1->itemText(2), "PDF-Datei");
     EXPECT_EQ(w->Combo1->currentText(), "Tinte");
 
-    Form77 installed(form.get(), s(), *form, dialogs);
+    Form77 installed(form.get(), s().drawing, form->host(), *form, dialogs);
     installed.show();
     const QStringList names = QPrinterInfo::availablePrinterNames();
     ASSERT_EQ(installed.Combo1->count(), names.size() + 1);

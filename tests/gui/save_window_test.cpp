@@ -54,7 +54,7 @@ TEST(Savedxfm, EmptyDrawingShowsTheMessageAndNoDialog) {
     Fixture f;
     Dialog dialog;
     DxfForm last = DxfForm::LinesArcs;
-    EXPECT_EQ(savedxfm(nullptr, *f.session, last, dialog.fn()), std::nullopt);
+    EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()), std::nullopt);
     EXPECT_EQ(dialog.calls, 0);
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].text, "Keine Elemente vorhanden !");
@@ -69,7 +69,7 @@ TEST(Savedxfm, DialogGetsFilterTitleFolderAndSuggestion) {
     Dialog dialog;
     dialog.answer = dir.file("halter_opt.dxf") + std::string(1, '\0');
     DxfForm last = DxfForm::LinesArcs;
-    EXPECT_EQ(savedxfm(nullptr, *f.session, last, dialog.fn()), dir.file("HALTER_OPT.DXF"));
+    EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()), dir.file("HALTER_OPT.DXF"));
     EXPECT_EQ(dialog.filter, "CAD-Austauschformat (DXF)|*.DXF");
     EXPECT_EQ(dialog.title, "Speichern...");
     EXPECT_EQ(dialog.folder, dir.folder());
@@ -77,7 +77,7 @@ TEST(Savedxfm, DialogGetsFilterTitleFolderAndSuggestion) {
     EXPECT_EQ(dir.read("HALTER_OPT.DXF").find("AC1009") != std::string::npos, true);
     // Cancelling the dialog writes nothing.
     dialog.answer.clear();
-    EXPECT_EQ(savedxfm(nullptr, *f.session, last, dialog.fn()), std::nullopt);
+    EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()), std::nullopt);
     EXPECT_TRUE(f.host.messages.empty());
 }
 
@@ -100,7 +100,7 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
         w->Option2->click();
         w->Command1->click();
     });
-    const std::optional<std::string> file = savedxfm(nullptr, *f.session, last, dialog.fn());
+    const std::optional<std::string> file = savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
     // Cancelled form window: no dialog, nothing written.
     QTimer::singleShot(0, [] {
         auto* w = qobject_cast<DxfFormWindow*>(QApplication::activeModalWidget());
@@ -109,7 +109,7 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
         w->Command2->click();
     });
     dialog.answer = dir.file("never");
-    const std::optional<std::string> cancelled = savedxfm(nullptr, *f.session, last, dialog.fn());
+    const std::optional<std::string> cancelled = savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
     if (before)
         setenv("VECTRIM_NONINTERACTIVE", saved.c_str(), 1);
     else

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "file_dialogs.h"
+#include "fixture.h"
 #include "main_window.h"
 #include "recording_host.h"
 #include "temp_dir.h"

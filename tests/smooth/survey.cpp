@@ -17,15 +17,17 @@
 namespace vectrim::survey {
 
 void smoothingBlock(Session& s, unsigned stages) {
-    if (stages & 1) smootharcline(s);
-    if (stages & 2) smootharcarc(s);
+    Drawing& d = s.drawing;
+    Host& host = *s.host;
+    if (stages & 1) smootharcline(d, s.settings, host);
+    if (stages & 2) smootharcarc(d, s.settings, host);
     s.settings.cornermaxangle = kCornerMaxAngle;
     s.settings.cornerminangle = kCornerMinAngle;
-    if (stages & 4) roundlinecorners(s);
-    if (stages & 8) roundarcline(s);
+    if (stages & 4) roundlinecorners(d, s.settings, host);
+    if (stages & 8) roundarcline(d, s.settings, host);
     s.settings.cornermaxangle = kCornerMaxAngle;
     s.settings.cornerminangle = kCornerMinAngle;
-    if (stages & 16) roundarcarc(s);
+    if (stages & 16) roundarcarc(d, s.settings, host);
 }
 
 namespace {
@@ -351,7 +353,7 @@ private:
 } // namespace
 
 Figures measure(Session& s, unsigned stages) {
-    buildcontours(s);
+    buildcontours(s.drawing, *s.host);
     const Elements before = elementsOf(s.drawing);
     const auto t0 = std::chrono::steady_clock::now();
     smoothingBlock(s, stages);

@@ -20,9 +20,9 @@ int cmdAnalyse(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    if (!pruefen(*session)) return kRefused; // declined: the window does not open
+    if (!pruefen(session->drawing, host)) return kRefused; // declined: the window does not open
     BatchRunFrame fields;
-    const Analysis a = form400Load(*session, fields);
+    const Analysis a = form400Load(session->drawing, session->settings, host, fields);
 
     auto label = [](const ResultLabel& l) { return l.visible ? std::optional(l.text) : std::nullopt; };
     std::string out = "{";

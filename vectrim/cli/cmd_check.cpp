@@ -26,7 +26,7 @@ std::string marksJson(const Session& s) {
         appendJsonNumber(out, m.x);
         out += ", ";
         appendJsonNumber(out, m.y);
-        out += ", " + std::to_string(m.ref) + ", " + std::to_string(m.end) + ", ";
+        out += ", " + std::to_string(m.ref.raw()) + ", " + std::to_string(static_cast<int>(m.end)) + ", ";
         if (s.view.markMode == 2 && s.view.angleReadout == 1)
             appendJsonNumber(out, d.markAngle[i]);
         else
@@ -54,8 +54,8 @@ int cmdCheck(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[1], args.flag("--keep-position"))) return kRefused;
-    BatchViewFrame frame(*session);
-    runCheck(*session, kChecks.at(args.positional[0]), frame);
+    BatchViewFrame frame(session->drawing, session->view, host);
+    runCheck(session->drawing, session->view, host, kChecks.at(args.positional[0]), frame);
 
     const CheckLabels& l = frame.labels;
     std::string out = "{\"marks\": " + marksJson(*session) + ",\n \"labels\": {\"Label3\": ";

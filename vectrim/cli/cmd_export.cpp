@@ -17,9 +17,9 @@ int cmdExport(const std::vector<std::string>& argv) {
     CliHost host;
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    if (!dxfSaveAllowed(*session)) return kRefused;
+    if (!dxfSaveAllowed(session->drawing, host)) return kRefused;
     const DxfForm form = args.flag("--polylines") ? DxfForm::Polylines : DxfForm::LinesArcs;
-    const DxfSaved saved = savedxf(*session, *out, form, drawingUnit(session->state));
+    const DxfSaved saved = savedxf(session->drawing, host, *out, form, drawingUnit(session->state));
     if (!saved.ok) return kRefused;
     std::fprintf(stderr, "vectrim-cli: %d entities written", saved.content.entities);
     if (saved.content.skipped > 0)

@@ -32,15 +32,15 @@ int cmdScale(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    BatchViewFrame frame(*session);
+    BatchViewFrame frame(session->drawing, session->view, host);
     frame.getmima();
-    if (!massstabOpen(*session, frame)) return kRefused;
+    if (!massstabOpen(session->drawing, host, frame)) return kRefused;
     ScaleForm form = form399Load(frame);
     form.text1 = width.value_or("");
     form.text2 = height.value_or("");
     form.quality = quality;
-    if (!width || !height) proportion(*session, form);
-    if (!applyScale(*session, form)) return kRefused;
+    if (!width || !height) proportion(host, form);
+    if (!applyScale(session->drawing, host, form)) return kRefused;
     massstabClosed(frame);
     return writeDrawing(*session, host, args.value("-o").value_or("")) ? kOk : kRefused;
 }

@@ -37,11 +37,11 @@ int cmdStage(const std::vector<std::string>& args) {
         if (stage->tolerance == StageTolerance::Smooth) frame.smoothText = *tol;
     }
     int16_t error = 0;
-    getwerte(session, frame, error);
+    getwerte(session.settings, host, frame, error);
     if (error) return kRefused;
 
     if (!loadDrawing(session, a.positional[1], a.flag("--keep-position"))) return kRefused;
-    const bool ok = stage->run(session);
+    const bool ok = stage->run(session.drawing, session.settings, host);
     if (!writeDrawing(session, host, a.value("-o").value_or(""))) return kRefused;
     return ok ? kOk : kRefused;
 }

@@ -17,9 +17,9 @@ DxfFormWindow::DxfFormWindow(QWidget* owner, DxfForm initial) : QDialog(owner) {
     setModal(true);
 
     auto* frame = new QGroupBox(QStringLiteral("Format"), this);
-    Option1 = new QRadioButton(QString::fromUtf8(kFormLinesArcs), frame);
+    Option1 = new QRadioButton(QString::fromUtf8(msg::kFormLinesArcs), frame);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option2 = new QRadioButton(QString::fromUtf8(kFormPolylines), frame);
+    Option2 = new QRadioButton(QString::fromUtf8(msg::kFormPolylines), frame);
     Option2->setObjectName(QStringLiteral("Option2"));
     auto* hint1 = new QLabel(QStringLiteral("LINE, ARC, CIRCLE (DXF R12) – liest jedes CAM-Programm"), frame);
     auto* hint2 = new QLabel(QStringLiteral("Eine LWPOLYLINE je Kontur (DXF 2000)"), frame);
@@ -57,16 +57,16 @@ std::optional<DxfForm> chooseDxfForm(QWidget* owner, DxfForm initial) {
     return window.form();
 }
 
-std::optional<std::string> savedxfm(QWidget* owner, Session& s, DxfForm& lastForm,
-                                    const DxfSaveDialog& saveDialog) {
-    if (!dxfSaveAllowed(s)) return std::nullopt;
+std::optional<std::string> savedxfm(QWidget* owner, const Drawing& d, Host& host, const MainState& state,
+                                    DxfForm& lastForm, const DxfSaveDialog& saveDialog) {
+    if (!dxfSaveAllowed(d, host)) return std::nullopt;
     const std::optional<DxfForm> form = chooseDxfForm(owner, lastForm);
     if (!form) return std::nullopt;
     lastForm = *form;
     const std::string chosen =
-        saveDialog(kDxfSaveFilter, kDxfSaveTitle, s.state.lastFolder, suggestedDxfName(s.state.dxfPath));
-    const std::optional<std::string> saved = savedxfAs(s, chosen, *form);
-    if (saved && *form == DxfForm::Polylines) s.host->info("Info:"); // contour building showed its progress
+        saveDialog(msg::kDxfFilter, msg::kSaveTitle, state.lastFolder, suggestedDxfName(state.dxfPath));
+    const std::optional<std::string> saved = savedxfAs(d, host, drawingUnit(state), chosen, *form);
+    if (saved && *form == DxfForm::Polylines) host.info("Info:"); // contour building showed its progress
     return saved;
 }
 

@@ -46,7 +46,7 @@ using DxfSaveDialog =
 // the save dialog (filter "CAD-Austauschformat (DXF)|*.DXF", title
 // "Speichern...", the last folder, the opened DXF's name with "_opt"), and
 // the save under the ".DXF" rule (savedxfAs). Returns the file written.
-std::optional<std::string> savedxfm(QWidget* owner, Session& s, DxfForm& lastForm,
-                                    const DxfSaveDialog& saveDialog);
+std::optional<std::string> savedxfm(QWidget* owner, const Drawing& d, Host& host, const MainState& state,
+                                    DxfForm& lastForm, const DxfSaveDialog& saveDialog);
 
 } // namespace vectrim

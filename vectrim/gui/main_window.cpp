@@ -80,8 +80,10 @@ Form16::Form16(Options options) : options_(std::move(options)) {
         return askWithForm100(this, qs(title), qs(text));
     });
     host_.setObserver(options_.observer);
-    view_ = std::make_unique<View>(*session_, c_.Bild1->canvas(), static_cast<ViewPanel&>(*this));
-    editor_ = std::make_unique<ElementEditor>(*session_, static_cast<ViewFrame&>(*this));
+    view_ = std::make_unique<View>(session_->drawing, session_->view, host_, c_.Bild1->canvas(),
+                                   static_cast<ViewPanel&>(*this));
+    editor_ = std::make_unique<ElementEditor>(session_->drawing, session_->view, host_,
+                                              static_cast<ViewFrame&>(*this));
     view_->setHighlight(&editor_->selection());
     form1_ = new Form1(this, [this] { restartFromAbort(); });
     connectControls();
@@ -181,7 +183,7 @@ void Form16::extract() {
     session_->drawing.clear();
     host_.info("Info");
     host_.doEvents();
-    readImportedDrawing(*session_, folder_);
+    readImportedDrawing(session_->drawing, session_->view.window, host_, folder_);
 }
 
 // ---- operations ---------------------------------------------------------------
@@ -459,12 +461,12 @@ void Form16::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
-void Form16::Picture8_Click() { runCheck(*session_, Check::EndPoints, *this); }
-void Form16::Picture13_Click() { runCheck(*session_, Check::Directions, *this); }
-void Form16::Picture15_Click() { runCheck(*session_, Check::OpenContours, *this); }
-void Form16::Picture16_Click() { runCheck(*session_, Check::Junctions, *this); }
-void Form16::Picture18_Click() { runCheck(*session_, Check::SmallElements, *this); }
-void Form16::Picture19_Click() { runCheck(*session_, Check::ClearMarks, *this); }
+void Form16::Picture8_Click() { runCheck(session_->drawing, session_->view, host_, Check::EndPoints, *this); }
+void Form16::Picture13_Click() { runCheck(session_->drawing, session_->view, host_, Check::Directions, *this); }
+void Form16::Picture15_Click() { runCheck(session_->drawing, session_->view, host_, Check::OpenContours, *this); }
+void Form16::Picture16_Click() { runCheck(session_->drawing, session_->view, host_, Check::Junctions, *this); }
+void Form16::Picture18_Click() { runCheck(session_->drawing, session_->view, host_, Check::SmallElements, *this); }
+void Form16::Picture19_Click() { runCheck(session_->drawing, session_->view, host_, Check::ClearMarks, *this); }
 
 std::string Form16::sizeText(SizeField f) const {
     return str((f == SizeField::Width ? c_.Text2 : c_.Text3)->text());

@@ -20,14 +20,14 @@ namespace vectrim {
 // ---- printing -----------------------------------------------------------------------
 
 void Form16::druck_Click() {
-    Session& s = *session_;
-    if (s.drawing.linecount == 0 && s.drawing.arccount == 0) {
-        host_.message("Keine Elemente vorhanden !", "Exit", Icon::Information);
+    const Drawing& d = session_->drawing;
+    if (d.linecount == 0 && d.arccount == 0) {
+        host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
         return;
     }
     Form77Options options;
     options.folder = folder_;
-    Form77 window(this, s, *this, *dialogs_, options);
+    Form77 window(this, d, host_, *this, *dialogs_, options);
     window.exec();
     update(); // every control of the main window is drawn anew
 }
@@ -35,7 +35,7 @@ void Form16::druck_Click() {
 // ---- the wizard ---------------------------------------------------------------------
 
 void Form16::Command10_Click() {
-    if (!wizardOpen(*session_, *this)) return;
+    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this)) return;
     Form43 wizard(this, session_->state.wizardChoice, {c_.ktoleranz, c_.ftoleranz, c_.gtoleranz});
     wizard.exec();
     // The run starts once the wizard has closed.
@@ -44,24 +44,23 @@ void Form16::Command10_Click() {
 
 // ---- inch conversion --------------------------------------------------------------
 
-void Form16::wandel1_Click() { wandel1(*session_, *this); }
-void Form16::mzurueck_Click() { mzurueck(*session_, *this); }
+void Form16::wandel1_Click() { wandel1(session_->drawing, session_->state.inchConverted, host_, *this); }
+void Form16::mzurueck_Click() { mzurueck(session_->drawing, session_->state.inchConverted, host_, *this); }
 
 // ---- analysis, scaling, deleting elements ------------------------------------------
 
 void Form16::pruefen_Click() {
     Session& s = *session_;
-    if (!pruefen(s)) return;
+    if (!pruefen(s.drawing, host_)) return;
     Form400 window(this);
-    window.fill(form400Load(s, *this));
+    window.fill(form400Load(s.drawing, s.settings, host_, *this));
     window.exec();
     host_.doEvents();
 }
 
 void Form16::massstab_Click() {
-    Session& s = *session_;
-    if (!massstabOpen(s, *this)) return;
-    Form399 window(this, s, form399Load(*this));
+    if (!massstabOpen(session_->drawing, host_, *this)) return;
+    Form399 window(this, session_->drawing, host_, form399Load(*this));
     window.exec();
     massstabClosed(*this);
 }
@@ -82,7 +81,7 @@ void Form16::konl_Click() {
 
 // "DXF speichern": the drawing as it is now, for the CAM program.
 void Form16::savedxfm_Click() {
-    savedxfm(this, *session_, dxfForm_,
+    savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
              [this](const std::string& filter, const std::string& title, const std::string& folder,
                     const std::string& suggested) {
                  return dialogs_->save(this, filter, title, folder, suggested);

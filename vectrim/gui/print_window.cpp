@@ -40,10 +40,11 @@ constexpr int kColumnWidth = 250;
 
 } // namespace
 
-Form77::Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame, FileDialogs& dialogs,
+Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFrame& frame, FileDialogs& dialogs,
                Form77Options options)
     : QDialog(mainWindow),
-      s_(session),
+      d_(d),
+      host_(host),
       frame_(frame),
       dialogs_(dialogs),
       options_(std::move(options)),
@@ -164,7 +165,7 @@ PageSetup Form77::pageSetup() const {
 void Form77::Command2_Click() {
     Combo2->setCurrentIndex(-1);
     Combo2->setEditText(QString::fromUtf8(kScaleComboText));
-    Text1->setText(qs(fitScaleText(s_.drawing, Check1->isChecked())));
+    Text1->setText(qs(fitScaleText(d_, Check1->isChecked())));
     painter(static_cast<int16_t>(PrintMode::Preview));
 }
 
@@ -181,12 +182,12 @@ bool Form77::painter(int16_t mode) {
     const PageSetup setup = pageSetup();
     bool ok = false;
     if (m == PrintMode::Preview)
-        ok = vectrim::painter(s_.drawing, setup, m, Picture1->canvas());
+        ok = vectrim::painter(d_, setup, m, Picture1->canvas());
     else if (currentPrinter_ == kPdfEntry)
-        ok = printToPdf(pdfPath_, s_.drawing, setup, m);
+        ok = printToPdf(pdfPath_, d_, setup, m);
     else
-        ok = printOnPrinter(currentPrinter_, s_.drawing, setup, m);
-    if (!ok) s_.host->message("Abbruch  -> Ausgabefehler !", "Error", Icon::Critical);
+        ok = printOnPrinter(currentPrinter_, d_, setup, m);
+    if (!ok) host_.message(msg::kPrintFailed, msg::kTitleError, Icon::Critical);
     return ok;
 }
 
@@ -203,7 +204,7 @@ std::string Form77::pdfPath() {
 void Form77::print(PrintMode mode) {
     const std::string chosen = Combo1->currentIndex() < 0 ? std::string() : str(Combo1->currentText());
     if (chosen.empty()) {
-        s_.host->message("Kein Drucker ausgewählt !?", "Error", Icon::None);
+        host_.message("Kein Drucker ausgewählt !?", msg::kTitleError, Icon::None);
         return;
     }
     if (chosen == kPdfEntry) {

@@ -43,7 +43,7 @@ class Form77 : public QDialog {
     Q_OBJECT
 public:
     // `frame` gives the main window's size fields (for the header).
-    Form77(QWidget* mainWindow, Session& session, const ViewFrame& frame, FileDialogs& dialogs,
+    Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFrame& frame, FileDialogs& dialogs,
            Form77Options options = {});
     ~Form77() override;
 
@@ -88,7 +88,8 @@ private:
     // The PDF file to print into, from the save dialog; empty when cancelled.
     std::string pdfPath();
 
-    Session& s_;
+    const Drawing& d_;
+    Host& host_;
     const ViewFrame& frame_;
     FileDialogs& dialogs_;
     Form77Options options_;

@@ -52,8 +52,8 @@ QGridLayout* sizeGrid(QGroupBox* frame, QLabel* l1, QLineEdit* f1, QLabel* l2, Q
 
 } // namespace
 
-Form399::Form399(QWidget* mainWindow, Session& s, const ScaleForm& start)
-    : QDialog(mainWindow), main_(mainWindow), s_(s) {
+Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start)
+    : QDialog(mainWindow), main_(mainWindow), d_(d), host_(host) {
     setObjectName(QStringLiteral("form399"));
     setWindowTitle(QStringLiteral("Maßstab ändern"));
     setModal(true);
@@ -130,14 +130,14 @@ ScaleForm Form399::fields() const {
 
 void Form399::Command3_Click() {
     ScaleForm f = fields();
-    proportion(s_, f);
+    proportion(host_, f);
     Text1->setText(qs(f.text1));
     Text2->setText(qs(f.text2));
 }
 
 void Form399::Command1_Click() {
     ScaleForm f = fields();
-    if (applyScale(s_, f)) accept();
+    if (applyScale(d_, host_, f)) accept();
 }
 
 void Form399::Abbrechen_Click() { reject(); }

@@ -19,8 +19,8 @@ namespace vectrim {
 class Form399 : public QDialog {
     Q_OBJECT
 public:
-    // `start` holds the current size (form399Load); the window scales `s`.
-    Form399(QWidget* mainWindow, Session& s, const ScaleForm& start);
+    // `start` holds the current size (form399Load); the window scales `d`.
+    Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start);
 
     // The fields as the scale commands read them.
     ScaleForm fields() const;
@@ -53,7 +53,8 @@ protected:
 
 private:
     QWidget* main_;
-    Session& s_;
+    Drawing& d_;
+    Host& host_;
 };
 
 } // namespace vectrim

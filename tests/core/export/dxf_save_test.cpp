@@ -81,12 +81,12 @@ TEST(DxfUnits, DeclaredUnitsComeFromTheHeaderOnly) {
 
 TEST(DxfSave, EmptyDrawingIsRefusedWithAMessage) {
     Fixture f;
-    EXPECT_FALSE(dxfSaveAllowed(*f.session));
+    EXPECT_FALSE(dxfSaveAllowed(f.d, f.host));
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].text, "Keine Elemente vorhanden !");
     EXPECT_EQ(f.host.messages[0].title, "Exit");
     f.line(0, 0, 1, 0);
-    EXPECT_TRUE(dxfSaveAllowed(*f.session));
+    EXPECT_TRUE(dxfSaveAllowed(f.d, f.host));
     EXPECT_EQ(f.host.messages.size(), 1u);
 }
 
@@ -112,7 +112,7 @@ TEST(DxfSave, ValueThatIsNotFiniteLeavesTheOldFile) {
         Fixture f;
         f.line(0, 0, 10, 0);
         f.line(10, 0, std::numeric_limits<double>::quiet_NaN(), 5);
-        EXPECT_FALSE(savedxf(*f.session, dir.file("OLD.DXF"), form, DxfUnit::Millimetre).ok);
+        EXPECT_FALSE(savedxf(f.d, f.host, dir.file("OLD.DXF"), form, DxfUnit::Millimetre).ok);
         expectSaveFailedMessage(f.host);
         EXPECT_EQ(dir.read("OLD.DXF"), "old contents");
         EXPECT_EQ(filesIn(dir), std::vector<std::string>{"OLD.DXF"});
@@ -124,7 +124,7 @@ TEST(DxfSave, MissingFolderFailsWithTheMessage) {
     Fixture f;
     f.line(0, 0, 10, 0);
     EXPECT_FALSE(
-        savedxf(*f.session, dir.file("no/such/folder/A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
+        savedxf(f.d, f.host, dir.file("no/such/folder/A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
     expectSaveFailedMessage(f.host);
     EXPECT_TRUE(filesIn(dir).empty());
 }
@@ -142,7 +142,7 @@ TEST(DxfSave, WriteThatFailsHalfWayLeavesTheOldFile) {
         setrlimit(RLIMIT_FSIZE, &limit);
         Fixture f;
         for (int i = 0; i < 2000; ++i) f.line(i, 0, i + 0.5, 1.25);
-        const bool ok = savedxf(*f.session, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok;
+        const bool ok = savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok;
         const bool told = f.host.messages.size() == 1 &&
                           f.host.messages[0].text == "Datei konnte nicht gespeichert werden !";
         _exit(!ok && told ? 0 : 1);
@@ -160,7 +160,7 @@ TEST(DxfSave, SuccessfulSaveReplacesTheOldFile) {
     dir.write("PART.DXF", "old contents");
     Fixture f;
     f.line(0, 0, 10, 0);
-    const DxfSaved saved = savedxf(*f.session, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre);
+    const DxfSaved saved = savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre);
     EXPECT_TRUE(saved.ok);
     EXPECT_EQ(saved.content.entities, 1);
     EXPECT_TRUE(f.host.messages.empty());
@@ -180,34 +180,34 @@ TEST(DxfSave, PolylineFormLeavesTheDrawingAsItWas) {
     f.d.lines[1].contour = 7;
     f.session->view.markMode = 2;
     f.d.freecount = 3;
-    const std::vector<int32_t> order(f.d.order.begin(), f.d.order.begin() + 4);
-    ASSERT_TRUE(savedxf(*f.session, dir.file("A.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
+    const std::vector<int32_t> order = test::rawOrder(f.d);
+    ASSERT_TRUE(savedxf(f.d, f.host, dir.file("A.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
     EXPECT_EQ(f.d.lines[1].x1, 10);
     EXPECT_EQ(f.d.lines[1].y1, 10);
     EXPECT_EQ(f.d.lines[1].contour, 7);
     EXPECT_EQ(f.d.lines[0].contour, -1);
     EXPECT_EQ(f.session->view.markMode, 2);
     EXPECT_EQ(f.d.freecount, 3);
-    EXPECT_EQ(std::vector<int32_t>(f.d.order.begin(), f.d.order.begin() + 4), order);
+    EXPECT_EQ(test::rawOrder(f.d), order);
 }
 
 TEST(DxfSaveAs, AppliesTheNameRuleAndAsksBeforeReplacingAnotherFile) {
     TempDir dir;
     Fixture f("N");
     f.line(0, 0, 10, 0);
-    EXPECT_EQ(savedxfAs(*f.session, "", DxfForm::LinesArcs), std::nullopt); // cancelled
-    EXPECT_EQ(savedxfAs(*f.session, dir.file("teil"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), "", DxfForm::LinesArcs), std::nullopt); // cancelled
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
     EXPECT_TRUE(f.host.questions.empty());
     // "teil.dxf" becomes TEIL.DXF, which exists but was not the name the
     // dialog asked about: ask, and "Nein" keeps it.
     dir.write("TEIL.DXF", "keep me");
-    EXPECT_EQ(savedxfAs(*f.session, dir.file("teil.dxf"), DxfForm::LinesArcs), std::nullopt);
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil.dxf"), DxfForm::LinesArcs), std::nullopt);
     ASSERT_EQ(f.host.questions.size(), 1u);
     EXPECT_EQ(f.host.questions[0].title, "Speichern...");
     EXPECT_EQ(f.host.questions[0].text, "TEIL.DXF existiert bereits. Ersetzen ?");
     EXPECT_EQ(dir.read("TEIL.DXF"), "keep me");
     // Choosing TEIL.DXF itself: the dialog has asked already.
-    EXPECT_EQ(savedxfAs(*f.session, dir.file("TEIL.DXF"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("TEIL.DXF"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
     EXPECT_EQ(f.host.questions.size(), 1u);
     EXPECT_NE(dir.read("TEIL.DXF"), "keep me");
 }
@@ -218,10 +218,10 @@ TEST(DxfSaveAs, InchDrawingIsSavedInInch) {
     Fixture f;
     f.line(0, 0, 2.5, 1);
     f.session->state.dxfPath = dir.file("src.dxf");
-    ASSERT_TRUE(savedxfAs(*f.session, dir.file("a"), DxfForm::Polylines));
+    ASSERT_TRUE(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("a"), DxfForm::Polylines));
     EXPECT_NE(dir.read("A.DXF").find("$INSUNITS\r\n 70\r\n1\r\n"), std::string::npos);
     f.session->state.inchConverted = 1;
-    ASSERT_TRUE(savedxfAs(*f.session, dir.file("b"), DxfForm::LinesArcs));
+    ASSERT_TRUE(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("b"), DxfForm::LinesArcs));
     EXPECT_NE(dir.read("B.DXF").find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
 }
 

@@ -104,12 +104,12 @@ TEST(DxfLinesArcs, FollowsTheContourOrderAndFallsBackToIndexOrder) {
     f.line(0, 0, 1, 0);
     f.arc(5, 5, 1, 0, 90);
     f.line(1, 0, 2, 0);
-    f.d.order[0] = 1, f.d.order[1] = kArcRef, f.d.order[2] = 0;
-    EXPECT_EQ(writeOrder(f.d), (std::vector<int32_t>{1, kArcRef, 0}));
-    f.d.order[2] = 1; // line 1 twice, line 0 missing: the table is stale
-    EXPECT_EQ(writeOrder(f.d), (std::vector<int32_t>{0, 1, kArcRef}));
-    f.d.order[2] = kArcRef + 1; // no such arc
-    EXPECT_EQ(writeOrder(f.d), (std::vector<int32_t>{0, 1, kArcRef}));
+    f.d.order[0] = ElementRef::line(1), f.d.order[1] = ElementRef::arc(0), f.d.order[2] = ElementRef::line(0);
+    EXPECT_EQ(test::raws(writeOrder(f.d)), (std::vector<int32_t>{1, kArcRef, 0}));
+    f.d.order[2] = ElementRef::line(1); // line 1 twice, line 0 missing: the table is stale
+    EXPECT_EQ(test::raws(writeOrder(f.d)), (std::vector<int32_t>{0, 1, kArcRef}));
+    f.d.order[2] = ElementRef::arc(1); // no such arc
+    EXPECT_EQ(test::raws(writeOrder(f.d)), (std::vector<int32_t>{0, 1, kArcRef}));
 }
 
 TEST(DxfLinesArcs, DegenerateElementsAreLeftOut) {

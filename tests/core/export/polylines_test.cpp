@@ -20,7 +20,7 @@ using test::sameGeometry;
 constexpr double kExact = 1e-9; // mm: what "the same geometry" allows for rounding
 
 Polylines built(Fixture& f) {
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     return contourPolylines(f.d);
 }
 
@@ -118,7 +118,7 @@ TEST(Polylines, ChainThatDoesNotMeetStartsANewPolyline) {
     f.line(0, 0, 10, 0);
     f.line(20, 0, 30, 0);
     f.d.lines[0].contour = f.d.lines[1].contour = 0;
-    f.d.order[0] = 0, f.d.order[1] = 1;
+    f.d.order[0] = ElementRef::line(0), f.d.order[1] = ElementRef::line(1);
     const Polylines p = contourPolylines(f.d);
     ASSERT_EQ(p.runs.size(), 2u);
     EXPECT_EQ(p.runs[0].count, 2);
@@ -134,7 +134,7 @@ TEST(Polylines, ElementsOutsideAnyContourBecomeTheirOwnPolylines) {
     f.d.lines[0].contour = 0;
     f.d.lines[1].contour = -1;
     f.d.arcs[0].contour = -1;
-    f.d.order[0] = 0;
+    f.d.order[0] = ElementRef::line(0);
     const Polylines p = contourPolylines(f.d);
     ASSERT_EQ(p.runs.size(), 3u);
     EXPECT_TRUE(sameGeometry(piecesOf(f.d), piecesOf(p), kExact));

@@ -53,13 +53,13 @@ TEST(Ezdxf, LinesAndArcsReadBackExactly) {
     TempDir dir;
     Fixture f;
     std::vector<std::string> files;
-    std::vector<std::vector<int32_t>> orders;
+    std::vector<std::vector<ElementRef>> orders;
     std::vector<std::unique_ptr<Drawing>> drawings;
     for (unsigned seed = 1; seed <= 3; ++seed) {
         f.d.clear();
         makeParts(f.d, seed);
         files.push_back(dir.file("A" + std::to_string(seed) + ".DXF"));
-        ASSERT_TRUE(savedxf(*f.session, files.back(), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
+        ASSERT_TRUE(savedxf(f.d, f.host, files.back(), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
         orders.push_back(writeOrder(f.d));
         drawings.push_back(std::make_unique<Drawing>(f.d));
     }
@@ -69,17 +69,17 @@ TEST(Ezdxf, LinesAndArcsReadBackExactly) {
         if (!r.available) GTEST_SKIP() << r.why;
         expectClean(r, "AC1009");
         const Drawing& d = *drawings[i];
-        const std::vector<int32_t>& order = orders[i];
+        const std::vector<ElementRef>& order = orders[i];
         ASSERT_EQ(r.entities.size(), order.size());
         int circles = 0;
         for (size_t k = 0; k < order.size(); ++k) {
             const test::EzdxfEntity& e = r.entities[k];
-            if (!isArcRef(order[k])) {
-                const Line& l = d.lines[order[k]];
+            if (order[k].isLine()) {
+                const Line& l = d.lines[order[k].index()];
                 ASSERT_EQ(e.type, "LINE");
                 EXPECT_EQ(e.values, (std::vector<double>{l.x1, l.y1, l.x2, l.y2}));
             } else {
-                const Arc& a = d.arcs[order[k] - kArcRef];
+                const Arc& a = d.arcs[order[k].index()];
                 if (sweepDegrees(a) >= 360) {
                     ASSERT_EQ(e.type, "CIRCLE");
                     EXPECT_EQ(e.values, (std::vector<double>{a.cx, a.cy, a.r}));
@@ -119,10 +119,10 @@ TEST(Ezdxf, PolylinesReadBackExactlyAndTraceTheDrawing) {
         f.d.clear();
         makeParts(f.d, seed);
         files.push_back(dir.file("P" + std::to_string(seed) + ".DXF"));
-        ASSERT_TRUE(savedxf(*f.session, files.back(), DxfForm::Polylines, DxfUnit::Millimetre).ok);
+        ASSERT_TRUE(savedxf(f.d, f.host, files.back(), DxfForm::Polylines, DxfUnit::Millimetre).ok);
         pieces.push_back(test::piecesOf(f.d));
         // What the writer made of the drawing.
-        buildcontours(*f.session);
+        buildcontours(f.d, f.host);
         written.push_back(contourPolylines(f.d));
     }
     const std::vector<EzdxfRead> reads = test::readWithEzdxf(files);
@@ -151,8 +151,8 @@ TEST(Ezdxf, PolylinesReadBackExactlyAndTraceTheDrawing) {
 TEST(Ezdxf, EmptyDrawingGivesValidFilesOfBothForms) {
     TempDir dir;
     Fixture f;
-    ASSERT_TRUE(savedxf(*f.session, dir.file("A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
-    ASSERT_TRUE(savedxf(*f.session, dir.file("P.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
+    ASSERT_TRUE(savedxf(f.d, f.host, dir.file("A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
+    ASSERT_TRUE(savedxf(f.d, f.host, dir.file("P.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
     const std::vector<EzdxfRead> reads = test::readWithEzdxf({dir.file("A.DXF"), dir.file("P.DXF")});
     for (size_t i = 0; i < 2; ++i) {
         if (!reads[i].available) GTEST_SKIP() << reads[i].why;
@@ -191,7 +191,7 @@ TEST(Ezdxf, ProcessedDrawingsKeepTheirGeometry) {
         for (const DxfForm form : {DxfForm::LinesArcs, DxfForm::Polylines}) {
             files.push_back(
                 dir.file((form == DxfForm::LinesArcs ? "A" : "P") + std::to_string(seed) + ".DXF"));
-            ASSERT_TRUE(savedxf(*f.session, files.back(), form, DxfUnit::Millimetre).ok);
+            ASSERT_TRUE(savedxf(f.d, f.host, files.back(), form, DxfUnit::Millimetre).ok);
         }
     }
     const std::vector<EzdxfRead> reads = test::readWithEzdxf(files);
@@ -258,8 +258,8 @@ TEST(LibreCad, RendersBothFormsAlike) {
     TempDir dir;
     Fixture f;
     makeParts(f.d, 4);
-    ASSERT_TRUE(savedxf(*f.session, dir.file("A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
-    ASSERT_TRUE(savedxf(*f.session, dir.file("P.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
+    ASSERT_TRUE(savedxf(f.d, f.host, dir.file("A.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok);
+    ASSERT_TRUE(savedxf(f.d, f.host, dir.file("P.DXF"), DxfForm::Polylines, DxfUnit::Millimetre).ok);
     Grey images[2];
     const char* names[2] = {"A", "P"};
     for (int i = 0; i < 2; ++i) {

@@ -66,7 +66,7 @@ void expectRoundTrip(Fixture& f, const TempDir& dir, const std::string& what) {
     const double joined = largestJoinedGap(f.d);
     for (const DxfForm form : {DxfForm::LinesArcs, DxfForm::Polylines}) {
         const std::string file = dir.file(form == DxfForm::LinesArcs ? "A.DXF" : "P.DXF");
-        ASSERT_TRUE(savedxf(*f.session, file, form, DxfUnit::Millimetre).ok) << what;
+        ASSERT_TRUE(savedxf(f.d, f.host, file, form, DxfUnit::Millimetre).ok) << what;
         Fixture back;
         ASSERT_TRUE(importAgain(file, dir, back.d, back.host)) << what;
         EXPECT_TRUE(back.host.messages.empty()) << what;

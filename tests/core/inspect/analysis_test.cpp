@@ -16,7 +16,7 @@ TEST(Analysis, LinesOnly) {
     ViewFixture f;
     f.square(0, 0, 10);
     f.line(20, 0, 23, 4); // 5 long
-    const Analysis a = analyse(*f.session);
+    const Analysis a = analyse(f.d, f.session->settings.minlength);
     EXPECT_EQ(a.text3, " -");
     EXPECT_EQ(a.text4, " -");
     EXPECT_EQ(a.text5, " -");
@@ -31,7 +31,7 @@ TEST(Analysis, LinesOnly) {
 TEST(Analysis, QuarterArcOfRadiusTwo) {
     ViewFixture f;
     f.arc(0, 0, 2, 0, 90);
-    const Analysis a = analyse(*f.session);
+    const Analysis a = analyse(f.d, f.session->settings.minlength);
     EXPECT_EQ(a.text3, " 2");
     EXPECT_EQ(a.text4, " 2");
     EXPECT_EQ(a.text5, " 3.142");
@@ -44,7 +44,7 @@ TEST(Analysis, RadiiAndShortestElementsRoundedToThreeDecimals) {
     f.arc(5, 5, 250.5, 0, 1);
     f.line(0, 0, 0.05, 0);
     f.line(0, 0, 0, 7);
-    const Analysis a = analyse(*f.session);
+    const Analysis a = analyse(f.d, f.session->settings.minlength);
     EXPECT_EQ(a.text3, " .123");
     EXPECT_EQ(a.text4, " 250.5");
     EXPECT_EQ(a.text5, " .776"); // 2π · 0.12345
@@ -56,16 +56,16 @@ TEST(Analysis, RadiiAndShortestElementsRoundedToThreeDecimals) {
 TEST(Analysis, ClosedContourIsOkAndLeavesNoMarks) {
     ViewFixture f;
     f.square();
-    runCheck(*f.session, Check::Junctions, f.frame);
+    runCheck(f.d, f.session->view, f.host, Check::Junctions, f.frame);
     f.line(20, 0, 20, 0.001); // no junction, but open
     f.d.freecount = 2;
-    const Analysis open = analyse(*f.session);
+    const Analysis open = analyse(f.d, f.session->settings.minlength);
     EXPECT_EQ(open.label9.text, "Offene Kontur(en) vorhanden !");
     EXPECT_EQ(f.d.freecount, 0);
 
     ViewFixture g;
     g.square();
-    const Analysis closed = analyse(*g.session);
+    const Analysis closed = analyse(g.d, g.session->settings.minlength);
     EXPECT_EQ(closed.label9.text, "Ok ! Keine offene Kontur gefunden.");
     EXPECT_EQ(closed.label9.colour, kResultGood);
     EXPECT_EQ(g.d.freecount, 0);
@@ -73,7 +73,7 @@ TEST(Analysis, ClosedContourIsOkAndLeavesNoMarks) {
 
 TEST(Analysis, EmptyDrawingHidesTheResults) {
     ViewFixture f;
-    const Analysis a = analyse(*f.session);
+    const Analysis a = analyse(f.d, f.session->settings.minlength);
     EXPECT_EQ(a.text3, " -");
     EXPECT_EQ(a.text6, " -");
     EXPECT_FALSE(a.label9.visible);
@@ -83,12 +83,12 @@ TEST(Analysis, EmptyDrawingHidesTheResults) {
 TEST(Analysis, OpeningAsksAboveFiveThousandElements) {
     ViewFixture small;
     small.line(0, 0, 1, 0);
-    EXPECT_TRUE(pruefen(*small.session));
+    EXPECT_TRUE(pruefen(small.d, small.host));
     EXPECT_TRUE(small.host.questions.empty());
 
     ViewFixture big("N");
     for (int i = 0; i < 5001; ++i) big.line(i, 0, i, 1);
-    EXPECT_FALSE(pruefen(*big.session));
+    EXPECT_FALSE(pruefen(big.d, big.host));
     ASSERT_EQ(big.host.questions.size(), 1u);
     EXPECT_EQ(big.host.questions[0].title, "Längere Berechnungszeit");
 }
@@ -99,7 +99,7 @@ TEST(Analysis, LoadReadsTheSettingsAndShowsProgress) {
     f.session->settings.minlength = 0.01; // left over; the window reads the settings anew
     BatchRunFrame fields;
     fields.reduceText = "99"; // out of range: reported, the fixed values still set
-    const Analysis a = form400Load(*f.session, fields);
+    const Analysis a = form400Load(f.d, f.session->settings, f.host, fields);
     EXPECT_EQ(a.label10.text, "Unterschreitung der Mindestlänge !");
     ASSERT_EQ(f.host.infos.size(), 2u);
     EXPECT_EQ(f.host.infos[0], "Please wait...");

@@ -59,15 +59,10 @@ TEST(RemoveElements, SameResultAsDeletingOneByOne) {
     }
     std::shuffle(f.d.order.begin(), f.d.order.begin() + f.d.elementCount(), rng);
     Drawing expected = f.d;
-    std::vector<int32_t> gone;
-    for (int32_t i = 0; i < f.d.linecount; i += 3) gone.push_back(i);
-    for (int32_t i = 1; i < f.d.arccount; i += 2) gone.push_back(i + kArcRef);
-    for (auto it = gone.rbegin(); it != gone.rend(); ++it) {
-        if (isArcRef(*it))
-            deletearc(expected, *it - kArcRef);
-        else
-            deleteline(expected, *it);
-    }
+    std::vector<ElementRef> gone;
+    for (int32_t i = 0; i < f.d.linecount; i += 3) gone.push_back(ElementRef::line(i));
+    for (int32_t i = 1; i < f.d.arccount; i += 2) gone.push_back(ElementRef::arc(i));
+    for (auto it = gone.rbegin(); it != gone.rend(); ++it) deleteElement(expected, *it);
     removeElements(f.d, gone);
     ASSERT_EQ(f.d.linecount, expected.linecount);
     ASSERT_EQ(f.d.arccount, expected.arccount);
@@ -85,7 +80,7 @@ struct TwoSquares : ViewFixture {
         session->view.window = {0, 0, 40, 30};
         editor.eloesch();
     }
-    ElementEditor editor{*session, frame};
+    ElementEditor editor{d, session->view, host, frame};
 
     void drag(double x1, double y1, double x2, double y2) {
         EXPECT_TRUE(editor.mouseDown(x1, y1));
@@ -107,13 +102,13 @@ TEST(ElementSelection, RubberBandIsDrawnAndRemovedByTheSecondDraw) {
     f.editor.mouseUp(12, 12);
     EXPECT_TRUE(f.frame.onScreen.empty());
     EXPECT_EQ(f.session->view.dragActive, 0);
-    EXPECT_EQ(f.editor.selection(), (std::vector<int32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(test::raws(f.editor.selection()), (std::vector<int32_t>{0, 1, 2, 3}));
 }
 
 TEST(ElementSelection, DeletedAfterYes) {
     TwoSquares f("J");
     f.drag(19, -1, 31, 11);
-    ASSERT_EQ(f.editor.selection(), (std::vector<int32_t>{4, 5, 6, 7, kArcRef}));
+    ASSERT_EQ(test::raws(f.editor.selection()), (std::vector<int32_t>{4, 5, 6, 7, kArcRef}));
     EXPECT_EQ(f.d.linecount, 8);
     EXPECT_TRUE(f.editor.deleteKey());
     ASSERT_EQ(f.host.questions.size(), 1u);
@@ -150,7 +145,7 @@ TEST(ElementSelection, MenuEntryChosenAgainDeletes) {
 TEST(ElementSelection, PartlyInsideIsNotSelected) {
     TwoSquares f("J");
     f.drag(-1, -1, 26, 11); // of the second square only its left edge is inside; the arc sticks out
-    EXPECT_EQ(f.editor.selection(), (std::vector<int32_t>{0, 1, 2, 3, 7}));
+    EXPECT_EQ(test::raws(f.editor.selection()), (std::vector<int32_t>{0, 1, 2, 3, 7}));
     f.drag(-1, -1, 5, 5); // nothing wholly inside: a new rectangle replaces the selection
     EXPECT_TRUE(f.editor.selection().empty());
     EXPECT_FALSE(f.editor.deleteKey());
@@ -173,7 +168,7 @@ TEST(ElementSelection, EscapeLeavesTheModeAndRemovesTheBand) {
 
 TEST(ElementSelection, NoElementsNoMode) {
     ViewFixture f;
-    ElementEditor editor(*f.session, f.frame);
+    ElementEditor editor(f.d, f.session->view, f.host, f.frame);
     editor.eloesch();
     editor.konl();
     EXPECT_EQ(f.session->view.pickMode, 0);
@@ -217,12 +212,12 @@ TEST(ContourDeletion, PickingChangesNothingButTheDeletedContour) {
     std::swap(f.d.lines[6].x1, f.d.lines[6].x2);
     std::swap(f.d.lines[6].y1, f.d.lines[6].y2);
     std::swap(f.d.order[0], f.d.order[5]);
-    f.d.freeends[0] = FreeEnd{3, 4, 2, 1};
+    f.d.freeends[0] = FreeEnd{3, 4, ElementRef::line(2), EndCode::Start};
     f.d.freecount = 1;
     f.session->view.markMode = 2;
     f.session->view.window = {0, 0, 40, 30};
     const Drawing before = f.d;
-    ElementEditor editor(*f.session, f.frame);
+    ElementEditor editor(f.d, f.session->view, f.host, f.frame);
     editor.konl();
 
     editor.mouseDown(10.1, 5); // declined
@@ -251,9 +246,9 @@ TEST(ContourDeletion, PicksTheNearestElement) {
     f.line(0, 0, 10, 0);
     f.line(0, 1, 10, 1);
     f.arc(5, 5, 3, 180, 360);
-    EXPECT_EQ(elementAt(f.d, 5, 0.4, 1), 0);
-    EXPECT_EQ(elementAt(f.d, 5, 0.6, 1), 1);
-    EXPECT_EQ(elementAt(f.d, 5, 2.2, 1), kArcRef);
+    EXPECT_EQ(elementAt(f.d, 5, 0.4, 1), ElementRef::line(0));
+    EXPECT_EQ(elementAt(f.d, 5, 0.6, 1), ElementRef::line(1));
+    EXPECT_EQ(elementAt(f.d, 5, 2.2, 1), ElementRef::arc(0));
     EXPECT_FALSE(elementAt(f.d, 20, 0, 1).has_value());
 }
 

@@ -13,7 +13,7 @@ namespace vectrim::test {
 
 class RecordingViewFrame : public BatchViewFrame {
 public:
-    explicit RecordingViewFrame(Session& s) : BatchViewFrame(s), s_(s) {}
+    explicit RecordingViewFrame(Session& s) : BatchViewFrame(s.drawing, s.view, *s.host), s_(s) {}
 
     std::vector<CheckLabels> shown;
     std::set<std::array<double, 4>> onScreen; // rectangles now drawn

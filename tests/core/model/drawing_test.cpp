@@ -16,7 +16,7 @@ TEST(Drawing, LineTableHoldsAtMost99999) {
     EXPECT_EQ(d->linecount, 99999);
     EXPECT_FALSE(d->appendLine(5, 6, 7, 8));
     EXPECT_EQ(d->linecount, 99999);
-    EXPECT_EQ(d->order[99998], 99998);
+    EXPECT_EQ(d->order[99998], ElementRef::line(99998));
 }
 
 TEST(Drawing, OrderTableEncodesArcsAbove100000) {
@@ -25,10 +25,10 @@ TEST(Drawing, OrderTableEncodesArcsAbove100000) {
     d->appendArc(0, 0, 1, 0, 90);
     d->appendLine(1, 0, 2, 0);
     d->appendArc(5, 5, 2, 0, 360);
-    EXPECT_EQ(d->order[0], 0);
-    EXPECT_EQ(d->order[1], kArcRef + 0);
-    EXPECT_EQ(d->order[2], 1);
-    EXPECT_EQ(d->order[3], kArcRef + 1);
+    EXPECT_EQ(d->order[0], ElementRef::line(0));
+    EXPECT_EQ(d->order[1], ElementRef::arc(0));
+    EXPECT_EQ(d->order[2].raw(), 1); // stored as the line index
+    EXPECT_EQ(d->order[3].raw(), kArcRef + 1); // stored as arc index + 100000
     EXPECT_EQ(d->elementCount(), 4);
     d->clear();
     EXPECT_EQ(d->elementCount(), 0);

@@ -86,8 +86,8 @@ TEST(ExchangeReader, ReadsRecordsAndDeletesTheFile) {
     EXPECT_EQ(d->arcs[0].a2, 10);
     EXPECT_EQ(d->lines[0].x1, 0.5);
     EXPECT_EQ(d->lines[0].x2, 20);
-    EXPECT_EQ(d->order[0], kArcRef);
-    EXPECT_EQ(d->order[1], 0);
+    EXPECT_EQ(d->order[0], ElementRef::arc(0));
+    EXPECT_EQ(d->order[1], ElementRef::line(0));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(fileExists(dir.file("tempd.dat")));
 }
@@ -184,7 +184,7 @@ TEST(ExchangeFile, ModelWrittenAndReadBack) {
     EXPECT_NEAR(e->lines[0].x1, 1.0 / 3, 1e-15);
     EXPECT_EQ(e->lines[0].y2, 1e-9);
     EXPECT_EQ(e->arcs[0].a2, 370);
-    EXPECT_EQ(e->order[0], 0); // lines first
+    EXPECT_EQ(e->order[0], ElementRef::line(0)); // lines first
 }
 
 } // namespace

@@ -15,7 +15,7 @@ using test::Fixture;
 
 void convert(Fixture& f, double reducetol) {
     f.session->settings.reducetol = reducetol;
-    convertlines(*f.session);
+    convertlines(f.d, f.session->settings, f.host);
 }
 
 double sweepOf(const Arc& a) { return arcsweep(a.a1 * kDegToRad, a.a2 * kDegToRad); }
@@ -121,7 +121,7 @@ TEST(DeleteTinyElements, ShorterThanAHundredthGoesExactlyAHundredthStays) {
     f.arc(5, 5, 1, 0, 0.5);  // 0.0087 long
     f.arc(5, 5, 1, 90, 180);
     f.line(2, 0, 2, 0); // no length at all
-    deletetinyelements(*f.session);
+    deletetinyelements(f.d);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].x2, 0.01);
     ASSERT_EQ(f.d.arccount, 1);

@@ -13,19 +13,19 @@ namespace {
 
 using test::Fixture;
 
-std::vector<int32_t> order(const Drawing& d) { return {d.order.begin(), d.order.begin() + d.elementCount()}; }
+std::vector<int32_t> order(const Drawing& d) { return test::rawOrder(d); }
 
 TEST(Contours, EmptyDrawingIsLeftAlone) {
     Fixture f;
     f.d.freecount = 5;
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.freecount, 5);
 }
 
 TEST(Contours, SingleLine) {
     Fixture f;
     f.line(0, 0, 10, 0);
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.lines[0].contour, 0);
     EXPECT_EQ(order(f.d), std::vector<int32_t>{0});
     EXPECT_EQ(f.d.lines[0].x1, 0); // its start was the first free end
@@ -36,7 +36,7 @@ TEST(Contours, CommonStartTurnsTheFirstLineRound) {
     Fixture f;
     f.line(0, 0, 10, 0);
     f.line(0, 0, 0, 10);
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.lines[0].x1, 10); // now runs B -> A
     EXPECT_EQ(f.d.lines[0].x2, 0);
     EXPECT_EQ(f.d.lines[1].y2, 10); // unchanged
@@ -50,7 +50,7 @@ TEST(Contours, FullCircleIsClosedAndHasNoFreeEnd) {
     f.arc(5, 5, 2, 0, 360);
     findfreeends(f.d);
     EXPECT_EQ(f.d.freecount, 0);
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.arcs[0].contour, 0);
     EXPECT_EQ(order(f.d), std::vector<int32_t>{kArcRef});
 }
@@ -61,7 +61,7 @@ TEST(Contours, ClosedSquareInChainOrder) {
     f.line(10, 10, 0, 10); // 1
     f.line(10, 0, 10, 10); // 2
     f.line(0, 10, 0, 0);   // 3
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.freecount, 0);
     EXPECT_EQ(order(f.d), (std::vector<int32_t>{0, 2, 1, 3}));
     for (int i = 0; i < 4; ++i) EXPECT_EQ(f.d.lines[i].contour, 0);
@@ -73,7 +73,7 @@ TEST(Contours, JunctionTakesTheStraightestBranch) {
     f.line(0, 0, 10, 0);
     f.line(10, 0, 10, 10); // up
     f.line(10, 0, 20, 0);  // straight on
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.lines[0].contour, 0);
     EXPECT_EQ(f.d.lines[2].contour, 0);
     EXPECT_EQ(f.d.lines[1].contour, 1);
@@ -87,7 +87,7 @@ TEST(Contours, DirectionsAreComparedWithoutWrapping) {
     f.line(-10 * std::cos(a), -10 * std::sin(a), 0, 0);
     f.line(0, 0, 10 * std::cos(b), 10 * std::sin(b));
     f.line(0, 0, 10 * std::cos(c), 10 * std::sin(c));
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(f.d.lines[2].contour, f.d.lines[0].contour);
     EXPECT_NE(f.d.lines[1].contour, f.d.lines[0].contour);
 }
@@ -97,7 +97,7 @@ TEST(Contours, ArcAndLinesFormOneOpenChain) {
     f.line(-10, 0, 0, 0);
     f.arc(0, 5, 5, 270, 360); // from (0,0) to (5,5)
     f.line(5, 5, 5, 20);
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     EXPECT_EQ(order(f.d), (std::vector<int32_t>{0, kArcRef, 1}));
     EXPECT_EQ(f.d.arcs[0].contour, 0);
     EXPECT_EQ(f.d.lines[1].contour, 0);
@@ -114,7 +114,7 @@ TEST(Contours, EveryElementExactlyOnceOnAMixedDrawing) {
         f.line(x + 10, 0, x + 20, -5); // a branch
         f.arc(x + 25, 25, 3, 0, 360);
     }
-    buildcontours(*f.session);
+    buildcontours(f.d, f.host);
     const auto o = order(f.d);
     std::set<int32_t> seen(o.begin(), o.end());
     EXPECT_EQ(seen.size(), o.size());
@@ -131,12 +131,12 @@ TEST(FreeEnds, OwnOtherEndDoesNotCountOthersDo) {
     f.line(6, 6, 7, 5);
     findfreeends(f.d);
     ASSERT_EQ(f.d.freecount, 4);
-    EXPECT_EQ(f.d.freeends[0].ref, 0);
-    EXPECT_EQ(f.d.freeends[0].end, 1);
-    EXPECT_EQ(f.d.freeends[1].ref, 1);
-    EXPECT_EQ(f.d.freeends[2].ref, 0);
-    EXPECT_EQ(f.d.freeends[2].end, 2);
-    EXPECT_EQ(f.d.freeends[3].ref, 2);
+    EXPECT_EQ(f.d.freeends[0].ref, ElementRef::line(0));
+    EXPECT_EQ(f.d.freeends[0].end, EndCode::Start);
+    EXPECT_EQ(f.d.freeends[1].ref, ElementRef::line(1));
+    EXPECT_EQ(f.d.freeends[2].ref, ElementRef::line(0));
+    EXPECT_EQ(f.d.freeends[2].end, EndCode::End);
+    EXPECT_EQ(f.d.freeends[3].ref, ElementRef::line(2));
 }
 
 TEST(FindElementAt, LinesBeforeArcsStartsBeforeEnds) {
@@ -144,15 +144,15 @@ TEST(FindElementAt, LinesBeforeArcsStartsBeforeEnds) {
     f.arc(0, 5, 5, 270, 0);
     f.line(3, 3, 0, 0);
     const ElementAt at = findelementat(f.d, 0, 0);
-    EXPECT_EQ(at.kind, 1);
-    EXPECT_EQ(at.end, 2);
+    EXPECT_EQ(at.kind, ElementKind::Line);
+    EXPECT_EQ(at.end, EndCode::End);
     EXPECT_EQ(at.other.x, 3);
     f.d.lines[0].contour = 0;
     const ElementAt arc = findelementat(f.d, 0, 0);
-    EXPECT_EQ(arc.kind, 2);
-    EXPECT_EQ(arc.end, 1);
+    EXPECT_EQ(arc.kind, ElementKind::Arc);
+    EXPECT_EQ(arc.end, EndCode::Start);
     EXPECT_NEAR(arc.other.x, 5, 1e-12);
-    EXPECT_EQ(findelementat(f.d, 100, 100).kind, 0);
+    EXPECT_EQ(findelementat(f.d, 100, 100).kind, ElementKind::None);
 }
 
 } // namespace
@@ -166,19 +166,21 @@ namespace {
 std::vector<FreeEnd> freeEndsByComparingAll(const Drawing& d) {
     struct End {
         Point p;
-        int32_t ref;
-        int16_t code;
+        ElementRef ref;
+        EndCode code;
     };
     std::vector<End> ends;
-    for (int32_t i = 0; i < d.linecount; ++i) ends.push_back({{d.lines[i].x1, d.lines[i].y1}, i, 1});
-    for (int32_t i = 0; i < d.linecount; ++i) ends.push_back({{d.lines[i].x2, d.lines[i].y2}, i, 2});
-    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcStart(d.arcs[i]), i + kArcRef, 1});
-    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcEnd(d.arcs[i]), i + kArcRef, 2});
+    for (int32_t i = 0; i < d.linecount; ++i)
+        ends.push_back({{d.lines[i].x1, d.lines[i].y1}, ElementRef::line(i), EndCode::Start});
+    for (int32_t i = 0; i < d.linecount; ++i)
+        ends.push_back({{d.lines[i].x2, d.lines[i].y2}, ElementRef::line(i), EndCode::End});
+    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcStart(d.arcs[i]), ElementRef::arc(i), EndCode::Start});
+    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcEnd(d.arcs[i]), ElementRef::arc(i), EndCode::End});
     std::vector<FreeEnd> out;
     for (const End& e : ends) {
         bool touches = false;
-        if (isArcRef(e.ref)) {
-            const Arc& a = d.arcs[e.ref - kArcRef];
+        if (e.ref.isArc()) {
+            const Arc& a = d.arcs[e.ref.index()];
             touches = coincide(arcStart(a).x, arcStart(a).y, arcEnd(a).x, arcEnd(a).y);
         }
         for (const End& o : ends)

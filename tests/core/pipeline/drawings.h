@@ -28,8 +28,11 @@ inline void subdividedEdge(Fixture& f, double ax, double ay, double bx, double b
                ay + (by - ay) * (k + 1) / n);
 }
 
+// The contour order table as its stored numbers (arcs + 100000).
 inline std::vector<int32_t> orderOf(const Drawing& d) {
-    return {d.order.begin(), d.order.begin() + d.elementCount()};
+    std::vector<int32_t> out;
+    for (const ElementRef r : d.usedOrder()) out.push_back(r.raw());
+    return out;
 }
 
 inline Point arcPoint(const Arc& a, double degrees) {

@@ -22,9 +22,9 @@ TEST(DeleteElements, LineRemovedAndLaterReferencesLowered) {
     ASSERT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[1].x1, 2);
     ASSERT_EQ(f.d.elementCount(), 3);
-    EXPECT_EQ(f.d.order[0], 0);
-    EXPECT_EQ(f.d.order[1], kArcRef);
-    EXPECT_EQ(f.d.order[2], 1); // was line 2
+    EXPECT_EQ(f.d.order[0].raw(), 0);
+    EXPECT_EQ(f.d.order[1].raw(), kArcRef);
+    EXPECT_EQ(f.d.order[2].raw(), 1); // was line 2
 }
 
 TEST(DeleteElements, ArcRemovedLinesUntouched) {
@@ -36,9 +36,9 @@ TEST(DeleteElements, ArcRemovedLinesUntouched) {
     deletearc(f.d, 0);
     ASSERT_EQ(f.d.arccount, 2);
     EXPECT_EQ(f.d.arcs[0].cx, 5);
-    EXPECT_EQ(f.d.order[0], 0);
-    EXPECT_EQ(f.d.order[1], kArcRef + 0);
-    EXPECT_EQ(f.d.order[2], kArcRef + 1);
+    EXPECT_EQ(f.d.order[0].raw(), 0);
+    EXPECT_EQ(f.d.order[1].raw(), kArcRef + 0);
+    EXPECT_EQ(f.d.order[2].raw(), kArcRef + 1);
     deletearc(f.d, 7); // no such arc: nothing happens
     EXPECT_EQ(f.d.arccount, 2);
 }

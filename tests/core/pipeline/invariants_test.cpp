@@ -46,9 +46,7 @@ public:
             const std::vector<int32_t> order = test::orderOf(d_);
             const std::set<int32_t> seen(order.begin(), order.end());
             ASSERT_EQ(seen.size(), order.size());
-            for (const int32_t ref : order)
-                ASSERT_TRUE(isArcRef(ref) ? ref - kArcRef < d_.arccount : ref >= 0 && ref < d_.linecount)
-                    << ref;
+            for (const int32_t ref : order) ASSERT_TRUE(d_.holds(ElementRef::fromRaw(ref))) << ref;
         }
     }
 

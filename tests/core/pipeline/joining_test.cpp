@@ -13,7 +13,7 @@ TEST(JoinLines, CollinearLinesBecomeOne) {
     Fixture f;
     f.line(0, 0, 5, 0);
     f.line(5, 0, 10, 0);
-    joinlines(*f.session);
+    joinlines(f.d);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].x1, 0);
     EXPECT_EQ(f.d.lines[0].x2, 10);
@@ -24,7 +24,7 @@ TEST(JoinLines, LinesMeetingAtTheirStartsAreTurned) {
     Fixture f;
     f.line(5, 0, 0, 0);
     f.line(5, 0, 10, 0);
-    joinlines(*f.session);
+    joinlines(f.d);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].x1, 0); // A was turned round
     EXPECT_EQ(f.d.lines[0].x2, 10);
@@ -36,7 +36,7 @@ TEST(JoinLines, EveryWayRoundAndChainsOutOfOrder) {
     f.line(0, 0, 10, 10);
     f.line(20, 20, 10, 10);
     f.line(40, 40, 30, 30);
-    joinlines(*f.session);
+    joinlines(f.d);
     ASSERT_EQ(f.d.linecount, 1);
     const Line& l = f.d.lines[0];
     EXPECT_EQ(std::min(l.x1, l.x2), 0);
@@ -51,7 +51,7 @@ TEST(JoinLines, SlightBendStaysNearMissOfTheEndJoins) {
     f.line(110.00005, 0, 120, 0); // starts 0.00005 after line 2's end
     f.line(200, 0, 210, 0);
     f.line(210.0002, 0, 220, 0); // 0.0002 after: no shared end
-    joinlines(*f.session);
+    joinlines(f.d);
     ASSERT_EQ(f.d.linecount, 5);
     EXPECT_EQ(f.d.lines[2].x2, 120);
 }
@@ -78,7 +78,7 @@ Arc joinedPair(double a1, double a2, double b1, double b2) {
     Fixture f;
     f.arc(3, 4, 10, a1, a2);
     f.arc(3, 4, 10, b1, b2);
-    joinarcs(*f.session);
+    joinarcs(f.d);
     EXPECT_EQ(f.d.arccount, 1);
     return f.d.arcs[0];
 }
@@ -103,7 +103,7 @@ TEST(JoinArcs, ChainOfQuartersBecomesTheCircle) {
     f.arc(0, 0, 5, 0, 90);
     f.arc(0, 0, 5, 90, 180);
     f.arc(0, 0, 5, 270, 360);
-    joinarcs(*f.session);
+    joinarcs(f.d);
     ASSERT_EQ(f.d.arccount, 1);
     EXPECT_EQ(f.d.arcs[0].a1, 0);
     EXPECT_EQ(f.d.arcs[0].a2, 360);
@@ -117,7 +117,7 @@ TEST(JoinArcs, OtherCentreOrWrongOrderStays) {
     f.arc(50, 0, 10, 0, 90);      // index 3 comes first counter-clockwise: not joined
     f.arc(90, 0, 10, 0, 90);
     f.arc(90, 0, 10.002, 90, 180); // other radius
-    joinarcs(*f.session);
+    joinarcs(f.d);
     EXPECT_EQ(f.d.arccount, 6);
 }
 

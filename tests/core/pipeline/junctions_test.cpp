@@ -12,7 +12,7 @@ using test::Fixture;
 
 void split(Fixture& f, int16_t expectFull = 0) {
     int16_t full = -1;
-    splitatjunctions(*f.session, full);
+    splitatjunctions(f.d, f.host, full);
     EXPECT_EQ(full, expectFull);
 }
 
@@ -126,7 +126,7 @@ TEST(SplitElementsAt, FullLineTableStopsWithItsMessage) {
     for (int k = 1; k < kMaxElements; ++k) f.line(1000 + k, 1000, 1000 + k, 1000); // fill the table
     ASSERT_EQ(f.d.linecount, kMaxElements);
     int16_t full = 0;
-    splitelementsat(*f.session, 4, 0, -1, 1, full);
+    splitelementsat(f.d, f.host, 4, 0, -1, ElementKind::Line, full);
     EXPECT_EQ(full, 1);
     EXPECT_EQ(f.d.linecount, kMaxElements);
     EXPECT_EQ(f.d.lines[0].x2, 4); // already shortened
@@ -141,7 +141,7 @@ TEST(SplitElementsAt, FullArcTableStopsWithItsMessage) {
     f.arc(0, 0, 10, 0, 180);
     for (int k = 1; k < kMaxElements; ++k) f.arc(1000 + k, 1000, 0.2, 0, 90);
     int16_t full = 0;
-    splitelementsat(*f.session, 0, 10, -1, 1, full);
+    splitelementsat(f.d, f.host, 0, 10, -1, ElementKind::Line, full);
     EXPECT_EQ(full, 1);
     EXPECT_EQ(f.d.arccount, kMaxElements);
     ASSERT_EQ(f.host.messages.size(), 1u);
@@ -154,7 +154,7 @@ TEST(RemoveDuplicates, SameLineEitherWayRoundGoes) {
     f.line(0, 0, 10, 0);      // same
     f.line(10, 0, 0, 0.0005); // reversed, within 0.001
     f.line(0, 0, 10, 0.001);  // 0.001 off: kept
-    removeduplicates(*f.session);
+    removeduplicates(f.d, f.host);
     ASSERT_EQ(f.d.linecount, 2);
     EXPECT_EQ(f.d.lines[1].y2, 0.001);
 }
@@ -162,7 +162,7 @@ TEST(RemoveDuplicates, SameLineEitherWayRoundGoes) {
 TEST(RemoveDuplicates, ThreeCopiesLeaveOneAndCountTwo) {
     Fixture f;
     for (int k = 0; k < 3; ++k) f.line(1, 2, 3, 4);
-    removeduplicates(*f.session);
+    removeduplicates(f.d, f.host);
     EXPECT_EQ(f.d.linecount, 1);
     ASSERT_FALSE(f.host.infos.empty());
     EXPECT_EQ(f.host.infos.back(), "Suche doppelte Elemente...      Gelöscht:2");
@@ -176,7 +176,7 @@ TEST(RemoveDuplicates, ArcsOnTheSameCircleGoOthersStay) {
     const double r = std::sqrt(500.0), a1 = std::atan2(10.0, 20.0) * 180 / kPi;
     f.arc(-10, -10, r, a1, 90 - a1);
     f.arc(0, 0, 10, 90, 0); // the rest of the circle, not the same arc
-    removeduplicates(*f.session);
+    removeduplicates(f.d, f.host);
     ASSERT_EQ(f.d.arccount, 3);
     EXPECT_EQ(f.d.arcs[1].cx, -10);
     EXPECT_EQ(f.d.arcs[2].a1, 90);
@@ -192,11 +192,11 @@ TEST(RemoveDuplicates, RunningTwiceChangesNothingMore) {
             f.line(k % 5 + 1, 9, k % 5, 0);
         f.arc(k % 4, 0, 5, 10.0 * (k % 6), 200);
     }
-    removeduplicates(*f.session);
+    removeduplicates(f.d, f.host);
     const int32_t lines = f.d.linecount, arcs = f.d.arccount;
     EXPECT_EQ(lines, 5);
     EXPECT_EQ(arcs, 12);
-    removeduplicates(*f.session);
+    removeduplicates(f.d, f.host);
     EXPECT_EQ(f.d.linecount, lines);
     EXPECT_EQ(f.d.arccount, arcs);
 }

@@ -22,7 +22,7 @@ TEST(ArcsToLines, NearlyStraightArcsBecomeChords) {
         arcOfLength(f, 20000, length);
         f.d.arcs[0].contour = 7;
         const Point start = test::arcPoint(f.d.arcs[0], f.d.arcs[0].a1);
-        arcstolines(*f.session);
+        arcstolines(f.d, f.session->settings);
         EXPECT_EQ(f.d.arccount, 0);
         ASSERT_EQ(f.d.linecount, lines) << length;
         EXPECT_NEAR(f.d.lines[0].x1, start.x, 1e-6);
@@ -41,7 +41,7 @@ TEST(ArcsToLines, ShortArcBecomesOneLineOthersStay) {
     f.arc(0, 0, 5, 0, 1);      // 0.087 long
     f.arc(0, 0, 5, 90, 180);   // stays
     f.arc(0, 0, 10000, 0, 10); // radius not above 10000: stays
-    arcstolines(*f.session);
+    arcstolines(f.d, f.session->settings);
     EXPECT_EQ(f.d.arccount, 2);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_NEAR(f.d.lines[0].x1, 5, 1e-12);
@@ -64,7 +64,7 @@ TEST(ReduceLines, CollinearRunBecomesOneLine) {
     Fixture f;
     test::subdividedEdge(f, 0, 0, 50, 0, 5);
     f.session->settings.reducetol = 0.3;
-    reducelines(*f.session);
+    reducelines(f.d, f.session->settings, f.host);
     ASSERT_EQ(f.d.linecount, 1);
     const Line& l = f.d.lines[0];
     EXPECT_EQ(std::min(l.x1, l.x2), 0);
@@ -80,7 +80,7 @@ TEST(ReduceLines, ZigzagWithinToleranceGoesBeyondItStays) {
         Fixture f;
         for (int k = 0; k < 6; ++k) f.line(p(k).x, p(k).y, p(k + 1).x, p(k + 1).y);
         f.session->settings.reducetol = tol;
-        reducelines(*f.session);
+        reducelines(f.d, f.session->settings, f.host);
         EXPECT_EQ(f.d.linecount, lines) << tol;
     }
 }
@@ -93,7 +93,7 @@ TEST(ReduceLines, ArcInterruptsTheRun) {
     f.line(20, 0, 25, 0);
     f.line(25, 0, 30, 0);
     f.session->settings.reducetol = 0.3;
-    reducelines(*f.session);
+    reducelines(f.d, f.session->settings, f.host);
     EXPECT_EQ(f.d.arccount, 1);
     ASSERT_EQ(f.d.linecount, 2);
     for (int32_t i = 0; i < 2; ++i) EXPECT_NEAR(std::fabs(f.d.lines[i].x2 - f.d.lines[i].x1), 10, 1e-12);
@@ -105,7 +105,7 @@ TEST(ReduceLines, SingleLineBetweenArcsUnchanged) {
     f.line(10, 10, 10, 20);
     f.arc(0, 20, 10, 0, 90);
     f.session->settings.reducetol = 0.3;
-    reducelines(*f.session);
+    reducelines(f.d, f.session->settings, f.host);
     ASSERT_EQ(f.d.linecount, 1);
     EXPECT_EQ(f.d.lines[0].x1, 10);
     EXPECT_EQ(f.d.lines[0].y1, 10);

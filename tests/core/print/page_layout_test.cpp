@@ -303,8 +303,8 @@ TEST(PagePrint, ElementsAreDrawnInTheOrderOfTheContourTableAndStaleEntriesAreSki
     Fixture f;
     f.line(0, 0, 10, 0);
     f.line(0, 5, 10, 5);
-    f.d.order[0] = 1; // the second line first
-    f.d.order[1] = 7; // a stale reference beyond the line count
+    f.d.order[0] = ElementRef::line(1); // the second line first
+    f.d.order[1] = ElementRef::line(7); // a stale reference beyond the line count
     RecordingPageCanvas page;
     ASSERT_TRUE(painter(f.d, setup("1"), PrintMode::Preview, page));
     const auto lines = page.of(PageOp::Line);

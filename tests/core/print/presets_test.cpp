@@ -33,9 +33,9 @@ TEST(WizardPresets, CaptionsAndTextsOfTheSixOptions) {
 
 TEST(WizardOpening, AnEmptyDrawingIsRefused) {
     Fixture f;
-    BatchViewFrame frame(*f.session);
+    BatchViewFrame frame(f.d, f.session->view, f.host);
     frame.getmima();
-    EXPECT_FALSE(wizardOpen(*f.session, frame));
+    EXPECT_FALSE(wizardOpen(f.d, f.session->state.inchConverted, f.host, frame));
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0].text, "Keine Elemente vorhanden !");
     EXPECT_EQ(f.host.messages[0].title, "Exit");
@@ -46,9 +46,9 @@ TEST(WizardOpening, AnEmptyDrawingIsRefused) {
 TEST(WizardOpening, ASmallDrawingIsAskedAboutInchesBeforeTheWindowOpens) {
     Fixture small; // 10 x 15: below 20 both ways
     small.line(0, 0, 10, 15);
-    BatchViewFrame frame(*small.session);
+    BatchViewFrame frame(small.d, small.session->view, small.host);
     frame.getmima();
-    EXPECT_TRUE(wizardOpen(*small.session, frame));
+    EXPECT_TRUE(wizardOpen(small.d, small.session->state.inchConverted, small.host, frame));
     ASSERT_EQ(small.host.questions.size(), 1u);
     EXPECT_EQ(small.host.questions[0].title, "Zeichnung sehr klein !");
     EXPECT_EQ(small.host.questions[0].text,
@@ -60,17 +60,17 @@ TEST(WizardOpening, ASmallDrawingIsAskedAboutInchesBeforeTheWindowOpens) {
 
     Fixture declined("N");
     declined.line(0, 0, 10, 15);
-    BatchViewFrame f2(*declined.session);
+    BatchViewFrame f2(declined.d, declined.session->view, declined.host);
     f2.getmima();
-    EXPECT_TRUE(wizardOpen(*declined.session, f2));
+    EXPECT_TRUE(wizardOpen(declined.d, declined.session->state.inchConverted, declined.host, f2));
     EXPECT_EQ(declined.host.questions.size(), 1u);
     EXPECT_NEAR(declined.d.lines[0].x2, 10, 1e-12);
 
     Fixture tall; // 10 x 25: not asked
     tall.line(0, 0, 10, 25);
-    BatchViewFrame f3(*tall.session);
+    BatchViewFrame f3(tall.d, tall.session->view, tall.host);
     f3.getmima();
-    EXPECT_TRUE(wizardOpen(*tall.session, f3));
+    EXPECT_TRUE(wizardOpen(tall.d, tall.session->state.inchConverted, tall.host, f3));
     EXPECT_TRUE(tall.host.questions.empty());
     EXPECT_NEAR(tall.d.lines[0].y2, 25, 1e-12);
 }

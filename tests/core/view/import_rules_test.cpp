@@ -96,7 +96,7 @@ protected:
 
 TEST_F(ImportedDrawing, IsMovedToTheOriginAndFittedAndTheFileDeleted) {
     dir.write("tempd.dat", "1\r\n-50\r\n20\r\n10\r\n20\r\n2\r\n0\r\n40\r\n10\r\n0\r\n360\r\ne\r\n");
-    ASSERT_TRUE(readImportedDrawing(*s, dir.folder()));
+    ASSERT_TRUE(readImportedDrawing(s->drawing, s->view.window, *s->host, dir.folder()));
     EXPECT_EQ(s->drawing.linecount, 1);
     EXPECT_EQ(s->drawing.arccount, 1);
     EXPECT_DOUBLE_EQ(s->drawing.lines[0].x1, 0); // -50 was the smallest x
@@ -110,7 +110,7 @@ TEST_F(ImportedDrawing, IsMovedToTheOriginAndFittedAndTheFileDeleted) {
 
 TEST_F(ImportedDrawing, AnEmptyFileSaysTheDxfCouldNotBeLoaded) {
     dir.write("tempd.dat", "e\r\n");
-    EXPECT_TRUE(readImportedDrawing(*s, dir.folder()));
+    EXPECT_TRUE(readImportedDrawing(s->drawing, s->view.window, *s->host, dir.folder()));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "DXF konnte nicht geladen werden !");
     EXPECT_EQ(host.messages[0].title, "Lesefehler !");
@@ -118,7 +118,7 @@ TEST_F(ImportedDrawing, AnEmptyFileSaysTheDxfCouldNotBeLoaded) {
 }
 
 TEST_F(ImportedDrawing, AMissingFileIsReportedOnce) {
-    EXPECT_FALSE(readImportedDrawing(*s, dir.folder()));
+    EXPECT_FALSE(readImportedDrawing(s->drawing, s->view.window, *s->host, dir.folder()));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, "Lesefehler !");
     EXPECT_EQ(s->drawing.linecount, 0);

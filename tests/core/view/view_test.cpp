@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<Session> s = std::make_unique<Session>(host);
     RecordingCanvas canvas;
     Panel panel;
-    View view{*s, canvas, panel};
+    View view{s->drawing, s->view, host, canvas, panel};
 
     void SetUp() override { view.clickPause = 0; }
     ViewWindow& window() { return s->view.window; }
@@ -227,9 +227,9 @@ TEST_F(ViewTest, EndPointMarksAreDrawnOnlyWhenTheirPointLiesOnTheSurface) {
 
 TEST_F(ViewTest, FreeEndMarksComeFromTheFreeEndTable) {
     window() = {0, 0, 640, 480};
-    d().freeends[0] = {10, 10, 0, 1};
-    d().freeends[1] = {-5, 10, 0, 2}; // left of the surface: not drawn
-    d().freeends[2] = {640, 480, 0, 1};
+    d().freeends[0] = {10, 10, ElementRef::line(0), EndCode::Start};
+    d().freeends[1] = {-5, 10, ElementRef::line(0), EndCode::End}; // left of the surface: not drawn
+    d().freeends[2] = {640, 480, ElementRef::line(0), EndCode::Start};
     d().freecount = 3;
     s->view.markMode = 2;
     view.paint();
@@ -354,9 +354,9 @@ TEST_F(ViewTest, AZoomClickPausesAfterRedrawing) {
 
 TEST_F(ViewTest, TheAngleReadoutShowsTheLastMarkNearTheMouse) {
     window() = {0, 0, 640, 480}; // tolerance 4
-    d().freeends[0] = {100, 100, 0, 1};
+    d().freeends[0] = {100, 100, ElementRef::line(0), EndCode::Start};
     d().markAngle[0] = 12.46;
-    d().freeends[1] = {102, 101, 0, 1};
+    d().freeends[1] = {102, 101, ElementRef::line(0), EndCode::Start};
     d().markAngle[1] = 90;
     d().freecount = 2;
     s->view.angleReadout = 1;

@@ -2,6 +2,7 @@
 
 #include "app/program_folder.h"
 #include "model/exchange_file.h"
+#include "model/messages.h"
 #include "model/par_file.h"
 #include "model/platform.h"
 #include "view/extents.h"
@@ -43,12 +44,11 @@ bool startEmptyMainProgram(const std::string& folder) {
     return startProgram(fileInFolder(folder, kMainProgram), {});
 }
 
-bool readImportedDrawing(Session& s, const std::string& folder) {
-    if (readExchangeFile(fileInFolder(folder, kExchangeFileName), s.drawing, *s.host) != ExchangeRead::Ok)
-        return false;
-    moveToOrigin(s.drawing, s.view.window);
-    if (s.drawing.linecount == 0 && s.drawing.arccount == 0)
-        s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+bool readImportedDrawing(Drawing& d, ViewWindow& window, Host& host, const std::string& folder) {
+    if (readExchangeFile(fileInFolder(folder, kExchangeFileName), d, host) != ExchangeRead::Ok) return false;
+    moveToOrigin(d, window);
+    if (d.linecount == 0 && d.arccount == 0)
+        host.message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
     return true;
 }
 

@@ -42,6 +42,6 @@ bool startEmptyMainProgram(const std::string& folder);
 // lower-left extreme to (0, 0) and fits the view window to it. Messages for
 // a missing, broken or too large file and for an empty drawing are shown
 // through the session's host. False when nothing was read.
-bool readImportedDrawing(Session& s, const std::string& folder);
+bool readImportedDrawing(Drawing& d, ViewWindow& window, Host& host, const std::string& folder);
 
 } // namespace vectrim

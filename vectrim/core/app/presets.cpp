@@ -10,12 +10,12 @@ const WizardPreset* wizardPreset(int16_t option) {
     return nullptr;
 }
 
-bool wizardOpen(Session& s, ViewFrame& frame) {
-    if (s.drawing.linecount == 0 && s.drawing.arccount == 0) {
-        s.host->message("Keine Elemente vorhanden !", "Exit", Icon::Information);
+bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
+    if (d.linecount == 0 && d.arccount == 0) {
+        host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
         return false;
     }
-    askInchConversion(s, frame);
+    askInchConversion(d, inchConverted, host, frame);
     return true;
 }
 

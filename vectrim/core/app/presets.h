@@ -3,6 +3,9 @@
 // the main window does before the window opens.
 #pragma once
 
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/messages.h"
 #include "view/view_frame.h"
 
 #include <cstdint>
@@ -23,12 +26,9 @@ struct WizardPreset {
 // In the order the window lists them, fine to coarse. The captions give
 // reduction / gaps / smoothing, the order of the heading.
 inline constexpr WizardPreset kWizardPresets[6] = {
-    {8, "Fein---> 0.025  /  0.10 /  0.10", "0.025", "0.1", "0.1"},
-    {7, "Fein---> 0.05", "0.05", "0.05", "0.05"},
-    {3, "Klein--> 0.10  ", "0.1", "0.1", "0.1"},
-    {4, "Mittel->  0.20", "0.2", "0.2", "0.2"},
-    {5, "Groß->  0.30 / 0.50 /  0.40 ", "0.3", "0.5", "0.4"},
-    {6, "Groß--> 0.50  /  1.00  /  0.60 ", "0.5", "1.0", "0.6"}};
+    {8, msg::kPresetFine, "0.025", "0.1", "0.1"},   {7, msg::kPresetFiner, "0.05", "0.05", "0.05"},
+    {3, msg::kPresetSmall, "0.1", "0.1", "0.1"},    {4, msg::kPresetMedium, "0.2", "0.2", "0.2"},
+    {5, msg::kPresetLarge, "0.3", "0.5", "0.4"},    {6, msg::kPresetLarger, "0.5", "1.0", "0.6"}};
 
 // WizardChoice when no preset has been chosen.
 inline constexpr int16_t kNoWizardChoice = -1;
@@ -39,6 +39,6 @@ const WizardPreset* wizardPreset(int16_t option);
 // The wizard button before its window opens: refuses an empty drawing with
 // "Keine Elemente vorhanden !" (false), and asks whether a drawing smaller
 // than 20 x 20 is in inch (converting it on any answer but "N").
-bool wizardOpen(Session& s, ViewFrame& frame);
+bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame);
 
 } // namespace vectrim

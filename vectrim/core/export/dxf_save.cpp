@@ -90,23 +90,23 @@ DxfUnit drawingUnit(const MainState& state) {
     return declaredInsunits(source) == 1 ? DxfUnit::Inch : DxfUnit::Millimetre;
 }
 
-bool dxfSaveAllowed(const Session& s) {
-    if (s.drawing.elementCount() > 0) return true;
-    s.host->message(kNoElementsText, kNoElementsTitle, Icon::Information);
+bool dxfSaveAllowed(const Drawing& d, Host& host) {
+    if (d.elementCount() > 0) return true;
+    host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
     return false;
 }
 
-DxfSaved savedxf(const Session& s, const std::string& file, DxfForm form, DxfUnit unit) {
+DxfSaved savedxf(const Drawing& d, Host& host, const std::string& file, DxfForm form, DxfUnit unit) {
     DxfSaved saved;
     std::string text;
-    if (allFinite(s.drawing)) {
+    if (allFinite(d)) {
         if (form == DxfForm::LinesArcs) {
-            saved.ok = dxfLinesArcs(s.drawing, unit, text, saved.content);
+            saved.ok = dxfLinesArcs(d, unit, text, saved.content);
         } else {
             // Contour building turns lines round and renumbers contours: it
             // runs on a copy.
-            const auto scratch = contoursOnCopy(s);
-            const Drawing& c = scratch->drawing;
+            const auto scratch = contoursOnCopy(d, host);
+            const Drawing& c = *scratch;
             saved.ok = dxfPolylines(c, contourPolylines(c), unit, text, saved.content);
         }
     }
@@ -115,18 +115,19 @@ DxfSaved savedxf(const Session& s, const std::string& file, DxfForm form, DxfUni
         out.write(text);
         saved.ok = out.commit();
     }
-    if (!saved.ok) s.host->message(kSaveFailedText, kSaveFailedTitle, Icon::Critical);
+    if (!saved.ok) host.message(msg::kSaveFailed, msg::kTitleError, Icon::Critical);
     return saved;
 }
 
-std::optional<std::string> savedxfAs(Session& s, const std::string& chosen, DxfForm form) {
+std::optional<std::string> savedxfAs(const Drawing& d, Host& host, DxfUnit unit, const std::string& chosen,
+                                     DxfForm form) {
     const std::string file = dxfFileName(chosen);
     if (file.empty()) return std::nullopt;
     if (file != untilNul(chosen) && fileExists(file)) {
         const std::string name = file.substr(fileNameStart(file));
-        if (s.host->ask(kDxfSaveTitle, name + " existiert bereits. Ersetzen ?") == 'N') return std::nullopt;
+        if (host.ask(msg::kSaveTitle, name + msg::kReplaceFile) == 'N') return std::nullopt;
     }
-    if (!savedxf(s, file, form, drawingUnit(s.state)).ok) return std::nullopt;
+    if (!savedxf(d, host, file, form, unit).ok) return std::nullopt;
     return file;
 }
 

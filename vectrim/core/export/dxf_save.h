@@ -5,6 +5,9 @@
 #pragma once
 
 #include "export/dxf_writer.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/messages.h"
 #include "model/session.h"
 
 #include <optional>
@@ -17,14 +20,6 @@ enum class DxfForm {
     Polylines, // "Konturen als Polylinien": R2000 with one LWPOLYLINE per contour
 };
 
-inline constexpr const char* kDxfSaveFilter = "CAD-Austauschformat (DXF)|*.DXF";
-inline constexpr const char* kDxfSaveTitle = "Speichern...";
-inline constexpr const char* kFormLinesArcs = "Linien und Bögen";
-inline constexpr const char* kFormPolylines = "Konturen als Polylinien";
-inline constexpr const char* kNoElementsText = "Keine Elemente vorhanden !";
-inline constexpr const char* kNoElementsTitle = "Exit";
-inline constexpr const char* kSaveFailedText = "Datei konnte nicht gespeichert werden !";
-inline constexpr const char* kSaveFailedTitle = "Error";
 
 // The name the save dialog suggests: the file name of the opened DXF (the
 // path up to its first NUL, without its folder) with "_opt" before the
@@ -53,7 +48,7 @@ DxfUnit drawingUnit(const MainState& state);
 
 // Whether there is anything to save; shows "Keine Elemente vorhanden !"
 // (title "Exit", information icon) when the drawing is empty.
-bool dxfSaveAllowed(const Session& s);
+bool dxfSaveAllowed(const Drawing& d, Host& host);
 
 struct DxfSaved {
     bool ok = false;
@@ -66,13 +61,14 @@ struct DxfSaved {
 // not finite, a file that cannot be written) it shows "Datei konnte nicht
 // gespeichert werden !" (title "Error", critical icon) and the file is left
 // as it was.
-DxfSaved savedxf(const Session& s, const std::string& file, DxfForm form, DxfUnit unit);
+DxfSaved savedxf(const Drawing& d, Host& host, const std::string& file, DxfForm form, DxfUnit unit);
 
 // The "DXF speichern" command after its dialogs: `chosen` is the dialog's
 // result (empty when cancelled). Applies the ".DXF" rule; when that changed
 // the name and a file of the new name exists, asks first (title
 // "Speichern...", text "<name> existiert bereits. Ersetzen ?") and stops on
 // "N". Returns the name saved under, or nothing.
-std::optional<std::string> savedxfAs(Session& s, const std::string& chosen, DxfForm form);
+std::optional<std::string> savedxfAs(const Drawing& d, Host& host, DxfUnit unit, const std::string& chosen,
+                                     DxfForm form);
 
 } // namespace vectrim

@@ -20,28 +20,27 @@ std::string dxfNumber(double v) {
     return std::string(buf, r.ptr);
 }
 
-std::vector<int32_t> writeOrder(const Drawing& d) {
+std::vector<ElementRef> writeOrder(const Drawing& d) {
     const int32_t n = d.elementCount();
-    std::vector<int32_t> order;
+    std::vector<ElementRef> order;
     order.reserve(static_cast<size_t>(n));
     std::vector<char> seen(static_cast<size_t>(n), 0);
     bool valid = true;
     for (int32_t k = 0; k < n && valid; ++k) {
-        const int32_t ref = d.order[k];
-        const bool inRange = ref >= 0 && (isArcRef(ref) ? ref - kArcRef < d.arccount : ref < d.linecount);
-        if (!inRange) {
+        const ElementRef ref = d.order[k];
+        if (!d.holds(ref)) {
             valid = false;
             break;
         }
-        const size_t slot = static_cast<size_t>(isArcRef(ref) ? d.linecount + ref - kArcRef : ref);
+        const size_t slot = static_cast<size_t>(d.denseIndex(ref));
         valid = !seen[slot];
         seen[slot] = 1;
         order.push_back(ref);
     }
     if (valid) return order;
     order.clear();
-    for (int32_t i = 0; i < d.linecount; ++i) order.push_back(i);
-    for (int32_t i = 0; i < d.arccount; ++i) order.push_back(i + kArcRef);
+    for (int32_t i = 0; i < d.linecount; ++i) order.push_back(ElementRef::line(i));
+    for (int32_t i = 0; i < d.arccount; ++i) order.push_back(ElementRef::arc(i));
     return order;
 }
 
@@ -200,9 +199,9 @@ bool dxfLinesArcs(const Drawing& d, DxfUnit unit, std::string& out, DxfContent& 
     o.beginSection("BLOCKS");
     o.endSection();
     o.beginSection("ENTITIES");
-    for (const int32_t ref : writeOrder(d)) {
-        if (!isArcRef(ref)) {
-            const Line& l = d.lines[ref];
+    for (const ElementRef ref : writeOrder(d)) {
+        if (ref.isLine()) {
+            const Line& l = d.lines[ref.index()];
             if (isDegenerate(l)) {
                 ++content.skipped;
                 continue;
@@ -212,7 +211,7 @@ bool dxfLinesArcs(const Drawing& d, DxfUnit unit, std::string& out, DxfContent& 
             o.point(10, l.x1, l.y1);
             o.point(11, l.x2, l.y2);
         } else {
-            const Arc& a = d.arcs[ref - kArcRef];
+            const Arc& a = d.arcs[ref.index()];
             if (isDegenerate(a)) {
                 ++content.skipped;
                 continue;

@@ -43,7 +43,7 @@ struct DxfContent {
 // the contour order table when it lists every element exactly once (so a
 // CAM program that cuts in file order goes contour by contour), otherwise
 // all lines, then all arcs, in index order.
-std::vector<int32_t> writeOrder(const Drawing& d);
+std::vector<ElementRef> writeOrder(const Drawing& d);
 
 // Whether every coordinate, radius and angle of the drawing is finite.
 bool allFinite(const Drawing& d);

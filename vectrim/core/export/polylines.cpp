@@ -37,7 +37,7 @@ public:
         const int32_t fill = chainedEntries();
         int32_t k = 0;
         while (k < fill) {
-            const int32_t ref = d_.order[k];
+            const ElementRef ref = d_.order[k];
             if (!usable(ref)) {
                 ++k;
                 continue;
@@ -54,16 +54,16 @@ public:
         }
         // Elements in no contour, or missing from the order table.
         for (int32_t i = 0; i < d_.linecount; ++i)
-            if (!done_[static_cast<size_t>(i)]) single(i);
+            if (!done_[static_cast<size_t>(i)]) single(ElementRef::line(i));
         for (int32_t i = 0; i < d_.arccount; ++i)
-            if (!done_[static_cast<size_t>(d_.linecount + i)]) single(i + kArcRef);
+            if (!done_[static_cast<size_t>(d_.linecount + i)]) single(ElementRef::arc(i));
         return std::move(out_);
     }
 
 private:
     const Drawing& d_;
     std::vector<char> done_; // per element: lines, then arcs
-    std::vector<int32_t> chain_;
+    std::vector<ElementRef> chain_;
     std::vector<Segment> segs_;
     Polylines out_;
 
@@ -76,40 +76,33 @@ private:
         return n;
     }
 
-    size_t slot(int32_t ref) const {
-        return static_cast<size_t>(isArcRef(ref) ? d_.linecount + (ref - kArcRef) : ref);
-    }
-    bool usable(int32_t ref) const {
-        const bool valid = ref >= 0 && (isArcRef(ref) ? ref - kArcRef < d_.arccount : ref < d_.linecount);
-        return valid && !done_[slot(ref)] && contourOf(ref) != -1;
-    }
-    int16_t contourOf(int32_t ref) const {
-        return isArcRef(ref) ? d_.arcs[ref - kArcRef].contour : d_.lines[ref].contour;
-    }
-    void take(int32_t ref) { done_[slot(ref)] = 1; }
+    size_t slot(ElementRef ref) const { return static_cast<size_t>(d_.denseIndex(ref)); }
+    bool usable(ElementRef ref) const { return d_.holds(ref) && !done_[slot(ref)] && contourOf(ref) != -1; }
+    int16_t contourOf(ElementRef ref) const { return d_.contourOf(ref); }
+    void take(ElementRef ref) { done_[slot(ref)] = 1; }
 
-    void single(int32_t ref) {
+    void single(ElementRef ref) {
         chain_.assign(1, ref);
         take(ref);
         emitChain();
     }
 
-    Point startOf(int32_t ref) const {
-        if (isArcRef(ref)) return arcStart(d_.arcs[ref - kArcRef]);
-        const Line& l = d_.lines[ref];
+    Point startOf(ElementRef ref) const {
+        if (ref.isArc()) return arcStart(d_.arcs[ref.index()]);
+        const Line& l = d_.lines[ref.index()];
         return {l.x1, l.y1};
     }
-    Point endOf(int32_t ref) const {
-        if (isArcRef(ref)) return arcEnd(d_.arcs[ref - kArcRef]);
-        const Line& l = d_.lines[ref];
+    Point endOf(ElementRef ref) const {
+        if (ref.isArc()) return arcEnd(d_.arcs[ref.index()]);
+        const Line& l = d_.lines[ref.index()];
         return {l.x2, l.y2};
     }
 
     // Appends the segments of one element, run forwards (start to end) or
     // backwards.
-    void addSegments(int32_t ref, bool forwards) {
-        if (!isArcRef(ref)) {
-            const Line& l = d_.lines[ref];
+    void addSegments(ElementRef ref, bool forwards) {
+        if (ref.isLine()) {
+            const Line& l = d_.lines[ref.index()];
             if (isDegenerate(l)) {
                 ++out_.skipped;
                 return;
@@ -118,7 +111,7 @@ private:
             segs_.push_back(forwards ? Segment{s, e, 0, false} : Segment{e, s, 0, false});
             return;
         }
-        const Arc& a = d_.arcs[ref - kArcRef];
+        const Arc& a = d_.arcs[ref.index()];
         if (isDegenerate(a)) {
             ++out_.skipped;
             return;
@@ -152,7 +145,7 @@ private:
         segs_.clear();
         Point current{};
         for (size_t i = 0; i < chain_.size(); ++i) {
-            const int32_t ref = chain_[i];
+            const ElementRef ref = chain_[i];
             if (i > 0) {
                 const Point s = startOf(ref), e = endOf(ref);
                 forwards = same(s, current) || !same(e, current);

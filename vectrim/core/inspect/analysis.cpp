@@ -1,6 +1,7 @@
 #include "inspect/analysis.h"
 
 #include "inspect/checks.h"
+#include "model/messages.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
@@ -23,8 +24,7 @@ std::string roundedText(double v) {
 
 } // namespace
 
-Analysis analyse(Session& s) {
-    Drawing& d = s.drawing;
+Analysis analyse(Drawing& d, double minlength) {
     double rmin = kNoValue, rmax = -kNoValue, arcmin = kNoValue, linemin = kNoValue;
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Arc& a = d.arcs[i];
@@ -35,21 +35,20 @@ Analysis analyse(Session& s) {
     for (int32_t i = 0; i < d.linecount; ++i) linemin = std::min(linemin, lineLength(d.lines[i]));
 
     Analysis out;
-    out.text3 = d.arccount ? roundedText(rmin) : " -";
-    out.text4 = d.arccount ? roundedText(rmax) : " -";
-    out.text5 = d.arccount ? roundedText(arcmin) : " -";
-    out.text6 = d.linecount ? roundedText(linemin) : " -";
+    out.text3 = d.arccount ? roundedText(rmin) : msg::kNoValue;
+    out.text4 = d.arccount ? roundedText(rmax) : msg::kNoValue;
+    out.text5 = d.arccount ? roundedText(arcmin) : msg::kNoValue;
+    out.text6 = d.linecount ? roundedText(linemin) : msg::kNoValue;
 
     d.freecount = 0;
     findfreeends(d);
-    out.label9 = d.freecount == 0 ? ResultLabel{"Ok ! Keine offene Kontur gefunden.", kResultGood}
-                                  : ResultLabel{"Offene Kontur(en) vorhanden !", kResultBad};
+    out.label9 = d.freecount == 0 ? ResultLabel{msg::kNoOpenContour, kResultGood}
+                                  : ResultLabel{msg::kOpenContours, kResultBad};
     d.freecount = 0; // the window leaves no marks behind
 
-    const double minlength = s.settings.minlength;
     out.label10 = (arcmin < minlength || linemin < minlength)
-                      ? ResultLabel{"Unterschreitung der Mindestlänge !", kResultBad}
-                      : ResultLabel{"Ok ! Keine Unterschreitung der Mindestlänge.", kResultGood};
+                      ? ResultLabel{msg::kBelowMinLength, kResultBad}
+                      : ResultLabel{msg::kNotBelowMinLength, kResultGood};
 
     const bool any = d.elementCount() > 0;
     out.label9.visible = any;
@@ -57,14 +56,14 @@ Analysis analyse(Session& s) {
     return out;
 }
 
-bool pruefen(Session& s) { return confirmLongCheck(s); }
+bool pruefen(const Drawing& d, Host& host) { return confirmLongCheck(d, host); }
 
-Analysis form400Load(Session& s, RunFrame& frame) {
+Analysis form400Load(Drawing& d, RunSettings& t, Host& host, RunFrame& frame) {
     int16_t error = 0;
-    getwerte(s, frame, error); // the fixed minimum length is set even when a field is invalid
-    s.host->info("Please wait...");
-    Analysis a = analyse(s);
-    s.host->info("Info     ");
+    getwerte(t, host, frame, error); // the fixed minimum length is set even when a field is invalid
+    host.info(msg::kAnalysing);
+    Analysis a = analyse(d, t.minlength);
+    host.info(msg::kAnalysed);
     return a;
 }
 

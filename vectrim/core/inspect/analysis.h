@@ -3,7 +3,9 @@
 // whether an element is shorter than the minimum length.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 #include "pipeline/run_frame.h"
 #include "view/rgb.h"
 
@@ -32,16 +34,16 @@ struct Analysis {
     ResultLabel label10; // minimum length
 };
 
-// Measures the drawing against s.settings.minlength. Looks for open contours
+// Measures the drawing against the minimum length. Looks for open contours
 // with the free-end table and leaves it empty.
-Analysis analyse(Session& s);
+Analysis analyse(Drawing& d, double minlength);
 
 // The menu entry "Analyse": asks first above 5000 elements; false when the
 // user declined (the window does not open).
-bool pruefen(Session& s);
+bool pruefen(const Drawing& d, Host& host);
 
 // Filling form400 when it opens: reads the settings (getwerte), shows
 // "Please wait..." in the info line, measures, and shows "Info     ".
-Analysis form400Load(Session& s, RunFrame& frame);
+Analysis form400Load(Drawing& d, RunSettings& t, Host& host, RunFrame& frame);
 
 } // namespace vectrim

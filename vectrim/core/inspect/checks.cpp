@@ -1,6 +1,7 @@
 #include "inspect/checks.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
@@ -15,7 +16,7 @@ namespace {
 
 // Appends a mark. At the capacity the entry still lands in the last slot, the
 // count stays at the limit and false tells the check to end.
-bool addMark(Drawing& d, Point p, int32_t ref, int16_t end, double angle = 0) {
+bool addMark(Drawing& d, Point p, ElementRef ref, EndCode end, double angle = 0) {
     const int32_t slot = std::min(d.freecount, kMarkLimit);
     d.freeends[slot] = FreeEnd{p.x, p.y, ref, end};
     d.markAngle[slot] = angle;
@@ -33,19 +34,19 @@ bool addMark(Drawing& d, Point p, int32_t ref, int16_t end, double angle = 0) {
 struct ElementEnd {
     Point p;
     Point inner;
-    int16_t code;
+    EndCode code;
 };
 
 void lineEnds(const Line& l, ElementEnd out[2]) {
-    out[0] = {{l.x1, l.y1}, {l.x2, l.y2}, 1};
-    out[1] = {{l.x2, l.y2}, {l.x1, l.y1}, 2};
+    out[0] = {{l.x1, l.y1}, {l.x2, l.y2}, EndCode::Start};
+    out[1] = {{l.x2, l.y2}, {l.x1, l.y1}, EndCode::End};
 }
 
 void arcEnds(const Arc& a, ElementEnd out[2]) {
     const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
     auto at = [&](double t) { return Point{a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)}; };
-    out[0] = {at(a1), at(a1 + kArcProbe), 1};
-    out[1] = {at(a2), at(a2 - kArcProbe), 2};
+    out[0] = {at(a1), at(a1 + kArcProbe), EndCode::Start};
+    out[1] = {at(a2), at(a2 - kArcProbe), EndCode::End};
 }
 
 // The change of direction in radians (0 .. π) of travel that arrives at a
@@ -66,7 +67,7 @@ bool withinDistance(Point p, Point q, double tol) {
 
 // The corner test shared by the three direction checks. False when the mark
 // table is full.
-bool markCorner(Drawing& d, const ElementEnd& e1, const ElementEnd& e2, int32_t ref, bool skipReversal) {
+bool markCorner(Drawing& d, const ElementEnd& e1, const ElementEnd& e2, ElementRef ref, bool skipReversal) {
     const double dev = deflection(e1, e2);
     if (!(dev > kDirectionThreshold)) return true;
     const double angle = 180 - dev * kRadToDeg;
@@ -136,24 +137,24 @@ private:
     uint64_t query_ = 0;
 };
 
-CheckLabels resultLabels(const Session& s, Check check) {
-    const int32_t n = s.drawing.freecount;
+CheckLabels resultLabels(const Drawing& d, Check check) {
+    const int32_t n = d.freecount;
     CheckLabels l;
     l.label2Visible = true;
     switch (check) {
-        case Check::Directions: l.label3 = "Ecken:" + numberText(n); break;
+        case Check::Directions: l.label3 = msg::kCorners + numberText(n); break;
         case Check::OpenContours:
-            l.label3 = "Offene Kontur";
-            l.label2 = n > 0 ? "Vorhanden !" : "Keine !";
+            l.label3 = msg::kOpenContour;
+            l.label2 = n > 0 ? msg::kPresent : msg::kNone;
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::Junctions:
-            l.label3 = "Schnittpunkte";
-            l.label2 = n > 0 ? numberText(n) : "Keine !";
+            l.label3 = msg::kJunctions;
+            l.label2 = n > 0 ? numberText(n) : msg::kNone;
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::SmallElements:
-            l.label3 = "Länge < 0.1";
+            l.label3 = msg::kShorterThanMin;
             l.label2 = numberText(n);
             break;
         default: break;
@@ -163,19 +164,17 @@ CheckLabels resultLabels(const Session& s, Check check) {
 
 } // namespace
 
-bool confirmLongCheck(Session& s) {
-    if (s.drawing.elementCount() <= kLongCheckElements) return true;
-    return s.host->ask("Längere Berechnungszeit", "Kontrolle fortsetzen ? Elemente>5000") != 'N';
+bool confirmLongCheck(const Drawing& d, Host& host) {
+    if (d.elementCount() <= kLongCheckElements) return true;
+    return host.ask(msg::kTitleLongCheck, msg::kLongCheck) != 'N';
 }
 
-bool runCheck(Session& s, Check check, ViewFrame& frame) {
-    Drawing& d = s.drawing;
-    ViewState& v = s.view;
+bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& frame) {
     if (check == Check::EndPoints) {
         v.markMode = 1;
         v.angleReadout = 0;
         CheckLabels l;
-        l.label3 = "Endpunkte";
+        l.label3 = msg::kEndPoints;
         l.label2Visible = true;
         frame.showCheckLabels(l);
         frame.paint();
@@ -189,15 +188,15 @@ bool runCheck(Session& s, Check check, ViewFrame& frame) {
         frame.paint();
         return true;
     }
-    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(s)) return false;
+    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(d, host)) return false;
 
     CheckLabels waiting;
-    waiting.label3 = "Bitte warten !";
+    waiting.label3 = msg::kPleaseWait;
     frame.showCheckLabels(waiting);
     v.markMode = 2;
     d.freecount = 0;
     v.angleReadout = 0;
-    s.host->doEvents();
+    host.doEvents();
 
     switch (check) {
         case Check::Directions:
@@ -211,7 +210,7 @@ bool runCheck(Session& s, Check check, ViewFrame& frame) {
         case Check::SmallElements: findsmallelements(d); break;
         default: break;
     }
-    frame.showCheckLabels(resultLabels(s, check));
+    frame.showCheckLabels(resultLabels(d, check));
     frame.paint();
     return true;
 }
@@ -225,7 +224,7 @@ void eck3(Drawing& d) {
             lineEnds(d.lines[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
-                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) && !markCorner(d, a, b, i, false)) return;
+                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) && !markCorner(d, a, b, ElementRef::line(i), false)) return;
         }
     }
 }
@@ -239,7 +238,7 @@ void eck2(Drawing& d) {
             lineEnds(d.lines[j], el);
             for (const ElementEnd& a : ea)
                 for (const ElementEnd& b : el)
-                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, i + kArcRef, false))
+                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, ElementRef::arc(i), false))
                         return;
         }
     }
@@ -256,7 +255,7 @@ void eck1(Drawing& d) {
             arcEnds(d.arcs[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
-                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, i + kArcRef, true))
+                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, ElementRef::arc(i), true))
                         return;
         }
     }
@@ -277,40 +276,42 @@ int16_t countendsat(const Drawing& d, double x, double y) {
 
 void findjunctions(Drawing& d) {
     EndIndex index(d);
-    auto test = [&](Point p, int32_t ref, int16_t end) {
+    auto test = [&](Point p, ElementRef ref, EndCode end) {
         return index.countAt(p) <= 2 || addMark(d, p, ref, end);
     };
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Line& l = d.lines[i];
-        if (!test({l.x1, l.y1}, i, 1) || !test({l.x2, l.y2}, i, 2)) return;
+        if (!test({l.x1, l.y1}, ElementRef::line(i), EndCode::Start) ||
+            !test({l.x2, l.y2}, ElementRef::line(i), EndCode::End))
+            return;
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
-        if (!test(arcStart(d.arcs[i]), i + kArcRef, 1) || !test(arcEnd(d.arcs[i]), i + kArcRef, 2)) return;
+        if (!test(arcStart(d.arcs[i]), ElementRef::arc(i), EndCode::Start) ||
+            !test(arcEnd(d.arcs[i]), ElementRef::arc(i), EndCode::End))
+            return;
     }
 }
 
 void findsmallelements(Drawing& d) {
     const int32_t n = std::min(d.elementCount(), kOrderSlots);
     for (int32_t k = 0; k < n; ++k) {
-        const int32_t ref = d.order[k];
-        if (!isArcRef(ref)) {
-            if (ref < 0 || ref >= d.linecount) continue;
-            const Line& l = d.lines[ref];
+        const ElementRef ref = d.order[k];
+        if (!d.holds(ref)) continue;
+        if (ref.isLine()) {
+            const Line& l = d.lines[ref.index()];
             const double len = lineLength(l);
             if (!(len < kMinLength)) continue;
             const double a = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
             const Point mid{l.x1 + 0.5 * len * std::cos(a), l.y1 + 0.5 * len * std::sin(a)};
-            if (!addMark(d, mid, ref, 0)) return;
+            if (!addMark(d, mid, ref, EndCode::None)) return;
         } else {
-            const int32_t i = ref - kArcRef;
-            if (i >= d.arccount) continue;
-            const Arc& a = d.arcs[i];
+            const Arc& a = d.arcs[ref.index()];
             const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
             // Equal angles are a full circle, as everywhere else.
             const double sweep = arcsweep(a1, a2);
             if (!(sweep * a.r < kMinLength)) continue;
             const double t = a1 + 0.5 * sweep;
-            if (!addMark(d, {a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)}, ref, 0)) return;
+            if (!addMark(d, {a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)}, ref, EndCode::None)) return;
         }
     }
 }
@@ -320,21 +321,20 @@ std::vector<FreeEnd> endpointMarks(const Drawing& d) {
     marks.reserve(2 * static_cast<size_t>(d.elementCount()));
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Line& l = d.lines[i];
-        marks.push_back({l.x1, l.y1, i, 1});
-        marks.push_back({l.x2, l.y2, i, 2});
+        marks.push_back({l.x1, l.y1, ElementRef::line(i), EndCode::Start});
+        marks.push_back({l.x2, l.y2, ElementRef::line(i), EndCode::End});
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point s = arcStart(d.arcs[i]), e = arcEnd(d.arcs[i]);
-        marks.push_back({s.x, s.y, i + kArcRef, 1});
-        marks.push_back({e.x, e.y, i + kArcRef, 2});
+        marks.push_back({s.x, s.y, ElementRef::arc(i), EndCode::Start});
+        marks.push_back({e.x, e.y, ElementRef::arc(i), EndCode::End});
     }
     return marks;
 }
 
-std::optional<std::string> angleReadoutText(const Session& s, double x, double y) {
-    if (s.view.angleReadout != 1) return std::nullopt;
-    const Drawing& d = s.drawing;
-    const double t = (s.view.window.xmax - s.view.window.xmin) / kPickDivisor;
+std::optional<std::string> angleReadoutText(const Drawing& d, const ViewState& v, double x, double y) {
+    if (v.angleReadout != 1) return std::nullopt;
+    const double t = (v.window.xmax - v.window.xmin) / kPickDivisor;
     // The last matching mark wins.
     for (int32_t i = std::min(d.freecount, kMarkLimit) - 1; i >= 0; --i) {
         const FreeEnd& m = d.freeends[i];
@@ -342,7 +342,7 @@ std::optional<std::string> angleReadoutText(const Session& s, double x, double y
             double angle = d.markAngle[i];
             int16_t decimals = 1;
             kg::api().rounder(&angle, &decimals);
-            return numberText(angle) + " Grad";
+            return numberText(angle) + msg::kDegrees;
         }
     }
     return std::string();

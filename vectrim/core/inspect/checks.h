@@ -5,6 +5,9 @@
 // drawing.
 #pragma once
 
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/view_state.h"
 #include "view/view_frame.h"
 
 #include <cstdint>
@@ -25,12 +28,12 @@ enum class Check {
 
 // Asks "Kontrolle fortsetzen ? Elemente>5000" when the drawing has more than
 // 5000 elements; false when the user declined.
-bool confirmLongCheck(Session& s);
+bool confirmLongCheck(const Drawing& d, Host& host);
 
 // Runs a check as its button does: the long-run question where it applies,
 // "Bitte warten !", the check, the result labels and the redraw. Returns
 // false when the question was declined (nothing changed).
-bool runCheck(Session& s, Check check, ViewFrame& frame);
+bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& frame);
 
 // The direction checks: line-line, line-arc and arc-arc joints of elements
 // with equal contour numbers. Each appends one mark per corner sharper than
@@ -58,6 +61,6 @@ std::vector<FreeEnd> endpointMarks(const Drawing& d);
 // The text of Label2 while the mouse is at (x, y): the corner angle of the
 // last mark within the pick tolerance, rounded to 1 decimal, with " Grad", or
 // empty. Nothing (the label stays as it is) while the angle readout is off.
-std::optional<std::string> angleReadoutText(const Session& s, double x, double y);
+std::optional<std::string> angleReadoutText(const Drawing& d, const ViewState& v, double x, double y);
 
 } // namespace vectrim

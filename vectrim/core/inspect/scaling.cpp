@@ -1,6 +1,7 @@
 #include "inspect/scaling.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/elements.h"
 #include "view/extents.h"
@@ -28,12 +29,12 @@ double rounded(double v, int16_t decimals) {
     return v;
 }
 
-void refused(Session& s, const char* text) { s.host->message(text, "Error", Icon::Critical); }
+void refused(Host& host, const char* text) { host.message(text, msg::kTitleError, Icon::Critical); }
 
 // The scale commands of the inch conversion end alike.
-void convertInch(Session& s, ViewFrame& frame, double factor, int16_t converted) {
-    scaledrawing(s.drawing, factor, factor);
-    s.state.inchConverted = converted;
+void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted) {
+    scaledrawing(d, factor, factor);
+    inchConverted = converted;
     frame.getmima();
     frame.clearMarks();
     frame.showAll();
@@ -68,12 +69,11 @@ int32_t divisionCount(const Arc& a, DivisionQuality quality) {
     return roundEven(n * qualityFactor(quality));
 }
 
-bool dividearcs(Session& s, DivisionQuality quality) {
-    Drawing& d = s.drawing;
+bool dividearcs(Drawing& d, Host& host, DivisionQuality quality) {
     int64_t needed = 0;
     for (int32_t i = 0; i < d.arccount; ++i) needed += std::max(divisionCount(d.arcs[i], quality), 1);
     if (d.linecount + needed > kMaxElements) {
-        s.host->message("Linienspeicher voll !", "Error", Icon::Critical);
+        host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
         return false;
     }
     // As if each last arc in turn were deleted and its lines appended: the
@@ -81,10 +81,10 @@ bool dividearcs(Session& s, DivisionQuality quality) {
     const int32_t n = d.elementCount();
     int32_t fill = 0;
     for (int32_t k = 0; k < n; ++k)
-        if (!isArcRef(d.order[k])) d.order[fill++] = d.order[k];
+        if (!d.order[k].isArc()) d.order[fill++] = d.order[k];
     auto append = [&](Point p, Point q, int16_t contour) {
         d.lines[d.linecount] = Line{p.x, p.y, q.x, q.y, contour};
-        d.order[fill++] = d.linecount++;
+        d.order[fill++] = ElementRef::line(d.linecount++);
     };
     for (int32_t k = d.arccount - 1; k >= 0; --k) {
         const Arc a = d.arcs[k];
@@ -110,16 +110,16 @@ bool dividearcs(Session& s, DivisionQuality quality) {
     return true;
 }
 
-bool scaledrawingxy(Session& s, double fx, double fy, DivisionQuality quality) {
-    if (std::fabs(fx - fy) >= kUniformScale && !dividearcs(s, quality)) return false;
-    scaledrawing(s.drawing, fx, fy);
+bool scaledrawingxy(Drawing& d, Host& host, double fx, double fy, DivisionQuality quality) {
+    if (std::fabs(fx - fy) >= kUniformScale && !dividearcs(d, host, quality)) return false;
+    scaledrawing(d, fx, fy);
     return true;
 }
 
-bool massstabOpen(Session& s, ViewFrame& frame) {
+bool massstabOpen(const Drawing& d, Host& host, ViewFrame& frame) {
     frame.breaks();
-    if (s.drawing.elementCount() > 0) return true;
-    s.host->message("Keine Elemente vorhanden !", "Exit", Icon::Information);
+    if (d.elementCount() > 0) return true;
+    host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
     return false;
 }
 
@@ -130,26 +130,26 @@ ScaleForm form399Load(const ViewFrame& frame) {
     return f;
 }
 
-void proportion(Session& s, ScaleForm& f) {
+void proportion(Host& host, ScaleForm& f) {
     const double newWidth = val(f.text1), newHeight = val(f.text2);
     const double width = val(f.text4), height = val(f.text3);
     if (newHeight != 0) {
-        if (newHeight <= 0) return refused(s, "Eingabewert kleiner oder gleich Null !");
+        if (newHeight <= 0) return refused(host, msg::kValueNotPositive);
         if (height > 0) f.text1 = numberText(rounded(width * (newHeight / height), 6));
     } else if (newWidth != 0) {
-        if (newWidth <= 0) return refused(s, "Eingabewert kleiner oder gleich Null !");
+        if (newWidth <= 0) return refused(host, msg::kValueNotPositive);
         if (width > 0) f.text2 = numberText(rounded(height * (newWidth / width), 6));
     }
 }
 
-bool applyScale(Session& s, ScaleForm& f) {
+bool applyScale(Drawing& d, Host& host, ScaleForm& f) {
     const double newWidth = val(f.text1), newHeight = val(f.text2);
     if (newWidth <= 0 || newHeight <= 0) {
-        refused(s, "Eingabewert kleiner oder gleich Null !");
+        refused(host, msg::kValueNotPositive);
         return false;
     }
     if (!(newWidth <= kMaxScaledSize && newHeight <= kMaxScaledSize)) {
-        refused(s, "Eingabewert zu groß !");
+        refused(host, msg::kValueTooLarge);
         return false;
     }
     const double width = val(f.text4), height = val(f.text3);
@@ -163,19 +163,19 @@ bool applyScale(Session& s, ScaleForm& f) {
     else if (!(height > 0))
         fy = fx;
     if (!std::isfinite(fx) || !std::isfinite(fy)) {
-        refused(s, "Eingabewert zu groß !");
+        refused(host, msg::kValueTooLarge);
         return false;
     }
     if (std::fabs(fy - fx) < kUniformScale) fy = fx;
     // The current size comes from fields the user may have typed over: the
     // drawing itself must not grow beyond the largest size either.
     Box now{0, 0, 0, 0};
-    getextents(s.drawing, now, 1);
+    getextents(d, now, 1);
     if (!((now.xmax - now.xmin) * fx <= kMaxScaledSize && (now.ymax - now.ymin) * fy <= kMaxScaledSize)) {
-        refused(s, "Eingabewert zu groß !");
+        refused(host, msg::kValueTooLarge);
         return false;
     }
-    return scaledrawingxy(s, fx, fy, f.quality);
+    return scaledrawingxy(d, host, fx, fy, f.quality);
 }
 
 void massstabClosed(ViewFrame& frame) {
@@ -186,32 +186,31 @@ void massstabClosed(ViewFrame& frame) {
     frame.getmima();
 }
 
-void wandel1(Session& s, ViewFrame& frame) {
-    if (s.state.inchConverted == 1) {
-        s.host->message("Maße wurden bereits umgewandelt !", "Exit", Icon::Critical);
+void wandel1(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
+    if (inchConverted == 1) {
+        host.message(msg::kAlreadyConverted, msg::kTitleExit, Icon::Critical);
         return;
     }
     frame.breaks();
-    if (s.host->ask("Vectrim", "Maße von Inch in Millimeter umwandeln ?") == 'N') return;
-    convertInch(s, frame, kInchToMm, 1);
+    if (host.ask(msg::kTitleProgram, msg::kConvertInch) == 'N') return;
+    convertInch(d, inchConverted, frame, kInchToMm, 1);
 }
 
-void mzurueck(Session& s, ViewFrame& frame) {
-    if (s.state.inchConverted == 0) return;
+void mzurueck(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
+    if (inchConverted == 0) return;
     frame.breaks();
-    if (s.host->ask("Vectrim", "Zurück ?") == 'N') return;
-    convertInch(s, frame, 1 / kInchToMm, 0);
+    if (host.ask(msg::kTitleProgram, msg::kConvertBack) == 'N') return;
+    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0);
 }
 
-bool askInchConversion(Session& s, ViewFrame& frame) {
+bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     constexpr double kSmallDrawing = 20; // width and height below this may well be inches
     if (!(val(frame.sizeText(SizeField::Width)) < kSmallDrawing &&
           val(frame.sizeText(SizeField::Height)) < kSmallDrawing))
         return false;
     frame.breaks(); // a selection would not survive the conversion
-    if (s.host->ask("Zeichnung sehr klein !",
-                    "Liegt die Grafik in Inch vor ?  Maße von Inch in Millimeter umwandeln ?") != 'N')
-        convertInch(s, frame, kInchToMm, 1);
+    if (host.ask(msg::kTitleSmallDrawing, msg::kIsItInch) != 'N')
+        convertInch(d, inchConverted, frame, kInchToMm, 1);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "inspect/selection.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "view/extents.h"
@@ -55,72 +56,65 @@ void kreisbox(const Drawing& d, const ViewState& v, int32_t t, int32_t& s) {
     s = inside(b, ab.box.xmin, ab.box.ymin) && inside(b, ab.box.xmax, ab.box.ymax) ? 1 : 0;
 }
 
-std::vector<int32_t> elementsInside(const Drawing& d, const ViewState& v) {
-    std::vector<int32_t> refs;
+std::vector<ElementRef> elementsInside(const Drawing& d, const ViewState& v) {
+    std::vector<ElementRef> refs;
     int32_t s = 0;
     for (int32_t i = 0; i < d.linecount; ++i) {
         linebox(d, v, i, s);
-        if (s) refs.push_back(i);
+        if (s) refs.push_back(ElementRef::line(i));
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         kreisbox(d, v, i, s);
-        if (s) refs.push_back(i + kArcRef);
+        if (s) refs.push_back(ElementRef::arc(i));
     }
     return refs;
 }
 
-std::optional<int32_t> elementAt(const Drawing& d, double x, double y, double tol) {
-    std::optional<int32_t> best;
+std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double tol) {
+    std::optional<ElementRef> best;
     double bestDistance = tol;
     for (int32_t i = 0; i < d.linecount; ++i) {
         const double dist = segmentDistance(d.lines[i], x, y);
         if (dist < bestDistance) {
             bestDistance = dist;
-            best = i;
+            best = ElementRef::line(i);
         }
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const double dist = arcDistance(d.arcs[i], x, y);
         if (dist < bestDistance) {
             bestDistance = dist;
-            best = i + kArcRef;
+            best = ElementRef::arc(i);
         }
     }
     return best;
 }
 
-std::vector<int32_t> contourOf(const Session& s, int32_t ref) {
-    const bool arc = isArcRef(ref);
-    if (ref < 0 || (arc ? ref - kArcRef >= s.drawing.arccount : ref >= s.drawing.linecount)) return {};
+std::vector<ElementRef> contourOf(const Drawing& drawing, Host& host, ElementRef ref) {
+    if (!drawing.holds(ref)) return {};
     // Built on a copy, so that a declined deletion leaves the drawing as it was.
-    const auto scratch = contoursOnCopy(s);
-    const Drawing& d = scratch->drawing;
-    auto contour = [&](int32_t e) { return isArcRef(e) ? d.arcs[e - kArcRef].contour : d.lines[e].contour; };
-    const int16_t c = contour(ref);
-    const int32_t n = d.elementCount();
-    const int32_t* first = d.order.data();
-    const int32_t* pos = std::find(first, first + n, ref);
-    if (c == -1 || pos == first + n) return {ref};
+    const auto scratch = contoursOnCopy(drawing, host);
+    const Drawing& d = *scratch;
+    const int16_t c = d.contourOf(ref);
+    const std::span<const ElementRef> order = d.usedOrder();
+    const auto pos = std::find(order.begin(), order.end(), ref);
+    if (c == -1 || pos == order.end()) return {ref};
     // The contour order table lists each contour as one run of entries.
-    const int32_t* lo = pos;
-    const int32_t* hi = pos + 1;
-    while (lo > first && contour(*(lo - 1)) == c) --lo;
-    while (hi < first + n && contour(*hi) == c) ++hi;
-    std::vector<int32_t> refs(lo, hi);
-    std::sort(refs.begin(), refs.end());
+    auto lo = pos, hi = pos + 1;
+    while (lo > order.begin() && d.contourOf(*(lo - 1)) == c) --lo;
+    while (hi < order.end() && d.contourOf(*hi) == c) ++hi;
+    std::vector<ElementRef> refs(lo, hi);
+    std::sort(refs.begin(), refs.end(), [](ElementRef a, ElementRef b) { return a.raw() < b.raw(); });
     return refs;
 }
 
-void removeElements(Drawing& d, const std::vector<int32_t>& refs) {
+void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
     // New index of every line and arc, -1 for the removed ones.
     std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0),
         arcTo(static_cast<size_t>(d.arccount), 0);
-    for (const int32_t r : refs) {
-        if (isArcRef(r)) {
-            if (r - kArcRef < d.arccount) arcTo[r - kArcRef] = -1;
-        } else if (r >= 0 && r < d.linecount) {
-            lineTo[r] = -1;
-        }
+    for (const ElementRef r : refs) {
+        if (!d.holds(r)) continue;
+        (r.isArc() ? arcTo : lineTo)[static_cast<size_t>(r.index())] = -1;
     }
     int32_t lines = 0, arcs = 0;
     for (int32_t i = 0; i < d.linecount; ++i) {
@@ -136,14 +130,10 @@ void removeElements(Drawing& d, const std::vector<int32_t>& refs) {
     const int32_t n = d.elementCount();
     int32_t out = 0;
     for (int32_t k = 0; k < n; ++k) {
-        const int32_t e = d.order[k];
-        int32_t to = -1;
-        if (isArcRef(e)) {
-            if (e - kArcRef < d.arccount) to = arcTo[e - kArcRef] < 0 ? -1 : arcTo[e - kArcRef] + kArcRef;
-        } else if (e >= 0 && e < d.linecount) {
-            to = lineTo[e];
-        }
-        if (to >= 0) d.order[out++] = to;
+        const ElementRef e = d.order[k];
+        if (!d.holds(e)) continue;
+        const int32_t to = (e.isArc() ? arcTo : lineTo)[static_cast<size_t>(e.index())];
+        if (to >= 0) d.order[out++] = ElementRef::of(e.kind(), to);
     }
     d.linecount = lines;
     d.arccount = arcs;
@@ -152,11 +142,11 @@ void removeElements(Drawing& d, const std::vector<int32_t>& refs) {
 // ---- ElementEditor ---------------------------------------------------------
 
 bool ElementEditor::bandDrawn() const {
-    return !(s_.view.selPrevX == kNoCorner && s_.view.selPrevY == kNoCorner);
+    return !(v_.selPrevX == kNoCorner && v_.selPrevY == kNoCorner);
 }
 
 void ElementEditor::eraseBand() {
-    ViewState& v = s_.view;
+    ViewState& v = v_;
     if (v.dragActive == 1 && bandDrawn()) {
         v.selX2 = v.selPrevX;
         v.selY2 = v.selPrevY;
@@ -173,33 +163,33 @@ void ElementEditor::forgetSelection() {
 }
 
 bool ElementEditor::noElements() {
-    if (s_.drawing.elementCount() > 0) return false;
-    s_.host->message("Keine Elemente vorhanden !", "Exit", Icon::Information);
+    if (d_.elementCount() > 0) return false;
+    host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
     return true;
 }
 
 void ElementEditor::eloesch() {
-    if (s_.view.pickMode == kPickElements && !selection_.empty()) {
-        deleteSelection("Ausgewählte Elemente löschen ?");
+    if (v_.pickMode == kPickElements && !selection_.empty()) {
+        deleteSelection(msg::kDeleteSelection);
         return;
     }
     if (noElements()) return;
     eraseBand();
     forgetSelection();
-    s_.view.pickMode = kPickElements;
-    s_.host->info("Elemente mit der Maus einrahmen, Entf = löschen, Esc = Ende");
+    v_.pickMode = kPickElements;
+    host_.info(msg::kFrameElements);
 }
 
 void ElementEditor::konl() {
     if (noElements()) return;
     eraseBand();
     forgetSelection();
-    s_.view.pickMode = kPickContour;
-    s_.host->info("Kontur anklicken, Esc = Ende");
+    v_.pickMode = kPickContour;
+    host_.info(msg::kPickContour);
 }
 
 bool ElementEditor::mouseDown(double x, double y) {
-    ViewState& v = s_.view;
+    ViewState& v = v_;
     if (v.pickMode == kPickContour) {
         pickContour(x, y);
         return true;
@@ -217,7 +207,7 @@ bool ElementEditor::mouseDown(double x, double y) {
 }
 
 void ElementEditor::mouseMove(double x, double y) {
-    ViewState& v = s_.view;
+    ViewState& v = v_;
     if (v.dragActive != 1 || v.pickMode != kPickElements) return;
     if (bandDrawn()) {
         v.selX2 = v.selPrevX;
@@ -232,48 +222,48 @@ void ElementEditor::mouseMove(double x, double y) {
 }
 
 void ElementEditor::mouseUp(double x, double y) {
-    ViewState& v = s_.view;
+    ViewState& v = v_;
     if (v.dragActive != 1 || v.pickMode != kPickElements) return;
     eraseBand();
     v.selX2 = x;
     v.selY2 = y;
-    selection_ = elementsInside(s_.drawing, v);
-    s_.host->info("Ausgewählt:" + numberText(static_cast<int64_t>(selection_.size())) + " Element(e)");
+    selection_ = elementsInside(d_, v);
+    host_.info(msg::kSelected + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
     frame_.paint();
 }
 
 bool ElementEditor::deleteKey() {
-    if (s_.view.pickMode != kPickElements || selection_.empty() || s_.view.dragActive == 1) return false;
-    deleteSelection("Ausgewählte Elemente löschen ?");
+    if (v_.pickMode != kPickElements || selection_.empty() || v_.dragActive == 1) return false;
+    deleteSelection(msg::kDeleteSelection);
     return true;
 }
 
 bool ElementEditor::escapeKey() {
-    if (s_.view.pickMode == 0) return false;
+    if (v_.pickMode == 0) return false;
     breaks();
     return true;
 }
 
 void ElementEditor::breaks() {
     eraseBand();
-    s_.view.pickMode = 0;
-    s_.view.dragActive = 0;
+    v_.pickMode = 0;
+    v_.dragActive = 0;
     forgetSelection();
 }
 
 void ElementEditor::pickContour(double x, double y) {
-    const ViewWindow& w = s_.view.window;
-    const auto ref = elementAt(s_.drawing, x, y, (w.xmax - w.xmin) / kPickDivisor);
+    const ViewWindow& w = v_.window;
+    const auto ref = elementAt(d_, x, y, (w.xmax - w.xmin) / kPickDivisor);
     if (!ref) return;
-    selection_ = contourOf(s_, *ref);
+    selection_ = contourOf(d_, host_, *ref);
     frame_.paint(); // the contour highlighted while the question is open
-    if (!deleteSelection("Kontur löschen ?")) forgetSelection();
+    if (!deleteSelection(msg::kDeleteContour)) forgetSelection();
 }
 
 bool ElementEditor::deleteSelection(const char* question) {
-    if (s_.host->ask("Vectrim", question) == 'N') return false;
-    removeElements(s_.drawing, selection_);
-    s_.host->info("Gelöscht:" + numberText(static_cast<int64_t>(selection_.size())) + " Element(e)");
+    if (host_.ask(msg::kTitleProgram, question) == 'N') return false;
+    removeElements(d_, selection_);
+    host_.info(msg::kDeleted + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
     selection_.clear();
     frame_.getmima();
     frame_.showCounts();

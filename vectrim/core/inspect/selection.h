@@ -3,6 +3,9 @@
 // elements after a question.
 #pragma once
 
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/view_state.h"
 #include "view/view_frame.h"
 
 #include <cstdint>
@@ -19,22 +22,22 @@ inline constexpr int16_t kPickContour = 15;  // PickMode of "Kontur löschen": a
 void linebox(const Drawing& d, const ViewState& v, int32_t t, int32_t& s);
 void kreisbox(const Drawing& d, const ViewState& v, int32_t t, int32_t& s);
 
-// References (line index, arc index + 100000) of every element wholly inside
-// the selection rectangle, lines first, ascending.
-std::vector<int32_t> elementsInside(const Drawing& d, const ViewState& v);
+// Every element wholly inside the selection rectangle, lines first, each in
+// index order.
+std::vector<ElementRef> elementsInside(const Drawing& d, const ViewState& v);
 
 // The element nearest to (x, y) within tol, lines before arcs on a tie.
-std::optional<int32_t> elementAt(const Drawing& d, double x, double y, double tol);
+std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double tol);
 
-// The elements of the contour that holds `ref`, ascending. The contours are
-// built on a copy: the drawing keeps its line directions, contour numbers,
-// contour order table and marks.
-std::vector<int32_t> contourOf(const Session& s, int32_t ref);
+// The elements of the contour that holds `ref`, lines first, each in index
+// order. The contours are built on a copy: the drawing keeps its line
+// directions, contour numbers, contour order table and marks.
+std::vector<ElementRef> contourOf(const Drawing& d, Host& host, ElementRef ref);
 
 // Removes the given elements at once, with the result of removing them one
 // by one with deleteline and deletearc: the tables stay compact and the
 // contour order table consistent. References out of range are ignored.
-void removeElements(Drawing& d, const std::vector<int32_t>& refs);
+void removeElements(Drawing& d, const std::vector<ElementRef>& refs);
 
 // The element-selection mode of the view. The window forwards its menu
 // entries, the left mouse button, mouse movements (model coordinates) and
@@ -42,7 +45,8 @@ void removeElements(Drawing& d, const std::vector<int32_t>& refs);
 // window draws highlighted after paint.
 class ElementEditor {
 public:
-    ElementEditor(Session& s, ViewFrame& frame) : s_(s), frame_(frame) {}
+    ElementEditor(Drawing& d, ViewState& v, Host& host, ViewFrame& frame)
+        : d_(d), v_(v), host_(host), frame_(frame) {}
 
     // "Element(e) löschen": enters rectangle selection; chosen again while
     // elements are selected, it deletes them (after the question).
@@ -67,12 +71,14 @@ public:
     // selection, PickMode = 0, DragActive = 0.
     void breaks();
 
-    const std::vector<int32_t>& selection() const { return selection_; }
+    const std::vector<ElementRef>& selection() const { return selection_; }
 
 private:
-    Session& s_;
+    Drawing& d_;
+    ViewState& v_;
+    Host& host_;
     ViewFrame& frame_;
-    std::vector<int32_t> selection_;
+    std::vector<ElementRef> selection_;
 
     bool bandDrawn() const;
     void eraseBand();

@@ -13,7 +13,7 @@ Drawing::Drawing()
 
 bool Drawing::appendLine(double x1, double y1, double x2, double y2, int16_t contour) {
     lines[linecount] = Line{x1, y1, x2, y2, contour};
-    order[linecount + arccount] = linecount;
+    order[linecount + arccount] = ElementRef::line(linecount);
     if (linecount >= kMaxElements) return false;
     ++linecount;
     return true;
@@ -21,7 +21,7 @@ bool Drawing::appendLine(double x1, double y1, double x2, double y2, int16_t con
 
 bool Drawing::appendArc(double cx, double cy, double r, double a1, double a2, int16_t contour) {
     arcs[arccount] = Arc{cx, cy, r, a1, a2, contour};
-    order[linecount + arccount] = arccount + kArcRef;
+    order[linecount + arccount] = ElementRef::arc(arccount);
     if (arccount >= kMaxElements) return false;
     ++arccount;
     return true;

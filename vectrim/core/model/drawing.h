@@ -2,13 +2,17 @@
 // capacities, the contour order table and the free-end table.
 //
 // Slots 0 .. count - 1 of each table are valid; the slots above hold stale
-// values. At most 99999 lines and 99999 arcs are held. An element reference
-// is a line index, or an arc index + 100000.
+// values and are never read. At most 99999 lines and 99999 arcs are held.
+// The contour order table and the free-end table name elements by
+// ElementRef (element_ref.h).
 #pragma once
 
+#include "element_ref.h"
 #include "tolerances.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vectrim {
@@ -29,8 +33,8 @@ struct Arc {
 // which end it is (1 start, 2 end). Consumed entries hold -1.111 as x and y.
 struct FreeEnd {
     double x = 0, y = 0;
-    int32_t ref = 0;
-    int16_t end = 0;
+    ElementRef ref;
+    EndCode end = EndCode::None;
 };
 
 struct Point {
@@ -42,7 +46,7 @@ struct Drawing {
     int32_t linecount = 0;
     std::vector<Arc> arcs; // kTableSlots
     int32_t arccount = 0;
-    std::vector<int32_t> order;    // kOrderSlots: the contour order table
+    std::vector<ElementRef> order; // kOrderSlots: the contour order table
     std::vector<FreeEnd> freeends; // kFreeEndSlots
     int32_t freecount = 0;
     std::vector<double> markAngle; // kFreeEndSlots: corner angle of a direction mark, degrees
@@ -53,13 +57,35 @@ struct Drawing {
     void clear() { linecount = arccount = 0; }
     int32_t elementCount() const { return linecount + arccount; }
 
+    // The used slots.
+    std::span<Line> usedLines() { return {lines.data(), static_cast<size_t>(linecount)}; }
+    std::span<const Line> usedLines() const { return {lines.data(), static_cast<size_t>(linecount)}; }
+    std::span<Arc> usedArcs() { return {arcs.data(), static_cast<size_t>(arccount)}; }
+    std::span<const Arc> usedArcs() const { return {arcs.data(), static_cast<size_t>(arccount)}; }
+    // The entries of the order table for the elements held.
+    std::span<const ElementRef> usedOrder() const {
+        return {order.data(), static_cast<size_t>(std::min(elementCount(), kOrderSlots))};
+    }
+    std::span<const FreeEnd> usedFreeEnds() const {
+        return {freeends.data(), static_cast<size_t>(std::min(freecount, kFreeEndSlots))};
+    }
+
+    // Whether a reference names an element below the counts.
+    bool holds(ElementRef ref) const {
+        return ref.isArc() ? ref.index() < arccount : ref.isLine() && ref.index() < linecount;
+    }
+    // A number per element, 0 .. elementCount() - 1: the lines, then the arcs.
+    int32_t denseIndex(ElementRef ref) const { return ref.isArc() ? linecount + ref.index() : ref.index(); }
+    // The contour number of the element a reference names.
+    int16_t contourOf(ElementRef ref) const {
+        return ref.isArc() ? arcs[ref.index()].contour : lines[ref.index()].contour;
+    }
+
     // Appends an element: writes its slot and its order entry, and raises the
     // count unless the table is full. Returns false when it was full.
     bool appendLine(double x1, double y1, double x2, double y2, int16_t contour = -1);
     bool appendArc(double cx, double cy, double r, double a1, double a2, int16_t contour = -1);
 };
-
-inline bool isArcRef(int32_t ref) { return ref >= kArcRef; }
 
 // Brings an angle in degrees into 0 .. 360 (360 stays 360).
 double normalisedAngle(double degrees);

@@ -1,5 +1,6 @@
 #include "exchange_file.h"
 
+#include "messages.h"
 #include "numtext.h"
 
 #include <cmath>
@@ -75,7 +76,7 @@ namespace {
 
 void readFailure(Drawing& drawing, Host& host) {
     drawing.clear();
-    host.message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+    host.message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
 }
 
 // Reads n numbers; false when a line is missing or a number does not fit.
@@ -126,7 +127,7 @@ ExchangeRead readExchangeFile(const std::string& path, Drawing& drawing, Host& h
             }
         }
     }
-    host.message("Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !", "Error", Icon::Critical);
+    host.message(msg::kDrawingTooLarge, msg::kTitleError, Icon::Critical);
     drawing.clear();
     return ExchangeRead::TooLarge;
 }

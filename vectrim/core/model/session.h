@@ -5,40 +5,14 @@
 
 #include "drawing.h"
 #include "host.h"
-#include "tolerances.h"
+#include "run_settings.h"
+#include "view_state.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace vectrim {
-
-// The region of the drawing shown in the view, in drawing millimetres.
-struct ViewWindow {
-    double xmin = 0, ymin = 0, xmax = 639, ymax = 479;
-};
-
-struct ViewState {
-    ViewWindow window;
-    int16_t markMode = 0;     // 0 none, 1 all end points, 2 the free-end table
-    int16_t angleReadout = 0; // 1: the mouse shows the corner angles of marks
-    int16_t pickMode = 0;     // 14: element selection
-    int16_t dragActive = 0;   // 1: a selection rectangle is being dragged
-    double selX1 = 0, selY1 = 0, selX2 = 0, selY2 = 0;
-    double selPrevX = -10000, selPrevY = -10000; // -10000: nothing drawn yet
-};
-
-// The values a processing run reads; getwerte sets the fixed ones each run.
-struct RunSettings {
-    double reducetol = 0;
-    double gaptol = 0;
-    double smoothtol = 0;
-    double minlength = kMinLength;
-    double minradius = kMinRadius;
-    double maxradius = kMaxRadius;
-    double cornerminangle = kCornerMinAngle; // degrees
-    double cornermaxangle = kCornerMaxAngle; // degrees
-};
 
 // The main-window state that travels with the drawing.
 struct MainState {

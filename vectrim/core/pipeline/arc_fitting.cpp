@@ -3,7 +3,9 @@
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
+#include "model/messages.h"
 #include "pipeline/elements.h"
+#include "pipeline/line_run_walk.h"
 #include "pipeline/progress.h"
 
 #include <cmath>
@@ -38,9 +40,8 @@ namespace {
 
 // The arc through points s, m and e of the buffer, when it is one that may
 // replace the lines from s to e.
-bool acceptableArc(const Session& s, const kg::Circle& c, int32_t from, int32_t to,
-                   std::span<const FreeEnd> p) {
-    const RunSettings& t = s.settings;
+bool acceptableArc(const RunSettings& t, const kg::Circle& c, int32_t from, int32_t to,
+                   std::span<const Point> p) {
     if (!(t.minradius <= c.r && c.r <= t.maxradius)) return false;
     const double sweep = c.w1 <= c.w2 ? c.w2 - c.w1 : kTwoPiShort - c.w1 + c.w2;
     if (!(std::fabs((1 - std::cos(sweep / 2)) * c.r) >= kMinSagittaFactor * t.minlength)) return false;
@@ -56,14 +57,14 @@ bool acceptableArc(const Session& s, const kg::Circle& c, int32_t from, int32_t 
 
 } // namespace
 
-void fitarcs(Session& s, int32_t first, int32_t last, std::span<const FreeEnd> p) {
-    Drawing& d = s.drawing;
+void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_t last,
+             std::span<const Point> p) {
     int32_t from = first, to = last;
     while (from < last) {
         if (to - from == 1) {
             // One segment left: it stays a line.
             d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y);
-            s.host->doEvents();
+            host.doEvents();
             ++from;
             to = last;
             continue;
@@ -77,70 +78,39 @@ void fitarcs(Session& s, int32_t first, int32_t last, std::span<const FreeEnd> p
         kg::Circle c;
         if (fits) {
             c = kg::rech(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y);
-            fits = acceptableArc(s, c, from, to, p);
+            fits = acceptableArc(t, c, from, to, p);
         }
         if (!fits) {
             --to;
             continue;
         }
         d.appendArc(c.xc, c.yc, c.r, c.w1 * kRadToDeg, c.w2 * kRadToDeg);
-        s.host->doEvents();
+        host.doEvents();
         from = to;
         to = last;
     }
 }
 
-void convertlines(Session& s) {
-    Drawing& d = s.drawing;
-    buildcontours(s);
+void convertlines(Drawing& d, const RunSettings& t, Host& host) {
+    buildcontours(d, host);
     std::vector<char> taken(kTableSlots, 0);
-    std::span<const FreeEnd> buffer(d.freeends);
+    std::vector<Point> points;
     int32_t runs = 0;
-
-    // Converts the run of lines order[begin .. end - 1] when it has two or
-    // more lines.
-    auto convertRun = [&](int32_t begin, int32_t end) {
-        const int32_t n = end - begin;
-        if (n < 2) return;
+    // Each run of two or more lines is fitted; the walk covers the entries as
+    // they were before any conversion.
+    forEachLineRun(d, [&](int32_t begin, int32_t end) {
+        if (end - begin < 2) return;
         ++runs;
-        showProgress(s, "Konvertiere Linien:" + numberText(runs) + "  ");
-        int32_t count = 0;
-        for (int32_t k = begin; k < end; ++k) {
-            const Line& l = d.lines[d.order[k]];
-            d.freeends[count++] = FreeEnd{l.x1, l.y1, 0, 0};
-            taken[d.order[k]] = 1;
-        }
-        const Line& lastLine = d.lines[d.order[end - 1]];
-        d.freeends[count++] = FreeEnd{lastLine.x2, lastLine.y2, 0, 0};
-        fitarcs(s, 0, count - 1, buffer);
-    };
-
-    // Runs of consecutive line entries of one contour, in chain order. The
-    // walk covers the entries as they were before any conversion.
-    const int32_t entries = d.elementCount();
-    int32_t runStart = -1;
-    int16_t runContour = -1;
-    for (int32_t k = 0; k < entries; ++k) {
-        const int32_t ref = d.order[k];
-        const bool valid = validRef(d, ref);
-        const bool line = valid && !isArcRef(ref);
-        if (runStart >= 0 && (!line || d.lines[ref].contour != runContour)) {
-            convertRun(runStart, k);
-            runStart = -1;
-        }
-        if (line && runStart < 0) {
-            runStart = k;
-            runContour = d.lines[ref].contour;
-        }
-    }
-    if (runStart >= 0) convertRun(runStart, entries);
-
+        showProgress(host, msg::kConvertingLines + numberText(runs) + "  ");
+        runPoints(d, begin, end, points);
+        for (int32_t k = begin; k < end; ++k) taken[static_cast<size_t>(d.order[k].index())] = 1;
+        fitarcs(d, t, host, 0, static_cast<int32_t>(points.size()) - 1, points);
+    });
     // The lines of converted runs go; the others, and those the fitting
-    // appended, move down in index order.
-    int32_t kept = 0;
-    for (int32_t i = 0; i < d.linecount; ++i)
-        if (!taken[i]) d.lines[kept++] = d.lines[i];
-    d.linecount = kept;
+    // appended, move down in index order. Whole line records move, contour
+    // numbers included, so a surviving line keeps the number of the slot it
+    // came from until contours are built again.
+    compactLines(d, taken);
 }
 
 } // namespace vectrim

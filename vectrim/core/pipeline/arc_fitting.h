@@ -3,18 +3,21 @@
 // replaces; lines stay where no acceptable arc fits.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 
 #include <cstdint>
 #include <span>
 
 namespace vectrim {
 
-void convertlines(Session& s);
+void convertlines(Drawing& d, const RunSettings& t, Host& host);
 
 // Converts the chain of points first .. last of the buffer into arcs and
 // lines, greedily, longest arc first, appending them to the drawing.
-void fitarcs(Session& s, int32_t first, int32_t last, std::span<const FreeEnd> points);
+void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_t last,
+             std::span<const Point> points);
 
 // Whether the line P-Q lies on the arc (centre, radius, angles in radians)
 // within the tolerance: ok = 1 when it does (and when P and Q coincide).

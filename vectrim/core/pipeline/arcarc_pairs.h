@@ -3,6 +3,7 @@
 // type and deflection that gettyp2 finds.
 #pragma once
 
+#include "model/messages.h"
 #include "pipeline/smoothing_checks.h"
 
 #include "smooth.h"
@@ -16,12 +17,11 @@ struct ArcArcPair {
 };
 
 template <class Visit>
-void forArcArcPairs(Session& s, Visit visit) {
-    Drawing& d = s.drawing;
+void forArcArcPairs(Drawing& d, Host& host, Visit visit) {
     const int32_t n = d.arccount;
     const ByContour arcs = arcsByContour(d);
     for (int32_t i = 0; i < n; ++i) {
-        progress(s, i, "Glätte Bogen zu Bogen......", "Glätte Bogen zu Bogen...   ");
+        progress(host, i, msg::kArcArcLong, msg::kArcArcShort);
         const int16_t contour = d.arcs[i].contour;
         const std::vector<int32_t>& same = arcs.of(contour);
         for (size_t k = arcs.after(contour, i); k < same.size() && same[k] < n; ++k) {

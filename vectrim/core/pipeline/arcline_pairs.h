@@ -3,6 +3,7 @@
 // their deflection.
 #pragma once
 
+#include "model/messages.h"
 #include "pipeline/contours.h"
 #include "pipeline/smoothing_checks.h"
 
@@ -20,13 +21,12 @@ struct ArcLinePair {
 // for one line is met by the later lines). visit(pair) may change the pair
 // in the tables and append arcs.
 template <class Visit>
-void forArcLinePairs(Session& s, Visit visit) {
-    Drawing& d = s.drawing;
+void forArcLinePairs(Drawing& d, Host& host, Visit visit) {
     if (d.linecount == 0 || d.arccount == 0) return;
-    buildcontours(s);
+    buildcontours(d, host);
     ByContour arcs = arcsByContour(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
-        progress(s, i, "Glätte Bogen zu Linie.......", "Glätte Bogen zu Linie....   ");
+        progress(host, i, msg::kArcLineLong, msg::kArcLineShort);
         const int32_t arcCount = d.arccount;
         const int16_t contour = d.lines[i].contour;
         for (size_t k = 0; k < arcs.of(contour).size(); ++k) {

@@ -37,9 +37,8 @@ void replaceByChords(Drawing& d, int32_t i, double a1, double span, int n) {
 
 } // namespace
 
-void arcstolines(Session& s) {
-    Drawing& d = s.drawing;
-    const double maxradius = s.settings.maxradius, minlength = s.settings.minlength;
+void arcstolines(Drawing& d, const RunSettings& t) {
+    const double maxradius = t.maxradius, minlength = t.minlength;
     for (int32_t i = d.arccount - 1; i >= 0; --i) {
         const Arc& a = d.arcs[i];
         if (!(a.r > maxradius)) continue;

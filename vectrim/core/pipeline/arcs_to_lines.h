@@ -2,10 +2,11 @@
 // or more lines, and arcs shorter than minlength become one line each.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/run_settings.h"
 
 namespace vectrim {
 
-void arcstolines(Session& s);
+void arcstolines(Drawing& d, const RunSettings& t);
 
 } // namespace vectrim

@@ -1,11 +1,13 @@
 #include "pipeline/contours.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/end_index.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace vectrim {
@@ -21,7 +23,7 @@ constexpr double kNeverCloses = 1000000;
 
 bool consumed(const FreeEnd& f) { return f.x == kConsumed && f.y == kConsumed; }
 
-void addFreeEnd(Drawing& d, Point p, int32_t ref, int16_t end) {
+void addFreeEnd(Drawing& d, Point p, ElementRef ref, EndCode end) {
     if (d.freecount >= kFreeEndSlots) return;
     d.freeends[d.freecount++] = FreeEnd{p.x, p.y, ref, end};
 }
@@ -29,9 +31,9 @@ void addFreeEnd(Drawing& d, Point p, int32_t ref, int16_t end) {
 // Whether P coincides with an end of any element other than `self`. An arc
 // whose two ends coincide is a closed circle: its own other end counts, so a
 // circle is never open.
-bool touchesOther(const Drawing& d, const EndIndex& ends, Point p, int32_t self) {
-    if (isArcRef(self)) {
-        const Arc& a = d.arcs[self - kArcRef];
+bool touchesOther(const Drawing& d, const EndIndex& ends, Point p, ElementRef self) {
+    if (self.isArc()) {
+        const Arc& a = d.arcs[self.index()];
         const Point s = arcStart(a), e = arcEnd(a);
         if (coincide(s.x, s.y, e.x, e.y)) return true;
     }
@@ -43,19 +45,19 @@ bool touchesOther(const Drawing& d, const EndIndex& ends, Point p, int32_t self)
 // the step limit was reached.
 class ChainFollower {
 public:
-    ChainFollower(Session& s, int32_t& steps, int32_t& fill)
-        : s_(s), d_(s.drawing), steps_(steps), fill_(fill) {}
+    ChainFollower(Drawing& d, Host& host, int32_t& steps, int32_t& fill)
+        : d_(d), host_(host), steps_(steps), fill_(fill) {}
 
     bool follow(int16_t contour, Point current, double direction, Point closing) {
         for (;;) {
             if (++steps_ > kChainStepLimit) return false;
             if (steps_ % 100 == 0) {
-                s_.host->info(steps_ % 200 == 0 ? "Kontur erstellen......" : "Kontur erstellen...   ");
-                s_.host->doEvents();
+                host_.info(steps_ % 200 == 0 ? msg::kContoursLong : msg::kContoursShort);
+                host_.doEvents();
             }
             double best = 1000.0, newDirection = 0;
             Point next{};
-            int32_t chosen = -1;
+            std::optional<ElementRef> chosen;
             for (int32_t j = 0; j < d_.linecount; ++j) {
                 Line& l = d_.lines[j];
                 if (l.contour != -1) continue;
@@ -65,7 +67,7 @@ public:
                         best = std::fabs(direction - c);
                         newDirection = c;
                         next = {l.x2, l.y2};
-                        chosen = j;
+                        chosen = ElementRef::line(j);
                     }
                 }
                 if (coincide(l.x2, l.y2, current.x, current.y)) {
@@ -74,7 +76,7 @@ public:
                         best = std::fabs(direction - c);
                         newDirection = c;
                         next = {l.x1, l.y1};
-                        chosen = j;
+                        chosen = ElementRef::line(j);
                         // The line is turned round now; that stays even if
                         // a later candidate wins.
                         std::swap(l.x1, l.x2);
@@ -92,7 +94,7 @@ public:
                         best = std::fabs(direction - c);
                         newDirection = c;
                         next = en;
-                        chosen = j + kArcRef;
+                        chosen = ElementRef::arc(j);
                     }
                 }
                 if (coincide(en.x, en.y, current.x, current.y)) {
@@ -101,29 +103,29 @@ public:
                         best = std::fabs(direction - c);
                         newDirection = c;
                         next = st;
-                        chosen = j + kArcRef;
+                        chosen = ElementRef::arc(j);
                     }
                 }
             }
-            if (chosen < 0) return true;
-            take(chosen, contour);
+            if (!chosen) return true;
+            take(*chosen, contour);
             current = next;
             direction = newDirection;
             if (coincide(current.x, current.y, closing.x, closing.y)) return true;
         }
     }
 
-    void take(int32_t ref, int16_t contour) {
-        if (isArcRef(ref))
-            d_.arcs[ref - kArcRef].contour = contour;
+    void take(ElementRef ref, int16_t contour) {
+        if (ref.isArc())
+            d_.arcs[ref.index()].contour = contour;
         else
-            d_.lines[ref].contour = contour;
+            d_.lines[ref.index()].contour = contour;
         d_.order[fill_++] = ref;
     }
 
 private:
-    Session& s_;
     Drawing& d_;
+    Host& host_;
     int32_t& steps_;
     int32_t& fill_;
 };
@@ -134,19 +136,19 @@ void findfreeends(Drawing& d) {
     const EndIndex ends(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x1, d.lines[i].y1};
-        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 1);
+        if (!touchesOther(d, ends, p, ElementRef::line(i))) addFreeEnd(d, p, ElementRef::line(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x2, d.lines[i].y2};
-        if (!touchesOther(d, ends, p, i)) addFreeEnd(d, p, i, 2);
+        if (!touchesOther(d, ends, p, ElementRef::line(i))) addFreeEnd(d, p, ElementRef::line(i), EndCode::End);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcStart(d.arcs[i]);
-        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 1);
+        if (!touchesOther(d, ends, p, ElementRef::arc(i))) addFreeEnd(d, p, ElementRef::arc(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcEnd(d.arcs[i]);
-        if (!touchesOther(d, ends, p, i + kArcRef)) addFreeEnd(d, p, i + kArcRef, 2);
+        if (!touchesOther(d, ends, p, ElementRef::arc(i))) addFreeEnd(d, p, ElementRef::arc(i), EndCode::End);
     }
 }
 
@@ -154,21 +156,20 @@ ElementAt findelementat(const Drawing& d, double px, double py) {
     for (int32_t j = 0; j < d.linecount; ++j) {
         const Line& l = d.lines[j];
         if (l.contour != -1) continue;
-        if (coincide(l.x1, l.y1, px, py)) return {1, j, 1, {l.x2, l.y2}};
-        if (coincide(l.x2, l.y2, px, py)) return {1, j, 2, {l.x1, l.y1}};
+        if (coincide(l.x1, l.y1, px, py)) return {ElementKind::Line, j, EndCode::Start, {l.x2, l.y2}};
+        if (coincide(l.x2, l.y2, px, py)) return {ElementKind::Line, j, EndCode::End, {l.x1, l.y1}};
     }
     for (int32_t j = 0; j < d.arccount; ++j) {
         const Arc& a = d.arcs[j];
         if (a.contour != -1) continue;
         const Point s = arcStart(a), e = arcEnd(a);
-        if (coincide(s.x, s.y, px, py)) return {2, j, 1, e};
-        if (coincide(e.x, e.y, px, py)) return {2, j, 2, s};
+        if (coincide(s.x, s.y, px, py)) return {ElementKind::Arc, j, EndCode::Start, e};
+        if (coincide(e.x, e.y, px, py)) return {ElementKind::Arc, j, EndCode::End, s};
     }
     return {};
 }
 
-void buildcontours(Session& s) {
-    Drawing& d = s.drawing;
+void buildcontours(Drawing& d, Host& host) {
     if (d.linecount == 0 && d.arccount == 0) return;
     for (int32_t i = 0; i < kTableSlots; ++i) {
         d.lines[i].contour = -1;
@@ -176,10 +177,9 @@ void buildcontours(Session& s) {
     }
     int16_t contour = 0;
     int32_t fill = 0, steps = 0;
-    s.view.markMode = 0;
     d.freecount = 0;
     findfreeends(d);
-    ChainFollower chain(s, steps, fill);
+    ChainFollower chain(d, host, steps, fill);
     const Point never{kNeverCloses, kNeverCloses};
 
     // Open contours, each begun at the next free end.
@@ -188,20 +188,20 @@ void buildcontours(Session& s) {
         if (consumed(f)) continue;
         const ElementAt at = findelementat(d, f.x, f.y);
         f.x = f.y = kConsumed;
-        if (at.kind == 0) continue;
+        if (at.kind == ElementKind::None) continue;
         double direction;
-        if (at.kind == 1) {
+        if (at.kind == ElementKind::Line) {
             Line& l = d.lines[at.index];
-            if (at.end == 2) {
+            if (at.end == EndCode::End) {
                 std::swap(l.x1, l.x2);
                 std::swap(l.y1, l.y2);
             }
             direction = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
-            chain.take(at.index, contour);
+            chain.take(ElementRef::line(at.index), contour);
         } else {
             const Arc& a = d.arcs[at.index];
-            direction = at.end == 1 ? endTangent(a.a2) : startTangent(a.a1);
-            chain.take(at.index + kArcRef, contour);
+            direction = at.end == EndCode::Start ? endTangent(a.a2) : startTangent(a.a1);
+            chain.take(ElementRef::arc(at.index), contour);
         }
         if (!chain.follow(contour, at.other, direction, never)) return;
         contour = nextContour(contour);
@@ -209,41 +209,40 @@ void buildcontours(Session& s) {
 
     // Closed contours: those with an arc first, then those of lines only.
     for (;;) {
-        int32_t next = -1;
-        for (int32_t j = 0; j < d.arccount && next < 0; ++j)
-            if (d.arcs[j].contour == -1) next = j + kArcRef;
-        for (int32_t j = 0; j < d.linecount && next < 0; ++j)
-            if (d.lines[j].contour == -1) next = j;
-        if (next < 0) return;
+        std::optional<ElementRef> next;
+        for (int32_t j = 0; j < d.arccount && !next; ++j)
+            if (d.arcs[j].contour == -1) next = ElementRef::arc(j);
+        for (int32_t j = 0; j < d.linecount && !next; ++j)
+            if (d.lines[j].contour == -1) next = ElementRef::line(j);
+        if (!next) return;
         Point current, closing;
         double direction;
-        if (isArcRef(next)) {
-            const Arc& a = d.arcs[next - kArcRef];
+        if (next->isArc()) {
+            const Arc& a = d.arcs[next->index()];
             current = arcEnd(a);
             closing = arcStart(a);
             direction = endTangent(a.a2);
         } else {
-            const Line& l = d.lines[next];
+            const Line& l = d.lines[next->index()];
             current = {l.x2, l.y2};
             closing = {l.x1, l.y1};
             direction = kg::winkelx(l.x1, l.y1, l.x2, l.y2);
         }
-        chain.take(next, contour);
+        chain.take(*next, contour);
         if (!chain.follow(contour, current, direction, closing)) return;
         contour = nextContour(contour);
     }
 }
 
-std::unique_ptr<Session> contoursOnCopy(const Session& s) {
-    const Drawing& d = s.drawing;
-    auto copy = std::make_unique<Session>(*s.host);
-    Drawing& c = copy->drawing;
-    std::copy(d.lines.begin(), d.lines.begin() + d.linecount, c.lines.begin());
-    std::copy(d.arcs.begin(), d.arcs.begin() + d.arccount, c.arcs.begin());
-    std::copy(d.order.begin(), d.order.begin() + std::min(d.elementCount(), kOrderSlots), c.order.begin());
+std::unique_ptr<Drawing> contoursOnCopy(const Drawing& d, Host& host) {
+    auto copy = std::make_unique<Drawing>();
+    Drawing& c = *copy;
+    std::copy(d.usedLines().begin(), d.usedLines().end(), c.lines.begin());
+    std::copy(d.usedArcs().begin(), d.usedArcs().end(), c.arcs.begin());
+    std::copy(d.usedOrder().begin(), d.usedOrder().end(), c.order.begin());
     c.linecount = d.linecount;
     c.arccount = d.arccount;
-    buildcontours(*copy);
+    buildcontours(c, host);
     return copy;
 }
 

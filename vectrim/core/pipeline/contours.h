@@ -5,7 +5,8 @@
 // contour after contour in chain order.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
 
 #include <cstdint>
 #include <memory>
@@ -23,18 +24,18 @@ void findfreeends(Drawing& d);
 // The first element without contour number with an end at P (lines before
 // arcs, each in index order, start before end).
 struct ElementAt {
-    int16_t kind = 0; // 0 nothing, 1 line, 2 arc
+    ElementKind kind = ElementKind::None;
     int32_t index = 0;
-    int16_t end = 0; // which end matched: 1 start, 2 end
-    Point other;     // the element's other end
+    EndCode end = EndCode::None; // which end matched
+    Point other;                 // the element's other end
 };
 ElementAt findelementat(const Drawing& d, double px, double py);
 
-void buildcontours(Session& s);
+void buildcontours(Drawing& d, Host& host);
 
 // Builds the contours on a copy of the used slots of the drawing and returns
 // the copy; the drawing itself keeps its line directions, contour numbers,
 // order table and marks. Element indices are the same in both.
-std::unique_ptr<Session> contoursOnCopy(const Session& s);
+std::unique_ptr<Drawing> contoursOnCopy(const Drawing& d, Host& host);
 
 } // namespace vectrim

@@ -1,6 +1,7 @@
 #include "pipeline/duplicates.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
 
@@ -40,18 +41,16 @@ bool sameArc(const Arc& ai, const Arc& aj) {
 // showing the progress afresh. The number of starts is bounded by the element
 // count at entry.
 template <typename Same, typename Remove>
-void removePhase(Session& s, const int32_t& count, int32_t countAtEntry, int32_t elementsAtEntry, Same same,
-                 Remove remove) {
-    const Drawing& d = s.drawing;
+void removePhase(const Drawing& d, Host& host, const int32_t& count, int32_t countAtEntry,
+                 int32_t elementsAtEntry, Same same, Remove remove) {
     int32_t i = 0;
     for (int32_t start = 0; start < countAtEntry; ++start) {
         bool deleted = false;
         for (;; ++i) {
             if (i % 100 == 0) {
                 const int32_t gone = elementsAtEntry - d.elementCount();
-                showProgress(s, std::string(i % 300 == 0 ? "Suche doppelte Elemente...    "
-                                                         : "Suche doppelte Elemente...... ") +
-                                    "  Gelöscht:" + std::to_string(gone));
+                showProgress(host, std::string(i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort) +
+                                       msg::kDeletedSoFar + std::to_string(gone));
             }
             if (i > count - 2) return;
             for (int32_t j = i + 1; j <= count - 1 && !deleted; ++j) {
@@ -67,14 +66,13 @@ void removePhase(Session& s, const int32_t& count, int32_t countAtEntry, int32_t
 
 } // namespace
 
-void removeduplicates(Session& s) {
-    Drawing& d = s.drawing;
+void removeduplicates(Drawing& d, Host& host) {
     const int32_t l0 = d.linecount, a0 = d.arccount;
     removePhase(
-        s, d.linecount, l0, l0 + a0, [&](int32_t i, int32_t j) { return sameLine(d.lines[i], d.lines[j]); },
+        d, host, d.linecount, l0, l0 + a0, [&](int32_t i, int32_t j) { return sameLine(d.lines[i], d.lines[j]); },
         [&](int32_t j) { deleteline(d, j); });
     removePhase(
-        s, d.arccount, a0, l0 + a0, [&](int32_t i, int32_t j) { return sameArc(d.arcs[i], d.arcs[j]); },
+        d, host, d.arccount, a0, l0 + a0, [&](int32_t i, int32_t j) { return sameArc(d.arcs[i], d.arcs[j]); },
         [&](int32_t j) { deletearc(d, j); });
 }
 

@@ -2,10 +2,11 @@
 // arcs that lie on another arc; the first of each group stays.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
 
 namespace vectrim {
 
-void removeduplicates(Session& s);
+void removeduplicates(Drawing& d, Host& host);
 
 } // namespace vectrim

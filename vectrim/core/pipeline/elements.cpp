@@ -11,17 +11,17 @@ namespace {
 
 // Removes the order entry naming `ref` among the first n entries and lowers
 // every later reference of the same kind by one.
-void dropFromOrder(Drawing& d, int32_t ref, bool arc) {
+void dropFromOrder(Drawing& d, ElementRef ref) {
     const int32_t n = d.elementCount();
     int32_t out = 0;
     bool dropped = false;
     for (int32_t i = 0; i < n; ++i) {
-        int32_t e = d.order[i];
+        ElementRef e = d.order[i];
         if (!dropped && e == ref) {
             dropped = true;
             continue;
         }
-        if (isArcRef(e) == arc && e > ref) --e;
+        if (e.kind() == ref.kind() && e.index() > ref.index()) e = ElementRef::of(e.kind(), e.index() - 1);
         d.order[out++] = e;
     }
 }
@@ -31,14 +31,21 @@ void dropFromOrder(Drawing& d, int32_t ref, bool arc) {
 void deleteline(Drawing& d, int32_t k) {
     if (k < 0 || k >= d.linecount) return;
     std::copy(d.lines.begin() + k + 1, d.lines.begin() + d.linecount, d.lines.begin() + k);
-    dropFromOrder(d, k, false);
+    dropFromOrder(d, ElementRef::line(k));
     --d.linecount;
+}
+
+void deleteElement(Drawing& d, ElementRef ref) {
+    if (ref.isArc())
+        deletearc(d, ref.index());
+    else
+        deleteline(d, ref.index());
 }
 
 void deletearc(Drawing& d, int32_t k) {
     if (k < 0 || k >= d.arccount) return;
     std::copy(d.arcs.begin() + k + 1, d.arcs.begin() + d.arccount, d.arcs.begin() + k);
-    dropFromOrder(d, k + kArcRef, true);
+    dropFromOrder(d, ElementRef::arc(k));
     --d.arccount;
 }
 
@@ -54,9 +61,9 @@ double lineLength(const Line& l) {
     return std::sqrt((l.x2 - l.x1) * (l.x2 - l.x1) + (l.y2 - l.y1) * (l.y2 - l.y1));
 }
 
-double elementLength(const Drawing& d, int32_t ref) {
-    if (!isArcRef(ref)) return lineLength(d.lines[ref]);
-    const Arc& a = d.arcs[ref - kArcRef];
+double elementLength(const Drawing& d, ElementRef ref) {
+    if (ref.isLine()) return lineLength(d.lines[ref.index()]);
+    const Arc& a = d.arcs[ref.index()];
     return arclength(a.r, a.a1 * kDegToRad, a.a2 * kDegToRad);
 }
 
@@ -68,12 +75,9 @@ Point arcMiddle(const Arc& a) {
 
 bool deleteFirstShorterThan(Drawing& d, double length) {
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
-        const int32_t ref = d.order[pos];
-        if (!validRef(d, ref) || !(elementLength(d, ref) < length)) continue;
-        if (isArcRef(ref))
-            deletearc(d, ref - kArcRef);
-        else
-            deleteline(d, ref);
+        const ElementRef ref = d.order[pos];
+        if (!d.holds(ref) || !(elementLength(d, ref) < length)) continue;
+        deleteElement(d, ref);
         return true;
     }
     return false;
@@ -110,9 +114,9 @@ void refitArc(Arc& a, Point p1, Point p2, Point p3) {
     a.a2 = c.w2 * kRadToDegShort;
 }
 
-bool moveFirstEndAt(Drawing& d, Point p, Point q, int32_t skip) {
+bool moveFirstEndAt(Drawing& d, Point p, Point q, std::optional<ElementRef> skip) {
     for (int32_t j = 0; j < d.linecount; ++j) {
-        if (j == skip) continue;
+        if (skip == ElementRef::line(j)) continue;
         Line& l = d.lines[j];
         if (coincide(l.x1, l.y1, p.x, p.y)) {
             l.x1 = q.x;
@@ -126,7 +130,7 @@ bool moveFirstEndAt(Drawing& d, Point p, Point q, int32_t skip) {
         }
     }
     for (int32_t j = 0; j < d.arccount; ++j) {
-        if (j + kArcRef == skip) continue;
+        if (skip == ElementRef::arc(j)) continue;
         Arc& a = d.arcs[j];
         const Point st = arcStart(a), en = arcEnd(a), mid = arcMiddle(a);
         if (coincide(st.x, st.y, p.x, p.y)) {

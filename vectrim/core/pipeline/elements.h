@@ -6,6 +6,7 @@
 #include "model/drawing.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vectrim {
 
@@ -13,6 +14,7 @@ namespace vectrim {
 // loses k's entry and later references of the same kind are lowered.
 void deleteline(Drawing& d, int32_t k);
 void deletearc(Drawing& d, int32_t k);
+void deleteElement(Drawing& d, ElementRef ref);
 
 // Length of an arc from its radius and angles in radians: the sweep is
 // a2 - a1 when a1 < a2, otherwise 2π - a1 + a2 (so a1 = a2 is a full circle).
@@ -30,12 +32,7 @@ double startTangent(double a1Degrees);
 double lineLength(const Line& l);
 
 // Length of the element named by a reference (an arc by sweep times radius).
-double elementLength(const Drawing& d, int32_t ref);
-
-// Whether a reference names an element below the counts.
-inline bool validRef(const Drawing& d, int32_t ref) {
-    return isArcRef(ref) ? ref - kArcRef < d.arccount : ref >= 0 && ref < d.linecount;
-}
+double elementLength(const Drawing& d, ElementRef ref);
 
 // Deletes the first element, in the order of the contour order table,
 // shorter than `length`. False when there is none.
@@ -57,10 +54,10 @@ bool rechFindsCircle(Point p1, Point p2, Point p3);
 void refitArc(Arc& a, Point p1, Point p2, Point p3);
 
 // Moves the first element end found at P to Q, skipping the element named by
-// `skip` (-1: none). Lines in index order, the start before the end, then
+// `skip` (none: no element is skipped). Lines in index order, the start before the end, then
 // arcs; an arc's start matches within 0.001, its end within 0.0001, and the
 // arc is bent through its other end and its old middle point. False when no
 // element has an end at P.
-bool moveFirstEndAt(Drawing& d, Point p, Point q, int32_t skip);
+bool moveFirstEndAt(Drawing& d, Point p, Point q, std::optional<ElementRef> skip);
 
 } // namespace vectrim

@@ -14,8 +14,8 @@ class EndIndex {
 public:
     struct End {
         double x, y;
-        int32_t ref; // line index, or arc index + kArcRef
-        int16_t end; // 1 start, 2 end
+        ElementRef ref;
+        EndCode end;
     };
 
     explicit EndIndex(const Drawing& d);

@@ -1,5 +1,6 @@
 #include "pipeline/gaps.h"
 
+#include "model/messages.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
@@ -9,7 +10,7 @@
 namespace vectrim {
 
 void moveendto(Drawing& d, double px, double py, double qx, double qy, int16_t& found) {
-    found = moveFirstEndAt(d, {px, py}, {qx, qy}, -1) ? 0 : 1;
+    found = moveFirstEndAt(d, {px, py}, {qx, qy}, std::nullopt) ? 0 : 1;
 }
 
 namespace {
@@ -26,7 +27,7 @@ int32_t nearestPartner(const Drawing& d, int32_t i, double t) {
     int32_t partner = -1;
     for (int32_t j = i + 1; j < d.freecount; ++j) {
         const FreeEnd& fj = d.freeends[j];
-        if (used(fj) || (fj.ref == fi.ref && !isArcRef(fi.ref))) continue;
+        if (used(fj) || (fj.ref == fi.ref && fi.ref.isLine())) continue;
         const double dist = std::sqrt((fj.x - fi.x) * (fj.x - fi.x) + (fj.y - fi.y) * (fj.y - fi.y));
         if (dist < t && dist < best && dist != 0) {
             best = dist;
@@ -38,13 +39,11 @@ int32_t nearestPartner(const Drawing& d, int32_t i, double t) {
 
 } // namespace
 
-void closegaps(Session& s, double& t) {
-    Drawing& d = s.drawing;
+void closegaps(Drawing& d, Host& host, double& t) {
     d.freecount = 0;
-    s.view.markMode = 0;
     findfreeends(d);
     if (d.freecount == 0) return;
-    showProgress(s, "Beseitige Lücken ...          ");
+    showProgress(host, msg::kClosingGaps);
     for (int32_t i = 0; i < d.freecount; ++i) {
         FreeEnd& fi = d.freeends[i];
         if (used(fi)) continue;

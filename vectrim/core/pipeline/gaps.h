@@ -2,14 +2,15 @@
 // within the gap radius by stretching one of the two elements.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
 
 #include <cstdint>
 
 namespace vectrim {
 
 // Closes gaps shorter than t between free ends.
-void closegaps(Session& s, double& t);
+void closegaps(Drawing& d, Host& host, double& t);
 
 // Moves the first element end found at P to Q. found = 0 on success, 1 when
 // no element has an end at P.

@@ -98,12 +98,11 @@ double deviation(const Line& a, const Line& b) {
 
 } // namespace
 
-void joinarcs(Session& s) {
-    while (joinOnePair(s.drawing)) {}
+void joinarcs(Drawing& d) {
+    while (joinOnePair(d)) {}
 }
 
-void joinlines(Session& s) {
-    Drawing& d = s.drawing;
+void joinlines(Drawing& d) {
     for (int32_t i = 0; i < d.linecount; ++i) {
         for (int32_t j = i + 1; j < d.linecount; ++j) {
             Line& a = d.lines[i];

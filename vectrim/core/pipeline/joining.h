@@ -3,15 +3,15 @@
 // The drawn geometry does not change.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
 
 namespace vectrim {
 
 // Merges arc j into arc i (i < j) when j continues i counter-clockwise.
-void joinarcs(Session& s);
+void joinarcs(Drawing& d);
 
 // Merges line B into line A when they share an end and run in one direction.
-void joinlines(Session& s);
+void joinlines(Drawing& d);
 
 void swapvalues(double& a, double& b);
 

@@ -1,6 +1,7 @@
 #include "pipeline/junctions.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
 
@@ -10,9 +11,6 @@
 namespace vectrim {
 
 namespace {
-
-constexpr const char* kLongText = "Suche doppelte Elemente...    ";
-constexpr const char* kShortText = "Suche doppelte Elemente...... ";
 
 // Whether two points differ by at least the split tolerance in x or in y.
 bool apart(double x1, double y1, double x2, double y2) {
@@ -57,11 +55,11 @@ double cutsArc(const Arc& a, double x, double y) {
 
 } // namespace
 
-void splitelementsat(Session& s, double x, double y, int32_t index, int16_t kind, int16_t& full) {
-    Drawing& d = s.drawing;
+void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, ElementKind kind,
+                     int16_t& full) {
     full = 0;
     for (int32_t j = 0; j < d.linecount;) {
-        if (kind == 1 && j == index) {
+        if (kind == ElementKind::Line && j == index) {
             ++j;
             continue;
         }
@@ -76,14 +74,14 @@ void splitelementsat(Session& s, double x, double y, int32_t index, int16_t kind
         l.x2 = x;
         l.y2 = y;
         if (!d.appendLine(x, y, x2, y2, contour)) {
-            s.host->message("Linienspeicher voll !", "Error", Icon::Critical);
+            host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
             full = 1;
             return;
         }
         // Line j is looked at again; the point is now its end.
     }
     for (int32_t j = 0; j < d.arccount;) {
-        if (kind == 2 && j == index) {
+        if (kind == ElementKind::Arc && j == index) {
             ++j;
             continue;
         }
@@ -96,30 +94,29 @@ void splitelementsat(Session& s, double x, double y, int32_t index, int16_t kind
         const double oldEnd = a.a2;
         a.a2 = w * kRadToDeg;
         if (!d.appendArc(a.cx, a.cy, a.r, a.a2, oldEnd, a.contour)) {
-            s.host->message("Bogenspeicher voll !", "Error", Icon::Critical);
+            host.message(msg::kArcTableFull, msg::kTitleError, Icon::Critical);
             full = 1;
             return;
         }
     }
 }
 
-void splitatjunctions(Session& s, int16_t& full) {
-    Drawing& d = s.drawing;
+void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
     full = 0;
     // Elements added while splitting are not used as cutting points.
     const int32_t n = d.linecount, m = d.arccount;
     for (int32_t i = 0; i < n; ++i) {
-        if (i % 100 == 0) showProgress(s, i % 300 == 0 ? kLongText : kShortText);
+        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
         const Line l = d.lines[i];
         if (std::fabs(l.x1 - l.x2) <= kSamePoint && std::fabs(l.y1 - l.y2) <= kSamePoint) continue;
         // Line i itself is never cut by its own ends.
-        splitelementsat(s, l.x1, l.y1, i, 1, full);
+        splitelementsat(d, host, l.x1, l.y1, i, ElementKind::Line, full);
         if (full) return;
-        splitelementsat(s, l.x2, l.y2, i, 1, full);
+        splitelementsat(d, host, l.x2, l.y2, i, ElementKind::Line, full);
         if (full) return;
     }
     for (int32_t i = 0; i < m; ++i) {
-        if (i % 100 == 0) showProgress(s, i % 300 == 0 ? kLongText : kShortText);
+        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
         const Arc a = d.arcs[i];
         const double a1 = a.a1 * kDegToRadShort, a2 = a.a2 * kDegToRadShort;
         const Point st = pointAt(a.cx, a.cy, a.r, a1), en = pointAt(a.cx, a.cy, a.r, a2);
@@ -128,9 +125,9 @@ void splitatjunctions(Session& s, int16_t& full) {
         if (std::fabs(st.x - en.x) <= kSamePoint && std::fabs(st.y - en.y) <= kSamePoint &&
             len <= kTinyCircleLength)
             continue;
-        splitelementsat(s, st.x, st.y, i, 2, full);
+        splitelementsat(d, host, st.x, st.y, i, ElementKind::Arc, full);
         if (full) return;
-        splitelementsat(s, en.x, en.y, i, 2, full);
+        splitelementsat(d, host, en.x, en.y, i, ElementKind::Arc, full);
         if (full) return;
     }
 }

@@ -2,7 +2,8 @@
 // of every other element that passes through it.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
 
 #include <cstdint>
 
@@ -10,10 +11,11 @@ namespace vectrim {
 
 // Cuts every line and arc that passes through an end of another element.
 // full = 1 when a table ran full (the message has been shown).
-void splitatjunctions(Session& s, int16_t& full);
+void splitatjunctions(Drawing& d, Host& host, int16_t& full);
 
-// Cuts every element (other than the one named by index and kind, 1 line,
-// 2 arc) that passes through (x, y) there. full = 1 when a table ran full.
-void splitelementsat(Session& s, double x, double y, int32_t index, int16_t kind, int16_t& full);
+// Cuts every element (other than the one named by index and kind) that
+// passes through (x, y) there. full = 1 when a table ran full.
+void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, ElementKind kind,
+                     int16_t& full);
 
 } // namespace vectrim

@@ -3,6 +3,7 @@
 #include "kgeom_api.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
+#include "pipeline/line_run_walk.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +21,8 @@ bool nearsegment(Point q, Point a, Point b, double r) {
     return std::sqrt((tx - q.x) * (tx - q.x) + (ty - q.y) * (ty - q.y)) < r;
 }
 
-void simplifyrun(Session& s, std::span<const FreeEnd> p, int32_t m, double r) {
-    Drawing& d = s.drawing;
-    auto at = [&](int32_t k) { return Point{p[k].x, p[k].y}; };
+void simplifyrun(Drawing& d, std::span<const Point> p, int32_t m, double r) {
+    auto at = [&](int32_t k) { return p[k]; };
     auto append = [&](int32_t from, int32_t to) { d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0); };
     int32_t start = 0, k = 1;
     while (start < m) {
@@ -46,55 +46,23 @@ void simplifyrun(Session& s, std::span<const FreeEnd> p, int32_t m, double r) {
     }
 }
 
-void reducelines(Session& s) {
-    Drawing& d = s.drawing;
-    buildcontours(s);
+void reducelines(Drawing& d, const RunSettings& t, Host& host) {
+    buildcontours(d, host);
     std::vector<char> replaced(kTableSlots, 0);
-    const double r = s.settings.reducetol;
-
-    // The point list of a run lies in the free-end table: the start of each
-    // line, then the end of the last.
-    auto reduceRun = [&](int32_t begin, int32_t end) {
-        if (end - begin < 2) return;
-        int32_t count = 0;
-        for (int32_t k = begin; k < end; ++k) {
-            const Line& l = d.lines[d.order[k]];
-            d.freeends[count].x = l.x1;
-            d.freeends[count].y = l.y1;
-            ++count;
-            replaced[d.order[k]] = 1;
-        }
-        const Line& last = d.lines[d.order[end - 1]];
-        d.freeends[count].x = last.x2;
-        d.freeends[count].y = last.y2;
-        simplifyrun(s, std::span<const FreeEnd>(d.freeends), count, r);
-    };
-
-    // Runs of consecutive line entries of one contour; the walk covers the
+    std::vector<Point> points;
+    // Each run of two or more lines is simplified; the walk covers the
     // entries as they were before any reduction.
-    const int32_t entries = d.elementCount();
-    int32_t runStart = -1;
-    int16_t runContour = -1;
-    for (int32_t k = 0; k < entries; ++k) {
-        const int32_t ref = d.order[k];
-        const bool line = validRef(d, ref) && !isArcRef(ref);
-        if (runStart >= 0 && (!line || d.lines[ref].contour != runContour)) {
-            reduceRun(runStart, k);
-            runStart = -1;
-        }
-        if (line && runStart < 0) {
-            runStart = k;
-            runContour = d.lines[ref].contour;
-        }
-    }
-    if (runStart >= 0) reduceRun(runStart, entries);
-
+    forEachLineRun(d, [&](int32_t begin, int32_t end) {
+        if (end - begin < 2) return;
+        runPoints(d, begin, end, points);
+        for (int32_t k = begin; k < end; ++k) replaced[static_cast<size_t>(d.order[k].index())] = 1;
+        simplifyrun(d, points, static_cast<int32_t>(points.size()) - 1, t.reducetol);
+    });
     // Surviving old lines first, in their old order, then the new lines.
-    int32_t kept = 0;
-    for (int32_t i = 0; i < d.linecount; ++i)
-        if (!replaced[i]) d.lines[kept++] = d.lines[i];
-    d.linecount = kept;
-    buildcontours(s);
+    // Whole line records move, contour numbers included; contour building
+    // renumbers them at once.
+    compactLines(d, replaced);
+    buildcontours(d, host);
 }
 
 } // namespace vectrim

@@ -2,15 +2,15 @@
 // events run.
 #pragma once
 
-#include "model/session.h"
+#include "model/host.h"
 
 #include <string_view>
 
 namespace vectrim {
 
-inline void showProgress(Session& s, std::string_view text) {
-    s.host->info(text);
-    s.host->doEvents();
+inline void showProgress(Host& host, std::string_view text) {
+    host.info(text);
+    host.doEvents();
 }
 
 } // namespace vectrim

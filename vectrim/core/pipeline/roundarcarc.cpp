@@ -35,12 +35,11 @@ bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, int16_t kept
 
 } // namespace
 
-void roundarcarc(Session& s) {
-    Drawing& d = s.drawing;
-    const RunSettings& set = s.settings;
+void roundarcarc(Drawing& d, const RunSettings& t, Host& host) {
+    const RunSettings& set = t;
     const double minAngle = set.cornerminangle * kDegToRad;
     const double maxAngle = set.cornermaxangle * kDegToRad;
-    forArcArcPairs(s, [&](const ArcArcPair& p) {
+    forArcArcPairs(d, host, [&](const ArcArcPair& p) {
         if (p.type == 0 || p.deflection < kArcArcMinCorner) return;
         if (p.deflection < minAngle || p.deflection > maxAngle) return;
         if (d.arccount >= kMaxElements) return; // a full arc table leaves the corner sharp

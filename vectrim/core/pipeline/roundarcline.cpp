@@ -34,12 +34,11 @@ bool filletFits(const ArcR& keptArc, const Line& keptLine, double radius, const 
 
 } // namespace
 
-void roundarcline(Session& s) {
-    Drawing& d = s.drawing;
-    const RunSettings& set = s.settings;
+void roundarcline(Drawing& d, const RunSettings& t, Host& host) {
+    const RunSettings& set = t;
     const double minAngle = set.cornerminangle * kDegToRad;
     const double maxAngle = set.cornermaxangle * kDegToRad;
-    forArcLinePairs(s, [&](const ArcLinePair& p) {
+    forArcLinePairs(d, host, [&](const ArcLinePair& p) {
         if (p.deflection < minAngle || p.deflection > maxAngle) return;
         if (d.arccount >= kMaxElements) return; // a full arc table leaves the corner sharp
         const ArcR keptArc = radians(d.arcs[p.arc]);

@@ -1,6 +1,7 @@
 // Line-to-line corner rounding: the corner between two lines of one contour
 // becomes a fillet, with the largest radius from 10 mm down whose arc stays
 // within the smoothing tolerance of the corner as drawn.
+#include "model/messages.h"
 #include "pipeline/contours.h"
 #include "pipeline/smoothing.h"
 #include "pipeline/smoothing_checks.h"
@@ -104,11 +105,10 @@ void roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings
 
 } // namespace
 
-void roundlinecorners(Session& s) {
-    Drawing& d = s.drawing;
+void roundlinecorners(Drawing& d, const RunSettings& t, Host& host) {
     if (d.linecount == 0) return;
-    buildcontours(s);
-    const RunSettings& set = s.settings;
+    buildcontours(d, host);
+    const RunSettings& set = t;
     const double minAngle = set.cornerminangle * kDegToRad;
     const double maxAngle = set.cornermaxangle * kDegToRad;
     const ByContour byContour = linesByContour(d);
@@ -116,7 +116,7 @@ void roundlinecorners(Session& s) {
     for (const PassEnds p : kPasses) {
         const int32_t n = d.linecount;
         for (int32_t i = 0; i < n; ++i) {
-            progress(s, i, "Bearbeite Linie zu Linie......", "Bearbeite Linie zu Linie...   ");
+            progress(host, i, msg::kLineLineLong, msg::kLineLineShort);
             const int16_t contour = d.lines[i].contour;
             const std::vector<int32_t>& same = byContour.of(contour);
             for (size_t k = byContour.after(contour, i); k < same.size() && same[k] < n; ++k) {

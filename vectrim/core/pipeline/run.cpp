@@ -1,5 +1,6 @@
 #include "pipeline/run.h"
 
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/arc_fitting.h"
 #include "pipeline/arcs_to_lines.h"
@@ -18,8 +19,7 @@
 
 namespace vectrim {
 
-void getwerte(Session& s, RunFrame& frame, int16_t& error) {
-    RunSettings& t = s.settings;
+void getwerte(RunSettings& t, Host& host, RunFrame& frame, int16_t& error) {
     t.maxradius = kMaxRadius;
     t.minradius = kMinRadius;
     t.minlength = kMinLength;
@@ -33,14 +33,14 @@ void getwerte(Session& s, RunFrame& frame, int16_t& error) {
         const char* text;
     };
     const Check checks[] = {
-        {t.reducetol, 5, ToleranceField::Reduce, "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) "},
-        {t.gaptol, 5, ToleranceField::Gap, "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) "},
+        {t.reducetol, 5, ToleranceField::Reduce, msg::kReduceOutOfRange},
+        {t.gaptol, 5, ToleranceField::Gap, msg::kGapOutOfRange},
         {t.smoothtol, 2, ToleranceField::Smooth,
-         "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) "},
+         msg::kSmoothOutOfRange},
     };
     for (const Check& c : checks) {
         if (!(c.value >= 0 && c.value <= c.limit)) {
-            s.host->message(c.text, "Exit", Icon::Critical);
+            host.message(c.text, msg::kTitleExit, Icon::Critical);
             frame.focusField(c.field);
             error = 1;
             return;
@@ -53,19 +53,22 @@ namespace {
 // The steps of one run, in the window of the run.
 class Run {
 public:
-    Run(Session& s, RunFrame& frame) : s_(s), d_(s.drawing), t_(s.settings), frame_(frame) {}
+    Run(Session& s, RunFrame& frame) : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame) {}
 
     RunOutcome go() {
         frame_.showAbortWindow();
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         frame_.setWindowEnabled(false);
-        showProgress(s_, "Starte Konvertierung... ");
+        // The stages reuse the free-end table, so the marks of a check mean
+        // nothing from here on.
+        s_.view.markMode = 0;
+        showProgress(host_, msg::kRunStarting);
 
         int16_t full = 0;
-        stage("splitatjunctions", [&] { splitatjunctions(s_, full); });
-        if (full) return errorExit("Fehler bei der Bearbeitung ! Zeichnung zu klein ?");
-        s_.host->doEvents();
-        stage("removeduplicates", [&] { removeduplicates(s_); });
+        stage("splitatjunctions", [&] { splitatjunctions(d_, host_, full); });
+        if (full) return errorExit(msg::kRunFailedTooSmall);
+        host_.doEvents();
+        stage("removeduplicates", [&] { removeduplicates(d_, host_); });
 
         if (t_.reducetol > 0) reductionGroup();
 
@@ -81,30 +84,29 @@ public:
         const bool gapReplaced = t_.gaptol == 0;
         if (gapReplaced) t_.gaptol = kGapRadiusWhenOff;
         if (t_.gaptol > 0) {
-            stage("deletesmallelements", [&] { deletesmallelements(s_); });
+            stage("deletesmallelements", [&] { deletesmallelements(d_, t_, host_); });
             double radius = t_.gaptol;
-            stage("closegaps", [&] { closegaps(s_, radius); });
-            stage("splitatjunctions", [&] { splitatjunctions(s_, full); });
+            stage("closegaps", [&] { closegaps(d_, host_, radius); });
+            stage("splitatjunctions", [&] { splitatjunctions(d_, host_, full); });
             if (full) {
                 if (gapReplaced) t_.gaptol = 0;
-                return errorExit(
-                    "Fehler bei der Bearbeitung ! Eingabewerte zu klein ? Laden Sie die DXF-Datei neu.");
+                return errorExit(msg::kRunFailedValues);
             }
-            stage("removeduplicates", [&] { removeduplicates(s_); });
+            stage("removeduplicates", [&] { removeduplicates(d_, host_); });
         }
         if (gapReplaced) t_.gaptol = 0;
 
         if (t_.smoothtol > 0) smoothingGroup();
 
-        stage("deletesmallelements", [&] { deletesmallelements(s_); });
-        stage("deletetinyelements", [&] { deletetinyelements(s_); });
-        stage("buildcontours", [&] { buildcontours(s_); });
+        stage("deletesmallelements", [&] { deletesmallelements(d_, t_, host_); });
+        stage("deletetinyelements", [&] { deletetinyelements(d_); });
+        stage("buildcontours", [&] { buildcontours(d_, host_); });
 
-        showProgress(s_, "Verbinde Elemente ........    ");
-        stage("joinarcs", [&] { joinarcs(s_); });
-        stage("joinlines", [&] { joinlines(s_); });
+        showProgress(host_, msg::kJoining);
+        stage("joinarcs", [&] { joinarcs(d_); });
+        stage("joinlines", [&] { joinlines(d_); });
         frame_.showCounts();
-        s_.host->doEvents();
+        host_.doEvents();
 
         finalStep();
         return RunOutcome::Finished;
@@ -114,6 +116,7 @@ private:
     Session& s_;
     Drawing& d_;
     RunSettings& t_;
+    Host& host_;
     RunFrame& frame_;
 
     template <typename F>
@@ -126,17 +129,17 @@ private:
     // Nearly straight and very short arcs to chords, chains of lines to arcs,
     // runs of lines to fewer lines.
     void reductionGroup() {
-        stage("arcstolines", [&] { arcstolines(s_); });
-        stage("convertlines", [&] { convertlines(s_); });
-        stage("reducelines", [&] { reducelines(s_); });
+        stage("arcstolines", [&] { arcstolines(d_, t_); });
+        stage("convertlines", [&] { convertlines(d_, t_, host_); });
+        stage("reducelines", [&] { reducelines(d_, t_, host_); });
         frame_.showCounts();
-        s_.host->doEvents();
+        host_.doEvents();
     }
 
     // Asks whether to go on with a drawing of more than 1000 lines.
     bool goOnWithManyLines() {
         if (frame_.minimiseChecked()) frame_.restoreWindow();
-        if (s_.host->ask("Vectrim", "Linienanzahl > 1000. Fortfahren ?") == 'N') return false;
+        if (host_.ask(msg::kTitleProgram, msg::kManyLines) == 'N') return false;
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         return true;
     }
@@ -147,23 +150,23 @@ private:
     }
 
     void smoothingGroup() {
-        stage("smootharcline", [&] { smootharcline(s_); });
-        stage("smootharcarc", [&] { smootharcarc(s_); });
+        stage("smootharcline", [&] { smootharcline(d_, t_, host_); });
+        stage("smootharcarc", [&] { smootharcarc(d_, t_, host_); });
         frame_.showCounts();
         frame_.paint();
-        s_.host->doEvents();
+        host_.doEvents();
         setCornerAngles();
-        if (frame_.roundLineLineChecked()) stage("roundlinecorners", [&] { roundlinecorners(s_); });
-        stage("roundarcline", [&] { roundarcline(s_); });
+        if (frame_.roundLineLineChecked()) stage("roundlinecorners", [&] { roundlinecorners(d_, t_, host_); });
+        stage("roundarcline", [&] { roundarcline(d_, t_, host_); });
         setCornerAngles();
-        stage("roundarcarc", [&] { roundarcarc(s_); });
+        stage("roundarcarc", [&] { roundarcarc(d_, t_, host_); });
     }
 
     // A table ran full: the drawing is discarded and must be loaded again.
     RunOutcome errorExit(const char* text) {
         if (frame_.minimiseChecked()) frame_.restoreWindow();
         frame_.setWindowEnabled(true);
-        s_.host->message(text, "Error", Icon::Critical);
+        host_.message(text, msg::kTitleError, Icon::Critical);
         d_.linecount = 0;
         d_.arccount = 0;
         finalStep();
@@ -174,7 +177,7 @@ private:
         frame_.getmima();
         frame_.setWindowEnabled(true);
         frame_.showCounts();
-        s_.host->info("Konvertierung beendet.        ");
+        host_.info(msg::kRunFinished);
         frame_.clearMarks();
         s_.state.busyflag = 0;
         frame_.unloadAbortWindow();
@@ -188,7 +191,7 @@ private:
 RunOutcome bearbeitungeinfach(Session& s, RunFrame& frame) {
     s.state.busyflag = 1;
     int16_t error = 0;
-    getwerte(s, frame, error);
+    getwerte(s.settings, *s.host, frame, error);
     if (error) {
         s.state.busyflag = 0;
         return RunOutcome::InvalidInput;

@@ -9,10 +9,9 @@
 
 namespace vectrim {
 
-// Reads and checks the tolerance fields into the session's settings and sets
-// the fixed values; error = 1 (message shown, field focused) on an invalid
-// field.
-void getwerte(Session& s, RunFrame& frame, int16_t& error);
+// Reads and checks the tolerance fields into the settings and sets the fixed
+// values; error = 1 (message shown, field focused) on an invalid field.
+void getwerte(RunSettings& t, Host& host, RunFrame& frame, int16_t& error);
 
 // How a run ended. The window has no use for it; batch callers do.
 enum class RunOutcome {

@@ -2,7 +2,9 @@
 // the drawing, because a neighbour is first stretched across the gap.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 
 #include <cstdint>
 
@@ -11,12 +13,12 @@ namespace vectrim {
 // Deletes every short element one of whose ends touches a neighbour (the
 // first neighbour found at that end is stretched to the other end), then
 // every element shorter than 0.0001 whether it touches anything or not.
-void deletesmallelements(Session& s);
+void deletesmallelements(Drawing& d, const RunSettings& t, Host& host);
 
-// Stretches the first element (other than the one named by index and kind,
-// 1 line, 2 arc) that has an end at P so that the end lies at Q. found = 0
+// Stretches the first element (other than the one named by index and kind)
+// that has an end at P so that the end lies at Q. found = 0
 // when an element was stretched, 1 when none has an end at P.
-void reattachend(Drawing& d, double px, double py, double qx, double qy, int32_t index, int16_t kind,
+void reattachend(Drawing& d, double px, double py, double qx, double qy, int32_t index, ElementKind kind,
                  int16_t& found);
 
 } // namespace vectrim

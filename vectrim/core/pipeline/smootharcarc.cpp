@@ -63,11 +63,10 @@ bool accepted(const ArcR& one, const ArcR& two, const ArcR& kept1, const ArcR& k
 
 } // namespace
 
-void smootharcarc(Session& s) {
-    Drawing& d = s.drawing;
+void smootharcarc(Drawing& d, const RunSettings& t, Host& host) {
     if (d.arccount == 0) return;
-    buildcontours(s);
-    forArcArcPairs(s, [&](const ArcArcPair& p) {
+    buildcontours(d, host);
+    forArcArcPairs(d, host, [&](const ArcArcPair& p) {
         if (p.type == 0 || p.deflection < kArcArcMinKink * kDegToRad) return;
         const ArcR kept1 = radians(d.arcs[p.first]), kept2 = radians(d.arcs[p.second]);
         const Tries tries = triesFor(p.type);
@@ -76,7 +75,7 @@ void smootharcarc(Session& s) {
             int16_t err = 0, type = p.type;
             f(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2, &err,
               &type);
-            if (err != 0 || !accepted(one, two, kept1, kept2, p.type, s.settings)) continue;
+            if (err != 0 || !accepted(one, two, kept1, kept2, p.type, t)) continue;
             store(d.arcs[p.first], one);
             store(d.arcs[p.second], two);
             return;

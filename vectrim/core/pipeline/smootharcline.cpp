@@ -80,13 +80,12 @@ bool reshaped(ArcR& arc, Line& line, const RunSettings& s) {
 
 } // namespace
 
-void smootharcline(Session& s) {
-    Drawing& d = s.drawing;
-    forArcLinePairs(s, [&](const ArcLinePair& p) {
+void smootharcline(Drawing& d, const RunSettings& t, Host& host) {
+    forArcLinePairs(d, host, [&](const ArcLinePair& p) {
         if (!(p.deflection > kKinkMin && p.deflection <= kKinkMax)) return;
         ArcR arc = radians(d.arcs[p.arc]);
         Line line = d.lines[p.line];
-        if (!reshaped(arc, line, s.settings)) return;
+        if (!reshaped(arc, line, t)) return;
         store(d.arcs[p.arc], arc);
         Line& l = d.lines[p.line];
         l.x1 = line.x1, l.y1 = line.y1, l.x2 = line.x2, l.y2 = line.y2;

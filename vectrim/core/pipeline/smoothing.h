@@ -3,14 +3,16 @@
 // stays within the smoothing tolerance.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 
 namespace vectrim {
 
-void roundlinecorners(Session& s); // fillets between two lines
-void smootharcline(Session& s);    // small kinks between an arc and a line
-void roundarcline(Session& s);     // fillets between an arc and a line
-void smootharcarc(Session& s);     // kinks between two arcs
-void roundarcarc(Session& s);      // fillets between two arcs
+void roundlinecorners(Drawing& d, const RunSettings& t, Host& host); // fillets between two lines
+void smootharcline(Drawing& d, const RunSettings& t, Host& host); // small kinks between an arc and a line
+void roundarcline(Drawing& d, const RunSettings& t, Host& host); // fillets between an arc and a line
+void smootharcarc(Drawing& d, const RunSettings& t, Host& host); // kinks between two arcs
+void roundarcarc(Drawing& d, const RunSettings& t, Host& host); // fillets between two arcs
 
 } // namespace vectrim

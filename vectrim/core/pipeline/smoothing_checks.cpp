@@ -89,10 +89,10 @@ ByContour arcsByContour(const Drawing& d) {
     return b;
 }
 
-void progress(Session& s, int32_t i, const char* longText, const char* shortText) {
+void progress(Host& host, int32_t i, const char* longText, const char* shortText) {
     if (i % 100 != 0) return;
-    s.host->info(i % 300 == 0 ? longText : shortText);
-    s.host->doEvents();
+    host.info(i % 300 == 0 ? longText : shortText);
+    host.doEvents();
 }
 
 } // namespace vectrim::smoothing

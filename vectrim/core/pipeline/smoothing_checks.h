@@ -3,7 +3,9 @@
 // arcs meet, and the elements of each contour.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 #include "pipeline/elements.h"
 
 #include <cmath>
@@ -73,7 +75,7 @@ ByContour arcsByContour(const Drawing& d);
 
 // Shows the progress text every 100 elements of a stage's outer loop (the
 // long form at multiples of 300) and lets the window run.
-void progress(Session& s, int32_t i, const char* longText, const char* shortText);
+void progress(Host& host, int32_t i, const char* longText, const char* shortText);
 
 // ---- template definitions -------------------------------------------------
 

@@ -16,42 +16,59 @@ namespace vectrim {
 
 namespace {
 
-template <void (*F)(Session&)>
-bool plain(Session& s) {
-    F(s);
+template <void (*F)(Drawing&, Host&)>
+bool withHost(Drawing& d, RunSettings&, Host& host) {
+    F(d, host);
+    return true;
+}
+
+template <void (*F)(Drawing&, const RunSettings&, Host&)>
+bool withSettings(Drawing& d, RunSettings& t, Host& host) {
+    F(d, t, host);
+    return true;
+}
+
+template <void (*F)(Drawing&)>
+bool plain(Drawing& d, RunSettings&, Host&) {
+    F(d);
+    return true;
+}
+
+bool chords(Drawing& d, RunSettings& t, Host&) {
+    arcstolines(d, t);
     return true;
 }
 
 // The corner stages run with the corner window the run sets for them.
-template <void (*F)(Session&)>
-bool corner(Session& s) {
-    s.settings.cornermaxangle = kCornerMaxAngle;
-    s.settings.cornerminangle = kCornerMinAngle;
-    F(s);
+template <void (*F)(Drawing&, const RunSettings&, Host&)>
+bool corner(Drawing& d, RunSettings& t, Host& host) {
+    t.cornermaxangle = kCornerMaxAngle;
+    t.cornerminangle = kCornerMinAngle;
+    F(d, t, host);
     return true;
 }
 
-bool split(Session& s) {
+bool split(Drawing& d, RunSettings&, Host& host) {
     int16_t full = 0;
-    splitatjunctions(s, full);
+    splitatjunctions(d, host, full);
     return full == 0;
 }
 
 // Gap closing with a private copy of the gap radius; a radius of 0 stands
 // for the smallest one, as in the run.
-bool gaps(Session& s) {
-    double radius = s.settings.gaptol == 0 ? kGapRadiusWhenOff : s.settings.gaptol;
-    closegaps(s, radius);
+bool gaps(Drawing& d, RunSettings& t, Host& host) {
+    double radius = t.gaptol == 0 ? kGapRadiusWhenOff : t.gaptol;
+    closegaps(d, host, radius);
     return true;
 }
 
 constexpr NamedStage kStages[] = {
     {"splitatjunctions", StageTolerance::None, split},
-    {"removeduplicates", StageTolerance::None, plain<removeduplicates>},
-    {"arcstolines", StageTolerance::None, plain<arcstolines>},
-    {"convertlines", StageTolerance::Reduce, plain<convertlines>},
-    {"reducelines", StageTolerance::Reduce, plain<reducelines>},
-    {"deletesmallelements", StageTolerance::None, plain<deletesmallelements>},
+    {"removeduplicates", StageTolerance::None, withHost<removeduplicates>},
+    {"arcstolines", StageTolerance::None, chords},
+    {"convertlines", StageTolerance::Reduce, withSettings<convertlines>},
+    {"reducelines", StageTolerance::Reduce, withSettings<reducelines>},
+    {"deletesmallelements", StageTolerance::None, withSettings<deletesmallelements>},
     {"closegaps", StageTolerance::Gap, gaps},
     {"smootharcline", StageTolerance::Smooth, corner<smootharcline>},
     {"smootharcarc", StageTolerance::Smooth, corner<smootharcarc>},
@@ -59,7 +76,7 @@ constexpr NamedStage kStages[] = {
     {"roundarcline", StageTolerance::Smooth, corner<roundarcline>},
     {"roundarcarc", StageTolerance::Smooth, corner<roundarcarc>},
     {"deletetinyelements", StageTolerance::None, plain<deletetinyelements>},
-    {"buildcontours", StageTolerance::None, plain<buildcontours>},
+    {"buildcontours", StageTolerance::None, withHost<buildcontours>},
     {"joinarcs", StageTolerance::None, plain<joinarcs>},
     {"joinlines", StageTolerance::None, plain<joinlines>},
 };

@@ -1,9 +1,11 @@
 // The stages of the processing run by name, for batch use and tests: each
 // runs as the processing run runs it, with the tolerance it reads already in
-// the session's settings.
+// the settings.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/run_settings.h"
 
 #include <span>
 #include <string_view>
@@ -17,7 +19,7 @@ struct NamedStage {
     const char* name;
     StageTolerance tolerance;
     // Runs the stage; false when it stopped because a table ran full.
-    bool (*run)(Session& s);
+    bool (*run)(Drawing& d, RunSettings& t, Host& host);
 };
 
 std::span<const NamedStage> namedStages();

@@ -5,8 +5,8 @@
 namespace vectrim {
 
 // Tiny elements go one by one, the first in order-table order each time.
-void deletetinyelements(Session& s) {
-    while (deleteFirstShorterThan(s.drawing, kTinyLength)) {}
+void deletetinyelements(Drawing& d) {
+    while (deleteFirstShorterThan(d, kTinyLength)) {}
 }
 
 } // namespace vectrim

@@ -2,10 +2,10 @@
 // neighbour is adjusted.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
 
 namespace vectrim {
 
-void deletetinyelements(Session& s);
+void deletetinyelements(Drawing& d);
 
 } // namespace vectrim

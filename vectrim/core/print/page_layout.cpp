@@ -1,6 +1,7 @@
 #include "print/page_layout.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "view/arc_polyline.h"
 
@@ -165,12 +166,12 @@ int lineColour(PrintMode) { return kBlack; }
 int arcColour(PrintMode mode) { return mode == PrintMode::BlackWhite ? kBlack : kRed; }
 
 std::string headerLine(const PageSetup& setup) {
-    return "Maßstabsfaktor: " + setup.scaleText + "  /  H x B [mm]:" + setup.heightText + " x" +
+    return msg::kPageScale + setup.scaleText + msg::kPageSize + setup.heightText + msg::kPageSizeTimes +
            setup.widthText;
 }
 
 void maketext(PageCanvas& canvas, const PageSetup& setup) {
-    canvas.text(kMarginLeft, kHeaderTop, "Vectrim", kHeaderFontHeight, kBlack);
+    canvas.text(kMarginLeft, kHeaderTop, msg::kPageTitle, kHeaderFontHeight, kBlack);
     canvas.text(kMarginLeft, kHeaderTop + kHeaderLineStep, headerLine(setup), kHeaderFontHeight, kBlack);
 }
 
@@ -233,13 +234,12 @@ bool painter(const Drawing& d, const PageSetup& setup, PrintMode mode, PageCanva
     if (p) {
         const int32_t n = std::min(d.linecount + d.arccount, static_cast<int32_t>(d.order.size()));
         for (int32_t i = 0; i < n && ok; ++i) {
-            const int32_t ref = d.order[i];
-            if (isArcRef(ref)) {
-                const int32_t k = ref - kArcRef;
-                if (k < d.arccount) ok = drawArc(*p, d.arcs[k], mode, canvas);
-            } else if (ref >= 0 && ref < d.linecount) {
-                ok = drawLine(*p, d.lines[ref], mode, canvas);
-            }
+            const ElementRef ref = d.order[i];
+            if (!d.holds(ref)) continue;
+            if (ref.isArc())
+                ok = drawArc(*p, d.arcs[ref.index()], mode, canvas);
+            else
+                ok = drawLine(*p, d.lines[ref.index()], mode, canvas);
         }
     }
     canvas.flush();

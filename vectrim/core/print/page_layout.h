@@ -9,6 +9,7 @@
 #pragma once
 
 #include "model/drawing.h"
+#include "model/messages.h"
 #include "print/page_canvas.h"
 #include "view/extents.h"
 
@@ -72,13 +73,13 @@ struct PresetScale {
     const char* entry;
     const char* text;
 };
-inline constexpr PresetScale kPresetScales[5] = {{"1:1  (Volle Größe)", " 1"},
-                                                 {"1:2  (Halbe Größe)", "0.5"},
+inline constexpr PresetScale kPresetScales[5] = {{msg::kScaleFull, " 1"},
+                                                 {msg::kScaleHalf, "0.5"},
                                                  {"1:5", "0.2"},
                                                  {"1:10", "0.1"},
                                                  {"1:20", "0.05"}};
 // Combo2 shows this when no entry is chosen.
-inline constexpr const char* kScaleComboText = "Maßstab";
+inline constexpr const char* kScaleComboText = msg::kScaleCombo;
 
 // What the page shows besides the drawing: the scale factor as Text1 holds
 // it (also the factor used), the rotation and the main window's size fields.

@@ -1,5 +1,7 @@
 #include "view/view.h"
 
+#include "model/messages.h"
+
 #include "inspect/checks.h"
 #include "inspect/selection.h"
 #include "kgeom_api.h"
@@ -42,42 +44,38 @@ std::string trunderText(const std::string& text) { return numberText(roundTo(val
 // ---- drawing ---------------------------------------------------------------
 
 bool View::paint() {
-    ViewWindow& w = s_.view.window;
+    ViewWindow& w = v_.window;
     const bool zeroWindow = std::fabs(w.xmin) < kZeroWindow && std::fabs(w.ymin) < kZeroWindow &&
                             std::fabs(w.xmax) < kZeroWindow && std::fabs(w.ymax) < kZeroWindow;
     if (!zeroWindow) {
         const double width = w.xmax - w.xmin;
         if (!(width >= kMinViewWidth && width <= kMaxViewWidth)) {
-            s_.host->message("Zahlenwertüberschreitung ! Darstellung. ", "Error: Auflösung zurück",
-                             Icon::Critical);
+            host_.message(msg::kViewOutOfRange, msg::kTitleViewRange, Icon::Critical);
             w = kStartWindow;
             return false;
         }
     }
     canvas_.clear();
-    const Drawing& d = s_.drawing;
+    const Drawing& d = d_;
     const int32_t n = std::min(d.linecount + d.arccount, kOrderSlots);
     for (int32_t i = 0; i < n; ++i) drawElement(d.order[i], kBlack, kLightRed);
     if (highlight_)
-        for (const int32_t ref : *highlight_) drawElement(ref, kHighlightColour, kHighlightColour);
+        for (const ElementRef ref : *highlight_) drawElement(ref, kHighlightColour, kHighlightColour);
     drawMarks();
     canvas_.flush();
     return true;
 }
 
-void View::drawElement(int32_t ref, int colour, int arcColour) {
-    Drawing& d = s_.drawing;
-    const ViewWindow& w = s_.view.window;
-    if (ref < 0) return;
-    if (!isArcRef(ref)) {
-        if (ref >= d.linecount) return;
-        const Line& l = d.lines[ref];
+void View::drawElement(ElementRef ref, int colour, int arcColour) {
+    Drawing& d = d_;
+    const ViewWindow& w = v_.window;
+    if (!d.holds(ref)) return;
+    if (ref.isLine()) {
+        const Line& l = d.lines[ref.index()];
         drawline(l.x1, l.y1, l.x2, l.y2, colour);
         return;
     }
-    const int32_t k = ref - kArcRef;
-    if (k >= d.arccount) return;
-    Arc& a = d.arcs[k];
+    Arc& a = d.arcs[ref.index()];
     if (a.a1 > 360) a.a1 -= 360;
     if (a.a2 > 360) a.a2 -= 360;
     // Only arcs whose bounding square touches the window are drawn.
@@ -89,8 +87,8 @@ void View::drawElement(int32_t ref, int colour, int arcColour) {
 }
 
 void View::drawMarks() {
-    const Drawing& d = s_.drawing;
-    if (s_.view.markMode == 1) {
+    const Drawing& d = d_;
+    if (v_.markMode == 1) {
         for (int32_t i = 0; i < d.linecount; ++i) {
             markAt(d.lines[i].x1, d.lines[i].y1);
             markAt(d.lines[i].x2, d.lines[i].y2);
@@ -101,14 +99,14 @@ void View::drawMarks() {
             markAt(a.cx + a.r * std::cos(a1), a.cy + a.r * std::sin(a1));
             markAt(a.cx + a.r * std::cos(a2), a.cy + a.r * std::sin(a2));
         }
-    } else if (s_.view.markMode == 2) {
+    } else if (v_.markMode == 2) {
         const int32_t n = std::min(d.freecount, kFreeEndSlots);
         for (int32_t i = 0; i < n; ++i) markAt(d.freeends[i].x, d.freeends[i].y);
     }
 }
 
 void View::markAt(double x, double y) {
-    const SurfacePoint p = toSurface(s_.view.window, x, y);
+    const SurfacePoint p = toSurface(v_.window, x, y);
     // Only marks whose point lies on the surface are drawn.
     if (p.x >= 0 && p.x <= kSurfaceWidth && p.y >= 0 && p.y <= kSurfaceHeight)
         canvas_.box(p.x - kMarkHalfSize, p.y - kMarkHalfSize, p.x + kMarkHalfSize, p.y + kMarkHalfSize,
@@ -116,8 +114,8 @@ void View::markAt(double x, double y) {
 }
 
 void View::drawline(double x1, double y1, double x2, double y2, int colour) {
-    const SurfacePoint a = toSurface(s_.view.window, x1, y1);
-    const SurfacePoint b = toSurface(s_.view.window, x2, y2);
+    const SurfacePoint a = toSurface(v_.window, x1, y1);
+    const SurfacePoint b = toSurface(v_.window, x2, y2);
     surfaceSegment(a.x, a.y, b.x, b.y, colour);
 }
 
@@ -137,7 +135,7 @@ void View::kreis(double sx, double sy, double sr, double a1, double a2, int colo
 }
 
 void View::rechteck() {
-    const ViewState& v = s_.view;
+    const ViewState& v = v_;
     canvas_.setMode(DrawMode::Xor);
     const SurfacePoint a = toSurface(v.window, std::min(v.selX1, v.selX2), std::min(v.selY1, v.selY2));
     const SurfacePoint b = toSurface(v.window, std::max(v.selX1, v.selX2), std::max(v.selY1, v.selY2));
@@ -150,15 +148,15 @@ void View::rechteck() {
 
 void View::showAll() {
     Box b{0, 0, 0, 0};
-    getextents(s_.drawing, b, 0);
-    s_.view.window = {b.xmin, b.ymin, b.xmax, b.ymax};
+    getextents(d_, b, 0);
+    v_.window = {b.xmin, b.ymin, b.xmax, b.ymax};
     paint();
 }
 
 void View::paintNew() { paint(); }
 
 void View::zoomIn() {
-    ViewWindow& w = s_.view.window;
+    ViewWindow& w = v_.window;
     const double q = (w.xmax - w.xmin) * 0.25;
     if (q >= kMinHalfWidth) {
         const double qy = (w.ymax - w.ymin) * 0.25;
@@ -170,7 +168,7 @@ void View::zoomIn() {
 }
 
 void View::zoomOut() {
-    ViewWindow& w = s_.view.window;
+    ViewWindow& w = v_.window;
     const double h = (w.xmax - w.xmin) * 0.5;
     if (h < kMaxZoomOutHalf) {
         const double hy = (w.ymax - w.ymin) * 0.5;
@@ -180,8 +178,8 @@ void View::zoomOut() {
 }
 
 void View::mouseDown(MouseButton b, double sx, double sy) {
-    if (s_.drawing.linecount == 0 && s_.drawing.arccount == 0) return;
-    ViewWindow& w = s_.view.window;
+    if (d_.linecount == 0 && d_.arccount == 0) return;
+    ViewWindow& w = v_.window;
     if (b == MouseButton::Left) {
         if (!(w.xmax - w.xmin >= kMinClickWidth)) return;
         const Point p = toModel(w, sx, sy);
@@ -205,7 +203,7 @@ void View::pause() {
 }
 
 void View::mouseMove(double sx, double sy) {
-    ViewState& v = s_.view;
+    ViewState& v = v_;
     panel_.setPointer(v.pickMode == 0 ? kArrowPointer : kCrossPointer);
     const Point p = toModel(v.window, sx, sy);
     if (v.dragActive == 1 && v.pickMode == kPickElements) {
@@ -220,13 +218,13 @@ void View::mouseMove(double sx, double sy) {
         v.selPrevX = p.x;
         v.selPrevY = p.y;
     }
-    if (const auto text = angleReadoutText(s_, p.x, p.y)) panel_.setAngleText(*text);
+    if (const auto text = angleReadoutText(d_, v_, p.x, p.y)) panel_.setAngleText(*text);
 }
 
 void View::breaks() {
     for (int k = 0; k < kBreakMoves; ++k) mouseMove(kBreakPoint, kBreakPoint);
-    s_.view.pickMode = 0;
-    s_.view.dragActive = 0;
+    v_.pickMode = 0;
+    v_.dragActive = 0;
 }
 
 } // namespace vectrim

@@ -4,7 +4,9 @@
 // Qt-free: it draws through a Canvas and reports to a ViewPanel.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/view_state.h"
 #include "view/canvas.h"
 #include "view/extents.h"
 #include "view/view_frame.h"
@@ -74,7 +76,8 @@ enum class MouseButton { Left, Right, Other };
 
 class View {
 public:
-    View(Session& s, Canvas& c, ViewPanel& p) : s_(s), canvas_(c), panel_(p) {}
+    View(Drawing& d, ViewState& v, Host& host, Canvas& c, ViewPanel& p)
+        : d_(d), v_(v), host_(host), canvas_(c), panel_(p) {}
 
     // Redraws the whole view. False when the range guard fired (message
     // shown, window reset to 0 .. 639 x 0 .. 479, nothing drawn).
@@ -101,24 +104,26 @@ public:
     // Leaves the element selection mode.
     void breaks();
 
-    // Elements (line index, arc index + 100000) that paint draws over in
-    // kHighlightColour after the drawing; null or empty: none.
-    void setHighlight(const std::vector<int32_t>* refs) { highlight_ = refs; }
+    // Elements that paint draws over in kHighlightColour after the drawing;
+    // null or empty: none.
+    void setHighlight(const std::vector<ElementRef>* refs) { highlight_ = refs; }
 
     // The pause after a zoom click (seconds); tests set 0.
     double clickPause = kClickPause;
 
 private:
-    void drawElement(int32_t ref, int colour, int arcColour);
+    void drawElement(ElementRef ref, int colour, int arcColour);
     void surfaceSegment(double x1, double y1, double x2, double y2, int colour);
     void drawMarks();
     void markAt(double x, double y);
     void pause();
 
-    Session& s_;
+    Drawing& d_;
+    ViewState& v_;
+    Host& host_;
     Canvas& canvas_;
     ViewPanel& panel_;
-    const std::vector<int32_t>* highlight_ = nullptr;
+    const std::vector<ElementRef>* highlight_ = nullptr;
 };
 
 } // namespace vectrim

@@ -18,23 +18,23 @@ DrawingSize measureDrawing(Drawing& d) {
 }
 
 void BatchViewFrame::getmima() {
-    const DrawingSize size = measureDrawing(s_.drawing);
+    const DrawingSize size = measureDrawing(d_);
     widthText = numberText(size.width);
     heightText = numberText(size.height);
 }
 
-void BatchViewFrame::clearMarks() { runCheck(s_, Check::ClearMarks, *this); }
+void BatchViewFrame::clearMarks() { runCheck(d_, v_, host_, Check::ClearMarks, *this); }
 
 void BatchViewFrame::showAll() {
     Box fit{0, 0, 0, 0};
-    getextents(s_.drawing, fit, 0);
-    s_.view.window = {fit.xmin, fit.ymin, fit.xmax, fit.ymax};
+    getextents(d_, fit, 0);
+    v_.window = {fit.xmin, fit.ymin, fit.xmax, fit.ymax};
     paint();
 }
 
 void BatchViewFrame::breaks() {
-    s_.view.pickMode = 0;
-    s_.view.dragActive = 0;
+    v_.pickMode = 0;
+    v_.dragActive = 0;
 }
 
 } // namespace vectrim

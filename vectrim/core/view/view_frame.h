@@ -4,7 +4,10 @@
 // it with its controls; the command line and the tests use BatchViewFrame.
 #pragma once
 
-#include "model/session.h"
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/messages.h"
+#include "model/view_state.h"
 
 #include <cstdint>
 #include <string>
@@ -16,7 +19,7 @@ enum class SizeField { Width, Height }; // Text2 "Breite:", Text3 "Höhe:" of "Z
 // The two labels under "Kontrolle:": Label3 the title, Label2 the result.
 // Colours are palette numbers (0 black, 12 light red).
 struct CheckLabels {
-    std::string label3 = "Kontrolle";
+    std::string label3 = msg::kCheckTitle;
     bool label3Visible = true;
     std::string label2;
     bool label2Visible = false;
@@ -47,10 +50,11 @@ struct DrawingSize {
 DrawingSize measureDrawing(Drawing& d);
 
 // The window's commands without a window: the size fields and labels are
-// plain values, "Markierungen ausblenden" and "Show all" act on the session.
+// plain values, "Markierungen ausblenden" and "Show all" act on the drawing
+// and its view state.
 class BatchViewFrame : public ViewFrame {
 public:
-    explicit BatchViewFrame(Session& s) : s_(s) {}
+    BatchViewFrame(Drawing& d, ViewState& v, Host& host) : d_(d), v_(v), host_(host) {}
 
     std::string widthText, heightText; // Text2, Text3
     CheckLabels labels;
@@ -69,7 +73,9 @@ public:
     void rechteck() override { ++rectangles; }
 
 private:
-    Session& s_;
+    Drawing& d_;
+    ViewState& v_;
+    Host& host_;
 };
 
 } // namespace vectrim
