@@ -71,7 +71,8 @@ TEST(Reattachend, ArcEndNeedsTheFinerMatch) {
     Fixture f;
     f.arc(0, 0, 10, 0, 90); // end at (0, 10)
     int16_t found = 0;
-    reattachend(f.d, 0.0005, 10, 1, 11, 5, ElementKind::Line, found); // 0.0005 from the end: too far for an end
+    reattachend(f.d, 0.0005, 10, 1, 11, 5, ElementKind::Line,
+                found); // 0.0005 from the end: too far for an end
     EXPECT_EQ(found, 1);
     reattachend(f.d, 0.00005, 10, 1, 11, 5, ElementKind::Line, found);
     EXPECT_EQ(found, 0);
