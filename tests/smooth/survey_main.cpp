@@ -48,6 +48,8 @@ struct Totals {
         f.kinksHandled += g.kinksHandled;
         f.corners += g.corners;
         f.cornersHandled += g.cornersHandled;
+        for (int k = 0; k < survey::kJunctionKinds; ++k)
+            for (int turn = 0; turn < 2; ++turn) f.byTurn[k][turn].add(g.byTurn[k][turn]);
         f.changed += g.changed;
         f.changedNotTangent += g.changedNotTangent;
         f.worstChangedDeflection = std::max(f.worstChangedDeflection, g.worstChangedDeflection);
@@ -76,6 +78,25 @@ void print(const std::string& name, const survey::Figures& f, const survey::RunF
                     r->finalOutward, r->runSeconds);
     std::printf("\n");
     std::fflush(stdout);
+}
+
+// Kinks and corners handled, by kind of junction and turn.
+void printByTurn(const survey::Figures& f) {
+    const auto share = [](int a, int b) { return b ? 100.0 * a / b : 0.0; };
+    const char* const kinds[] = {"line-line", "line-arc", "arc-arc"};
+    std::printf("\nby kind and turn   %-22s %-22s %-22s %-22s\n", "kinks left", "kinks right",
+                "corners left", "corners right");
+    for (int k = 0; k < survey::kJunctionKinds; ++k) {
+        std::printf("%-18s", kinds[k]);
+        for (bool corners : {false, true})
+            for (int turn = 0; turn < 2; ++turn) {
+                const survey::Tally& t = f.byTurn[k][turn];
+                const int handled = corners ? t.cornersHandled : t.kinksHandled;
+                const int all = corners ? t.corners : t.kinks;
+                std::printf(" %6d/%-6d %6.1f %%", handled, all, share(handled, all));
+            }
+        std::printf("\n");
+    }
 }
 
 void measureOne(const Options& o, Totals& t, const std::string& name, Session& s) {
@@ -168,5 +189,11 @@ int main(int argc, char** argv) {
     std::printf("kinks handled %.1f %%, corners handled %.1f %%, all %.1f %%\n",
                 share(t.f.kinksHandled, t.f.kinks), share(t.f.cornersHandled, t.f.corners),
                 share(t.f.kinksHandled + t.f.cornersHandled, t.f.kinks + t.f.corners));
+    printByTurn(t.f);
+    std::printf("\nchanged junctions not tangent (> 0.01 rad) after the block: %d", t.f.changedNotTangent);
+    if (o.run) std::printf(", at the end of the run: %d", t.r.finalNotTangent);
+    std::printf("\nlargest distance from the drawing before the block: %.4f", t.f.outward);
+    if (o.run) std::printf(" (at the end of the run: %.4f)", t.r.finalOutward);
+    std::printf("\n");
     return 0;
 }
