@@ -85,7 +85,6 @@ inline constexpr double kCornerMaxAngle = 179.9;  // degrees: larger deflections
 
 // ---- smoothing (kinks and corners between lines and arcs) ----
 inline constexpr double kArcMaxSweep = 3.141592654;     // radians: the arc check's largest sweep
-inline constexpr double kSampleWrapAngle = 0.01;        // radians: an arc starting this close to 2π is sampled from 0
 inline constexpr double kLineFilletStartRadius = 10.0;  // line-line fillets: the first radius tried
 inline constexpr double kLineFilletStepShare = 0.02;    // line-line fillets: step = (start - minradius) × this
 inline constexpr double kKinkMin = 1.74e-05;            // radians: smaller arc-line deflections count as tangent

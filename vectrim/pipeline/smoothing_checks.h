@@ -30,9 +30,9 @@ double length(const ArcR& a);
 bool checkarc(const ArcR& a, const RunSettings& s);
 bool checkarcpos(const ArcR& a, const RunSettings& s);
 
-// Calls pass(Q) for the sample points of an arc: ten equal steps over the
-// sweep, from a1 up to a2, through angle 0 for an arc that crosses it (an arc
-// starting within 0.01 rad below 2π is taken to start at 0). Stops at the
+// Calls pass(Q) for the eleven sample points of an arc: from a1 to a2 in ten
+// equal steps over the sweep, through angle 0 for an arc that crosses it, so
+// that an arc is tested at the same points wherever it lies. Stops at the
 // first point that fails and returns false then.
 template <class Pass>
 bool allSamples(const ArcR& a, Pass pass);
@@ -79,29 +79,13 @@ void progress(Session& s, int32_t i, const char* longText, const char* shortText
 
 template <class Pass>
 bool allSamples(const ArcR& a, Pass pass) {
-    double from1 = a.a1, to1 = a.a2, from2 = 0, to2 = -1, sweep = a.a2 - a.a1;
-    if (a.a1 > a.a2) {
-        if (std::fabs(a.a1 - kTwoPi) < kSampleWrapAngle) {
-            from1 = 0;
-            sweep = a.a2;
-        } else {
-            to1 = kTwoPi;
-            from2 = 0;
-            to2 = a.a2;
-            sweep = kTwoPi - a.a1 + a.a2;
-        }
+    // Equal angles sweep nothing: all samples fall on the first point.
+    const double sweep = a.a1 <= a.a2 ? a.a2 - a.a1 : kTwoPi - a.a1 + a.a2;
+    for (int k = 0; k <= 10; ++k) {
+        const double t = a.a1 + k * (sweep * 0.1);
+        if (!pass(Point{a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)})) return false;
     }
-    const double step = sweep * 0.1;
-    // At most eleven points per run; a zero step samples the first point.
-    auto run = [&](double from, double to) {
-        double t = from;
-        for (int k = 0; k < 12 && t <= to; ++k, t += step) {
-            if (!pass(Point{a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)})) return false;
-            if (!(step > 0)) break;
-        }
-        return true;
-    };
-    return run(from1, to1) && run(from2, to2);
+    return true;
 }
 
 } // namespace vectrim::smoothing
