@@ -63,6 +63,8 @@ bool anglewithin(const ArcR& range, Point q) {
     return th >= range.a1 || (th >= 0 && th <= range.a2);
 }
 
+double directionDifference(double a, double b) { return std::remainder(a - b, kTwoPi); }
+
 int16_t arcjunction(const ArcR& a, const ArcR& b) {
     const Point as = startOf(a), ae = endOf(a), bs = startOf(b), be = endOf(b);
     auto meet = [](Point p, Point q) { return coincide(p.x, p.y, q.x, q.y, kArcJunctionPoint); };

@@ -37,6 +37,10 @@ bool checkarcpos(const ArcR& a, const RunSettings& s);
 template <class Pass>
 bool allSamples(const ArcR& a, Pass pass);
 
+// The difference a - b of two directions (radians), taken into -π .. π: two
+// directions either side of angle 0 lie close together.
+double directionDifference(double a, double b);
+
 // Q lies near the segment P1-P2: |P1P2| > 0, |P1Q| <= |P1P2| + T, and the
 // point |P1Q| from P1 towards P2 is within T of Q.
 bool nearsegment(Point q, Point p1, Point p2, double t);
