@@ -97,6 +97,7 @@ inline constexpr double kArcArcMinKink = 0.01;          // degrees: smaller arc-
 inline constexpr double kArcArcMinCorner = 0.00174;     // radians: arc-arc fillets need at least this deflection
 inline constexpr double kArcArcFilletFactor = 3;        // arc-arc fillets: the first radius is this × the larger radius
 inline constexpr double kArcArcFilletLowest = 0.1;      // mm: arc-arc fillet radii stay above this
+inline constexpr double kWithThePath = kPi / 2;         // radians: a fillet's travel within this of the path's runs with it
 inline constexpr double kArcJunctionPoint = 0.01;       // arc ends meet for the junction code within this per axis
 inline constexpr double kBiarcMaxSweep = 1.5;           // × π: largest sweep of a reshaped arc
 inline constexpr double kOppositeGrowth = 1.2;          // arcs in opposite senses may grow in length by this factor

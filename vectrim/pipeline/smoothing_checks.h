@@ -40,6 +40,16 @@ bool allSamples(const ArcR& a, Pass pass);
 // The difference a - b of two directions (radians), taken into -π .. π: two
 // directions either side of angle 0 lie close together.
 double directionDifference(double a, double b);
+// The direction of travel (radians) of a path over arc `a` at one of its
+// ends: leaving that end along the arc, or arriving there along it.
+double travelAt(const ArcR& a, bool atStart, bool leaving);
+// A fillet between two arcs runs with the path from arc `one` over the
+// fillet into arc `two` (whichever way each is stored): its ends meet the
+// arcs' ends at the junction, and at both it runs the way the path runs
+// along the arcs. A fillet running against them would take the path round a
+// loop.
+bool filletRunsWithPath(const ArcR& one, bool oneAtStart, const ArcR& fillet, const ArcR& two,
+                        bool twoAtStart);
 
 // Q lies near the segment P1-P2: |P1P2| > 0, |P1Q| <= |P1P2| + T, and the
 // point |P1Q| from P1 towards P2 is within T of Q.
