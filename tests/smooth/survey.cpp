@@ -438,6 +438,21 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
     return r;
 }
 
+void mirror(Drawing& d) {
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        Line& l = d.lines[i];
+        l.x1 = -l.x1;
+        l.x2 = -l.x2;
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        Arc& a = d.arcs[i];
+        const double a1 = a.a1;
+        a.cx = -a.cx;
+        a.a1 = normalisedAngle(180 - a.a2);
+        a.a2 = normalisedAngle(180 - a1);
+    }
+}
+
 // ---- generated drawings ---------------------------------------------------
 
 namespace {

@@ -97,6 +97,11 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
 // least 16 per element) to the nearest element of `to`.
 double sampledDistance(const Elements& from, const Elements& to, double step);
 
+// Mirrors a drawing in the y axis (x becomes -x): every turn of a path
+// becomes the opposite turn, and every arc runs the other way round its
+// centre (so it is stored from the mirror of its end to that of its start).
+void mirror(Drawing& d);
+
 // Generated drawings in the manner of polygonised input: curves as chains of
 // short lines, the same kind of curves fitted piecewise with arcs and lines
 // (small kinks at every junction), and parts with sharp corners between

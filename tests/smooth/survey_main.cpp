@@ -2,14 +2,15 @@
 // did (see survey.h for the figures).
 //
 //   smoothing_survey [--tol T] [--stages MASK] [--max-elements N]
-//                    [--run [--reduce R] [--gap G]] [--generated] [--bench LINES]...
-//                    [exchange files...]
+//                    [--run [--reduce R] [--gap G]] [--mirror] [--generated]
+//                    [--bench LINES]... [exchange files...]
 //
 // Without --run only the block runs (after contour building); with --run a
 // whole processing run does (with "Runde Linie-Linie" ticked) and the block
 // is measured between its first and last stage, the final drawing at the
 // junctions the block made. --generated adds our generated drawings at three
 // scales, --bench LINES the benchmark's polygonised drawing of that size.
+// --mirror mirrors every drawing in the y axis first.
 #include "survey.h"
 
 #include "model/exchange_file.h"
@@ -31,7 +32,7 @@ struct Options {
     double tol = 0.5;
     unsigned stages = 31;
     int32_t maxElements = 20000;
-    bool run = false;
+    bool run = false, mirror = false;
     std::string reduce = "0.3", gap = "0.2";
 };
 
@@ -100,6 +101,7 @@ void printByTurn(const survey::Figures& f) {
 }
 
 void measureOne(const Options& o, Totals& t, const std::string& name, Session& s) {
+    if (o.mirror) survey::mirror(s.drawing);
     if (o.run) {
         const survey::RunFigures r = survey::measureRun(s, o.reduce, o.gap, std::to_string(o.tol));
         if (!r.blockRan) {
@@ -140,12 +142,15 @@ int main(int argc, char** argv) {
             bench.push_back(std::atoi(argv[++i]));
         else if (a == "--run")
             o.run = true;
+        else if (a == "--mirror")
+            o.mirror = true;
         else if (a == "--generated")
             generated = true;
         else
             files.push_back(a);
     }
     ConsoleHost host;
+    if (o.mirror) std::printf("every drawing mirrored in the y axis\n");
     std::printf("T = %g%s\n%-40s %6s %11s %11s %5s %6s %3s %8s %3s %7s %7s %6s%s\n", o.tol,
                 o.run ? (" (whole runs, reduce " + o.reduce + ", gap " + o.gap + ")").c_str() : "",
                 "drawing", "elems", "kinks", "corners", "added", "chgd", "bad", "worst", "wrs",
