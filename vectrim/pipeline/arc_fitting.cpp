@@ -136,7 +136,9 @@ void convertlines(Session& s) {
     if (runStart >= 0) convertRun(runStart, entries);
 
     // The lines of converted runs go; the others, and those the fitting
-    // appended, move down in index order.
+    // appended, move down in index order. Each takes its contour number
+    // along, so a moved line keeps the number of its own contour rather than
+    // that of the slot it moves into.
     int32_t kept = 0;
     for (int32_t i = 0; i < d.linecount; ++i)
         if (!taken[i]) d.lines[kept++] = d.lines[i];

@@ -91,6 +91,8 @@ void reducelines(Session& s) {
     if (runStart >= 0) reduceRun(runStart, entries);
 
     // Surviving old lines first, in their old order, then the new lines.
+    // Each takes its contour number along, so a moved line keeps the number
+    // of its own contour rather than that of the slot it moves into.
     int32_t kept = 0;
     for (int32_t i = 0; i < d.linecount; ++i)
         if (!replaced[i]) d.lines[kept++] = d.lines[i];
