@@ -126,8 +126,8 @@ struct Outcome {
     double worst = 0;
 };
 
-Outcome smoothed(const Shape& s, double angleDeg) {
-    test::Fixture f;
+Outcome smoothed(test::Fixture& f, const Shape& s, double angleDeg) {
+    f.d.clear();
     f.session->settings.smoothtol = kTolerance;
     addRotated(f, s, angleDeg);
     buildcontours(*f.session);
@@ -162,15 +162,16 @@ std::vector<CornerCase> allCases() {
 }
 
 TEST(SmoothingRotated, EveryCornerIsHandledAtEveryAngleWithTheSameRadii) {
+    test::Fixture f;
     for (const CornerCase& c : allCases()) {
         SCOPED_TRACE(nameOf(c));
         const Shape s = shapeOf(c);
-        const Outcome at0 = smoothed(s, 0);
+        const Outcome at0 = smoothed(f, s, 0);
         EXPECT_TRUE(at0.smoothChain) << "worst junction " << at0.worst << " rad";
         int failures = 0;
         for (int step = 1; step < 72 && failures < 3; ++step) {
             const double angle = 5.0 * step;
-            const Outcome o = smoothed(s, angle);
+            const Outcome o = smoothed(f, s, angle);
             bool ok = o.smoothChain && o.radii.size() == at0.radii.size();
             for (size_t k = 0; ok && k < o.radii.size(); ++k)
                 ok = std::fabs(o.radii[k] - at0.radii[k]) <= kSameRadius;
