@@ -1,6 +1,7 @@
 // What the smoothing stages share: arcs in radians, the arc limits, the
-// sampling of an arc, the point tests against the drawing as it was, how two
-// arcs meet, and the elements of each contour.
+// sampling of an arc, directions compared across angle 0 and the direction
+// of travel over an arc, the point tests against the drawing as it was, how
+// two arcs meet, and the elements of each contour.
 #pragma once
 
 #include "model/session.h"
