@@ -4,10 +4,16 @@
 #include "junctions.h"
 #include "pipeline/contours.h"
 #include "pipeline/smoothing.h"
+#include "pipeline/smoothing_checks.h"
+
+#include "smooth.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 namespace vectrim {
 namespace {
@@ -319,15 +325,83 @@ TEST(RoundArcArc, CornerGetsAFillet) {
     EXPECT_EQ(f.d.freecount, 0);
 }
 
-TEST(RoundArcArc, RightTurnBetweenArcsThatRunOnStaysSharp) {
-    // A fillet of a right turn runs clockwise: its ends meet the arcs end to
-    // end and start to start, against the way they run on into each other.
-    Fixture f = withTolerance(0.5);
-    kinkedArcs(f, -60);
-    buildcontours(f.d, f.host);
-    roundarcarc(f.d, f.session->settings, f.host);
-    EXPECT_EQ(f.d.arccount, 2);
-    EXPECT_EQ(f.d.arcs[0].a2, 90);
+// Two arcs of radius 10 meeting at a right angle at (0, 10): arc 1 round the
+// origin (arriving there heading west when stored the way the path runs,
+// east when stored against it), arc 2 leaving it, the path turning left or
+// right; each arc stored either way round.
+struct RightAngle {
+    const char* name;
+    Arc one, two;
+};
+const RightAngle kRightAngles[] = {
+    {"right, both forward", {0, 0, 10, 0, 90}, {-10, 10, 10, 0, 60}},
+    {"left, both forward", {0, 0, 10, 0, 90}, {10, 10, 10, 180, 240}},
+    {"right, arc 2 backward", {0, 0, 10, 0, 90}, {10, 10, 10, 120, 180}},
+    {"left, arc 2 backward", {0, 0, 10, 0, 90}, {-10, 10, 10, 300, 0}},
+    {"right, arc 1 backward", {0, 0, 10, 90, 180}, {10, 10, 10, 180, 240}},
+    {"left, arc 1 backward", {0, 0, 10, 90, 180}, {-10, 10, 10, 0, 60}},
+    {"right, both backward", {0, 0, 10, 90, 180}, {-10, 10, 10, 300, 0}},
+    {"left, both backward", {0, 0, 10, 90, 180}, {10, 10, 10, 120, 180}},
+};
+
+// Distance from a point to the circle of an arc.
+double toCircle(const Arc& a, double x, double y) { return std::fabs(std::hypot(x - a.cx, y - a.cy) - a.r); }
+
+TEST(RoundArcArc, RightAngleGetsATangentFilletWithinTForEitherTurnAndStorage) {
+    constexpr double kT = 2;
+    for (const RightAngle& c : kRightAngles) {
+        SCOPED_TRACE(c.name);
+        Fixture f = withTolerance(kT);
+        f.arc(c.one.cx, c.one.cy, c.one.r, c.one.a1, c.one.a2);
+        f.arc(c.two.cx, c.two.cy, c.two.r, c.two.a1, c.two.a2);
+        const Point far1 = c.one.a2 == 90 ? arcStart(c.one) : arcEnd(c.one);
+        buildcontours(f.d, f.host);
+        roundarcarc(f.d, f.session->settings, f.host);
+        ASSERT_EQ(f.d.arccount, 3);
+        const Arc& fillet = f.d.arcs[2];
+        EXPECT_LT(junctionDeflection(f.d, kArcRef, kArcRef + 2), kJoin);
+        EXPECT_LT(junctionDeflection(f.d, kArcRef + 1, kArcRef + 2), kJoin);
+        // Arc 1 keeps its far end and its circle.
+        EXPECT_EQ(f.d.arcs[0].r, 10);
+        const Point now1 = c.one.a2 == 90 ? arcStart(f.d.arcs[0]) : arcEnd(f.d.arcs[0]);
+        EXPECT_NEAR(now1.x, far1.x, 1e-9);
+        EXPECT_NEAR(now1.y, far1.y, 1e-9);
+        // The fillet lies within T of the circles of the arcs as they were
+        // at its eleven sample points; in between (sampled finely) it may
+        // stray a little further.
+        for (int k = 0; k <= 100; ++k) {
+            const double t = (fillet.a1 + spanDeg(fillet) * k / 100) * kDegToRad;
+            const double x = fillet.cx + fillet.r * std::cos(t), y = fillet.cy + fillet.r * std::sin(t);
+            const double off = std::min(toCircle(c.one, x, y), toCircle(c.two, x, y));
+            EXPECT_LE(off, (k % 10 == 0 ? 1.0 : 1.25) * kT + 1e-9) << "at " << k << " %";
+        }
+    }
+}
+
+TEST(RoundArcArc, AFilletThatWouldLoopIsRejected) {
+    // The fillets sround2 gives for the right angles run with the path; the
+    // same fillet taken the other way round its circle would turn the path
+    // round a loop at both arcs.
+    for (const RightAngle& c : kRightAngles) {
+        SCOPED_TRACE(c.name);
+        using namespace smoothing;
+        ArcR one = radians(c.one), two = radians(c.two), fillet;
+        fillet.r = 1;
+        int16_t type = 0, flag = 0;
+        double deflection = 0;
+        gettyp2(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2, &type,
+                &deflection);
+        ASSERT_NE(type, 0);
+        flag = type;
+        sround2(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2,
+                &fillet.cx, &fillet.cy, &fillet.r, &fillet.a1, &fillet.a2, &flag);
+        ASSERT_EQ(flag, 0);
+        const bool oneAtStart = c.one.a1 == 90, twoAtStart = std::abs(type) == 1 || std::abs(type) == 3;
+        EXPECT_TRUE(filletRunsWithPath(one, oneAtStart, fillet, two, twoAtStart));
+        ArcR loop = fillet;
+        std::swap(loop.a1, loop.a2);
+        EXPECT_FALSE(filletRunsWithPath(one, oneAtStart, loop, two, twoAtStart));
+    }
 }
 
 TEST(RoundArcArc, ArcsOfDifferentContoursAreNeverPaired) {

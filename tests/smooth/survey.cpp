@@ -43,6 +43,7 @@ struct End {
     double ax = 0, ay = 0; // unit direction from the end into the element
     int32_t ref = 0;
     int16_t contour = 0;
+    bool atStart = false; // the element's start point (an arc's at its start angle)
 };
 
 void endsOf(const Elements& d, std::vector<End>& out) {
@@ -52,14 +53,14 @@ void endsOf(const Elements& d, std::vector<End>& out) {
         const double len = std::hypot(l.x2 - l.x1, l.y2 - l.y1);
         if (!(len > 0)) continue;
         const double ux = (l.x2 - l.x1) / len, uy = (l.y2 - l.y1) / len;
-        out.push_back({{l.x1, l.y1}, ux, uy, i, l.contour});
-        out.push_back({{l.x2, l.y2}, -ux, -uy, i, l.contour});
+        out.push_back({{l.x1, l.y1}, ux, uy, i, l.contour, true});
+        out.push_back({{l.x2, l.y2}, -ux, -uy, i, l.contour, false});
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Arc& a = d.arcs[i];
         const double s = a.a1 * kDegToRad, e = a.a2 * kDegToRad;
-        out.push_back({arcStart(a), -std::sin(s), std::cos(s), i + kArcRef, a.contour});
-        out.push_back({arcEnd(a), std::sin(e), -std::cos(e), i + kArcRef, a.contour});
+        out.push_back({arcStart(a), -std::sin(s), std::cos(s), i + kArcRef, a.contour, true});
+        out.push_back({arcEnd(a), std::sin(e), -std::cos(e), i + kArcRef, a.contour, false});
     }
     std::sort(out.begin(), out.end(), [](const End& u, const End& v) { return u.p.x < v.p.x; });
 }
@@ -78,6 +79,19 @@ double deflectionOf(const End& u, const End& v) {
     return std::atan2(std::fabs(cr), -dt);
 }
 
+// Whether the path turns right where end u (of the element with the smaller
+// reference) meets end v: it runs the way the pair's first arc is stored, or
+// between two lines the way the first line is stored.
+bool turnsRight(const End& u, const End& v) {
+    const bool uDecides = u.ref >= kArcRef || v.ref < kArcRef;
+    const End& decides = uDecides ? u : v;
+    const End& other = uDecides ? v : u;
+    // The path arrives along the element whose end point lies here.
+    const End& from = decides.atStart ? other : decides;
+    const End& to = decides.atStart ? decides : other;
+    return -from.ax * to.ay + from.ay * to.ax < 0;
+}
+
 std::vector<Junction> junctionsOf(const std::vector<End>& ends) {
     std::vector<Junction> out;
     for (size_t k = 0; k < ends.size(); ++k) {
@@ -92,7 +106,7 @@ std::vector<Junction> junctionsOf(const std::vector<End>& ends) {
         // Each junction once: from its end with the smaller reference.
         // Two ends meeting alone always lie in one contour.
         if (n != 1 || other->ref == e.ref || e.ref > other->ref) continue;
-        out.push_back({e.p, other->p, e.ref, other->ref, deflectionOf(e, *other)});
+        out.push_back({e.p, other->p, e.ref, other->ref, deflectionOf(e, *other), turnsRight(e, *other)});
     }
     return out;
 }
@@ -204,6 +218,11 @@ private:
 
 } // namespace
 
+JunctionKind kindOf(const Junction& j) {
+    const int arcs = (j.a >= kArcRef ? 1 : 0) + (j.b >= kArcRef ? 1 : 0);
+    return arcs == 0 ? LineLine : arcs == 1 ? LineArc : ArcArc;
+}
+
 Elements elementsOf(const Drawing& d) {
     Elements e;
     e.lines.assign(d.lines.begin(), d.lines.begin() + d.linecount);
@@ -293,8 +312,13 @@ Figures compare(const Elements& before, const Elements& d, double tolerance) {
         // Gone (both elements cut back or moved away) or made tangent.
         const double now = deflectionAt(endsAfter, j.p);
         const bool handled = n < 2 || (now >= 0 && now <= kMadeTangent);
+        Tally& t = f.byTurn[kindOf(j)][j.right ? 1 : 0];
         (kink ? f.kinks : f.corners)++;
-        if (handled) (kink ? f.kinksHandled : f.cornersHandled)++;
+        (kink ? t.kinks : t.corners)++;
+        if (handled) {
+            (kink ? f.kinksHandled : f.cornersHandled)++;
+            (kink ? t.kinksHandled : t.cornersHandled)++;
+        }
     }
     for (const Junction& j : junctionsOf(endsAfter)) {
         const bool kept = endKept(before, j.a, j.p) && endKept(before, j.b, j.q);
@@ -411,6 +435,21 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
     }
     r.finalOutward = sampledDistance(final, frame.before, std::max(0.005, s.settings.smoothtol / 20));
     return r;
+}
+
+void mirror(Drawing& d) {
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        Line& l = d.lines[i];
+        l.x1 = -l.x1;
+        l.x2 = -l.x2;
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        Arc& a = d.arcs[i];
+        const double a1 = a.a1;
+        a.cx = -a.cx;
+        a.a1 = normalisedAngle(180 - a.a2);
+        a.a2 = normalisedAngle(180 - a1);
+    }
 }
 
 // ---- generated drawings ---------------------------------------------------

@@ -29,8 +29,25 @@ Elements elementsOf(const Drawing& d);
 // meeting there.
 struct Junction {
     Point p, q;            // the end of a and the end of b
-    int32_t a = 0, b = 0;  // element references
+    int32_t a = 0, b = 0;  // element references, a < b
     double deflection = 0; // radians: 0 straight on, π reversal
+    // The way the path turns there. The path runs the way the first arc of
+    // the pair is stored (counter-clockwise), between two lines the way the
+    // first line is stored.
+    bool right = false;
+};
+
+// Kinds of junction: two lines, a line and an arc, two arcs.
+enum JunctionKind { LineLine, LineArc, ArcArc, kJunctionKinds };
+JunctionKind kindOf(const Junction& j);
+// Kinks and corners (as in Figures) of one kind and turn, and how many of
+// them were handled.
+struct Tally {
+    int32_t kinks = 0, kinksHandled = 0, corners = 0, cornersHandled = 0;
+    void add(const Tally& t) {
+        kinks += t.kinks, kinksHandled += t.kinksHandled;
+        corners += t.corners, cornersHandled += t.cornersHandled;
+    }
 };
 // The junctions of the drawing (two ends meeting alone lie in one contour).
 std::vector<Junction> junctions(const Elements& d);
@@ -41,6 +58,8 @@ struct Figures {
     // corners (0.4 rad .. 179.9°); and how many of each are gone or tangent
     // (within 1e-6 rad) afterwards.
     int32_t kinks = 0, kinksHandled = 0, corners = 0, cornersHandled = 0;
+    // The same by kind of junction and turn (0 left, 1 right).
+    Tally byTurn[kJunctionKinds][2];
     // Junctions afterwards where an element end moved or a fillet joins.
     int32_t changed = 0, changedNotTangent = 0;
     double worstChangedDeflection = 0;
@@ -77,6 +96,11 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
 // Largest distance of points sampled along `from` (every `step` mm, at
 // least 16 per element) to the nearest element of `to`.
 double sampledDistance(const Elements& from, const Elements& to, double step);
+
+// Mirrors a drawing in the y axis (x becomes -x): every turn of a path
+// becomes the opposite turn, and every arc runs the other way round its
+// centre (so it is stored from the mirror of its end to that of its start).
+void mirror(Drawing& d);
 
 // Generated drawings in the manner of polygonised input: curves as chains of
 // short lines, the same kind of curves fitted piecewise with arcs and lines

@@ -2,14 +2,15 @@
 // did (see survey.h for the figures).
 //
 //   smoothing_survey [--tol T] [--stages MASK] [--max-elements N]
-//                    [--run [--reduce R] [--gap G]] [--generated] [--bench LINES]...
-//                    [exchange files...]
+//                    [--run [--reduce R] [--gap G]] [--mirror] [--generated]
+//                    [--bench LINES]... [exchange files...]
 //
 // Without --run only the block runs (after contour building); with --run a
 // whole processing run does (with "Runde Linie-Linie" ticked) and the block
 // is measured between its first and last stage, the final drawing at the
 // junctions the block made. --generated adds our generated drawings at three
 // scales, --bench LINES the benchmark's polygonised drawing of that size.
+// --mirror mirrors every drawing in the y axis first.
 #include "survey.h"
 
 #include "model/exchange_file.h"
@@ -31,7 +32,7 @@ struct Options {
     double tol = 0.5;
     unsigned stages = 31;
     int32_t maxElements = 20000;
-    bool run = false;
+    bool run = false, mirror = false;
     std::string reduce = "0.3", gap = "0.2";
 };
 
@@ -48,6 +49,8 @@ struct Totals {
         f.kinksHandled += g.kinksHandled;
         f.corners += g.corners;
         f.cornersHandled += g.cornersHandled;
+        for (int k = 0; k < survey::kJunctionKinds; ++k)
+            for (int turn = 0; turn < 2; ++turn) f.byTurn[k][turn].add(g.byTurn[k][turn]);
         f.changed += g.changed;
         f.changedNotTangent += g.changedNotTangent;
         f.worstChangedDeflection = std::max(f.worstChangedDeflection, g.worstChangedDeflection);
@@ -78,7 +81,27 @@ void print(const std::string& name, const survey::Figures& f, const survey::RunF
     std::fflush(stdout);
 }
 
+// Kinks and corners handled, by kind of junction and turn.
+void printByTurn(const survey::Figures& f) {
+    const auto share = [](int a, int b) { return b ? 100.0 * a / b : 0.0; };
+    const char* const kinds[] = {"line-line", "line-arc", "arc-arc"};
+    std::printf("\nby kind and turn   %-22s %-22s %-22s %-22s\n", "kinks left", "kinks right", "corners left",
+                "corners right");
+    for (int k = 0; k < survey::kJunctionKinds; ++k) {
+        std::printf("%-18s", kinds[k]);
+        for (bool corners : {false, true})
+            for (int turn = 0; turn < 2; ++turn) {
+                const survey::Tally& t = f.byTurn[k][turn];
+                const int handled = corners ? t.cornersHandled : t.kinksHandled;
+                const int all = corners ? t.corners : t.kinks;
+                std::printf(" %6d/%-6d %6.1f %%", handled, all, share(handled, all));
+            }
+        std::printf("\n");
+    }
+}
+
 void measureOne(const Options& o, Totals& t, const std::string& name, Session& s) {
+    if (o.mirror) survey::mirror(s.drawing);
     if (o.run) {
         const survey::RunFigures r = survey::measureRun(s, o.reduce, o.gap, std::to_string(o.tol));
         if (!r.blockRan) {
@@ -119,12 +142,15 @@ int main(int argc, char** argv) {
             bench.push_back(std::atoi(argv[++i]));
         else if (a == "--run")
             o.run = true;
+        else if (a == "--mirror")
+            o.mirror = true;
         else if (a == "--generated")
             generated = true;
         else
             files.push_back(a);
     }
     ConsoleHost host;
+    if (o.mirror) std::printf("every drawing mirrored in the y axis\n");
     std::printf("T = %g%s\n%-40s %6s %11s %11s %5s %6s %3s %8s %3s %7s %7s %6s%s\n", o.tol,
                 o.run ? (" (whole runs, reduce " + o.reduce + ", gap " + o.gap + ")").c_str() : "", "drawing",
                 "elems", "kinks", "corners", "added", "chgd", "bad", "worst", "wrs", "outward", "inward",
@@ -169,5 +195,11 @@ int main(int argc, char** argv) {
     std::printf("kinks handled %.1f %%, corners handled %.1f %%, all %.1f %%\n",
                 share(t.f.kinksHandled, t.f.kinks), share(t.f.cornersHandled, t.f.corners),
                 share(t.f.kinksHandled + t.f.cornersHandled, t.f.kinks + t.f.corners));
+    printByTurn(t.f);
+    std::printf("\nchanged junctions not tangent (> 0.01 rad) after the block: %d", t.f.changedNotTangent);
+    if (o.run) std::printf(", at the end of the run: %d", t.r.finalNotTangent);
+    std::printf("\nlargest distance from the drawing before the block: %.4f", t.f.outward);
+    if (o.run) std::printf(" (at the end of the run: %.4f)", t.r.finalOutward);
+    std::printf("\n");
     return 0;
 }

@@ -37,6 +37,34 @@ TEST(SmoothingBlock, ChangedJunctionsOfGeneratedDrawingsAreTangent) {
     EXPECT_GT(handled, total * 3 / 4);
 }
 
+TEST(SmoothingBlock, AMirroredDrawingIsHandledAlike) {
+    // Mirroring turns every left turn into a right one: the block handles as
+    // many junctions of each kind in the mirror image as in the drawing.
+    test::Fixture f;
+    for (double scale : {0.2, 1.0})
+        for (int w = 0; w < survey::generatedCount(); ++w) {
+            SCOPED_TRACE(::testing::Message() << survey::generatedName(w) << " x" << scale);
+            survey::Figures fig[2];
+            for (int mirrored = 0; mirrored < 2; ++mirrored) {
+                f.d.clear();
+                f.session->settings.smoothtol = 0.2;
+                survey::addGenerated(f.d, w, scale);
+                if (mirrored) survey::mirror(f.d);
+                fig[mirrored] = survey::measure(*f.session);
+            }
+            for (int k = 0; k < survey::kJunctionKinds; ++k) {
+                survey::Tally t[2];
+                for (int m = 0; m < 2; ++m) {
+                    t[m].add(fig[m].byTurn[k][0]);
+                    t[m].add(fig[m].byTurn[k][1]);
+                }
+                EXPECT_EQ(t[0].kinks + t[0].corners, t[1].kinks + t[1].corners) << "kind " << k;
+                EXPECT_EQ(t[0].kinksHandled + t[0].cornersHandled, t[1].kinksHandled + t[1].cornersHandled)
+                    << "kind " << k;
+            }
+        }
+}
+
 TEST(SmoothingBlock, AWholeRunOnThePolygonisedBenchmarkDrawing) {
     // 1,000 lines of circles, rounded rectangles, slots and cut edges; the
     // design tolerances 0.3 and 0.2 and smoothing within 0.2.

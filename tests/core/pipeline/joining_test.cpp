@@ -16,10 +16,10 @@ TEST(JoinLines, CollinearLinesBecomeOne) {
         double a1, a2, b1, b2, x1, x2;
     };
     const Case cases[] = {
-        {0, 5, 5, 10, 0, 10},  // A's end on B's start
-        {5, 0, 5, 10, 0, 10},  // the starts meet: A is turned
-        {5, 10, 0, 5, 10, 0},  // A's start on B's end: both turned
-        {0, 5, 10, 5, 0, 10},  // the ends meet: B is turned
+        {0, 5, 5, 10, 0, 10}, // A's end on B's start
+        {5, 0, 5, 10, 0, 10}, // the starts meet: A is turned
+        {5, 10, 0, 5, 10, 0}, // A's start on B's end: both turned
+        {0, 5, 10, 5, 0, 10}, // the ends meet: B is turned
     };
     for (const Case& c : cases) {
         Fixture f;

@@ -91,9 +91,7 @@ inline constexpr double kCornerMinAngle = 0.11;  // degrees: smaller deflections
 inline constexpr double kCornerMaxAngle = 179.9; // degrees: larger deflections are reversals
 
 // ---- smoothing (kinks and corners between lines and arcs) ----
-inline constexpr double kArcMaxSweep = 3.141592654; // radians: the arc check's largest sweep
-inline constexpr double kSampleWrapAngle =
-    0.01; // radians: an arc starting this close to 2π is sampled from 0
+inline constexpr double kArcMaxSweep = 3.141592654;    // radians: the arc check's largest sweep
 inline constexpr double kLineFilletStartRadius = 10.0; // line-line fillets: the first radius tried
 inline constexpr double kLineFilletStepShare = 0.02; // line-line fillets: step = (start - minradius) × this
 inline constexpr double kKinkMin = 1.74e-05;         // radians: smaller arc-line deflections count as tangent
@@ -108,9 +106,11 @@ inline constexpr double kArcArcMinCorner = 0.00174; // radians: arc-arc fillets 
 inline constexpr double kArcArcFilletFactor =
     3; // arc-arc fillets: the first radius is this × the larger radius
 inline constexpr double kArcArcFilletLowest = 0.1; // mm: arc-arc fillet radii stay above this
-inline constexpr double kArcJunctionPoint = 0.01;  // arc ends meet for the junction code within this per axis
-inline constexpr double kBiarcMaxSweep = 1.5;      // × π: largest sweep of a reshaped arc
-inline constexpr double kOppositeGrowth = 1.2; // arcs in opposite senses may grow in length by this factor
+inline constexpr double kWithThePath =
+    kPi / 2; // radians: a fillet's travel within this of the path's runs with it
+inline constexpr double kArcJunctionPoint = 0.01; // arc ends meet for the junction code within this per axis
+inline constexpr double kBiarcMaxSweep = 1.5;     // × π: largest sweep of a reshaped arc
+inline constexpr double kOppositeGrowth = 1.2;    // arcs in opposite senses may grow in length by this factor
 
 // ---- inspection, analysis and editing ----
 inline constexpr int32_t kLongCheckElements = 5000; // longer checks ask first above this element count

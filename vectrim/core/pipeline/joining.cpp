@@ -115,6 +115,8 @@ void joinlines(Drawing& d) {
             a.x2 = b.x2;
             a.y2 = b.y2;
             deleteline(d, j);
+            // Not only the lines after B: a chain of collinear lines listed
+            // out of order still becomes one line.
             j = i; // the longer A is compared with every later line again
         }
     }

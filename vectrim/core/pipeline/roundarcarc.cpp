@@ -5,6 +5,7 @@
 #include "pipeline/smoothing.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vectrim {
 
@@ -16,8 +17,22 @@ struct Rounded {
     ArcR one, two, fillet;
 };
 
-bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, int16_t keptCode, double radius,
-                const RunSettings& s, Rounded& out) {
+// Which end of each arc lies at a junction of the given type (1 end on
+// start, 2 start on end, 3 start on start, 4 end on end).
+struct JunctionEnds {
+    bool firstAtStart = false, secondAtStart = false;
+};
+JunctionEnds endsOf(int16_t type) {
+    switch (std::abs(type)) {
+        case 1: return {false, true};
+        case 2: return {true, false};
+        case 3: return {true, true};
+        default: return {false, false};
+    }
+}
+
+bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, double radius, const RunSettings& s,
+                Rounded& out) {
     out.one = kept1;
     out.two = kept2;
     ArcR &a = out.one, &b = out.two, &f = out.fillet;
@@ -28,9 +43,10 @@ bool filletFits(const ArcR& kept1, const ArcR& kept2, int16_t type, int16_t kept
     if (flag != 0) return false;
     if (!checkarc(a, s) || !checkarc(b, s) || !checkarc(f, s)) return false;
     if (!allSamples(f, [&](Point q) { return nearcircles(q, kept1, kept2, s.smoothtol); })) return false;
-    // A fillet must run on with the arcs it joins where they ran on into
-    // each other.
-    return !(keptCode == 2 && (arcjunction(f, a) == 1 || arcjunction(f, b) == 1));
+    // The fillet must run the way the path runs from arc i into arc j, for
+    // a left turn and a right turn alike; it never turns the path round.
+    const JunctionEnds e = endsOf(type);
+    return filletRunsWithPath(a, e.firstAtStart, f, b, e.secondAtStart);
 }
 
 } // namespace
@@ -44,13 +60,12 @@ void roundarcarc(Drawing& d, const RunSettings& t, Host& host) {
         if (p.deflection < minAngle || p.deflection > maxAngle) return;
         if (d.arccount >= kMaxElements) return; // a full arc table leaves the corner sharp
         const ArcR kept1 = radians(d.arcs[p.first]), kept2 = radians(d.arcs[p.second]);
-        const int16_t code = arcjunction(kept1, kept2);
         const double start = kArcArcFilletFactor * std::max(kept1.r, kept2.r);
         const double step = (start - kArcArcFilletLowest) * kFilletStepShare;
         double radius = start;
         do {
             Rounded r;
-            if (filletFits(kept1, kept2, p.type, code, radius, set, r)) {
+            if (filletFits(kept1, kept2, p.type, radius, set, r)) {
                 store(d.arcs[p.first], r.one);
                 store(d.arcs[p.second], r.two);
                 d.appendArc(r.fillet.cx, r.fillet.cy, radius, r.fillet.a1 * kRadToDeg,

@@ -73,7 +73,7 @@ bool reshaped(ArcR& arc, Line& line, const RunSettings& s) {
     if (err != 0 || !checkarcpos(arc, s) || lineLength(line) < s.minlength) return false;
     Touch t;
     if (!touchOf(arc, line, t)) return false;
-    if (std::fabs(t.lineDirection - t.arcDirection) > kTangentTolerance) return false;
+    if (std::fabs(directionDifference(t.lineDirection, t.arcDirection)) > kTangentTolerance) return false;
     if (lineLength(line) < s.minlength) return false;
     return withinTolerance(arc, line, keptArc, keptLine, s.smoothtol);
 }

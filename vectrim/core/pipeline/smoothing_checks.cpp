@@ -61,6 +61,33 @@ bool anglewithin(const ArcR& range, Point q) {
     return th >= range.a1 || (th >= 0 && th <= range.a2);
 }
 
+double directionDifference(double a, double b) { return std::remainder(a - b, kTwoPi); }
+
+double travelAt(const ArcR& a, bool atStart, bool leaving) {
+    // Counter-clockwise the direction is the angle plus a quarter turn.
+    if (atStart) return leaving ? a.a1 + kPi / 2 : a.a1 - kPi / 2;
+    return leaving ? a.a2 - kPi / 2 : a.a2 + kPi / 2;
+}
+
+bool filletRunsWithPath(const ArcR& one, bool oneAtStart, const ArcR& fillet, const ArcR& two,
+                        bool twoAtStart) {
+    const Point p1 = oneAtStart ? startOf(one) : endOf(one);
+    const Point p2 = twoAtStart ? startOf(two) : endOf(two);
+    const Point fs = startOf(fillet), fe = endOf(fillet);
+    auto gap = [](Point p, Point q) { return std::hypot(p.x - q.x, p.y - q.y); };
+    // Which end of the fillet lies at arc one.
+    const bool fromStart = gap(fs, p1) + gap(fe, p2) <= gap(fe, p1) + gap(fs, p2);
+    const Point at1 = fromStart ? fs : fe, at2 = fromStart ? fe : fs;
+    if (!coincide(at1.x, at1.y, p1.x, p1.y, kArcJunctionPoint) ||
+        !coincide(at2.x, at2.y, p2.x, p2.y, kArcJunctionPoint))
+        return false;
+    const double in =
+        directionDifference(travelAt(one, oneAtStart, false), travelAt(fillet, fromStart, true));
+    const double out =
+        directionDifference(travelAt(fillet, !fromStart, false), travelAt(two, twoAtStart, true));
+    return std::fabs(in) < kWithThePath && std::fabs(out) < kWithThePath;
+}
+
 int16_t arcjunction(const ArcR& a, const ArcR& b) {
     const Point as = startOf(a), ae = endOf(a), bs = startOf(b), be = endOf(b);
     auto meet = [](Point p, Point q) { return coincide(p.x, p.y, q.x, q.y, kArcJunctionPoint); };

@@ -1,6 +1,7 @@
 // What the smoothing stages share: arcs in radians, the arc limits, the
-// sampling of an arc, the point tests against the drawing as it was, how two
-// arcs meet, and the elements of each contour.
+// sampling of an arc, directions compared across angle 0 and the direction
+// of travel over an arc, the point tests against the drawing as it was, how
+// two arcs meet, and the elements of each contour.
 #pragma once
 
 #include "model/drawing.h"
@@ -32,12 +33,26 @@ double length(const ArcR& a);
 bool checkarc(const ArcR& a, const RunSettings& s);
 bool checkarcpos(const ArcR& a, const RunSettings& s);
 
-// Calls pass(Q) for the sample points of an arc: ten equal steps over the
-// sweep, from a1 up to a2, through angle 0 for an arc that crosses it (an arc
-// starting within 0.01 rad below 2π is taken to start at 0). Stops at the
+// Calls pass(Q) for the eleven sample points of an arc: from a1 to a2 in ten
+// equal steps over the sweep, through angle 0 for an arc that crosses it, so
+// that an arc is tested at the same points wherever it lies. Stops at the
 // first point that fails and returns false then.
 template <class Pass>
 bool allSamples(const ArcR& a, Pass pass);
+
+// The difference a - b of two directions (radians), taken into -π .. π: two
+// directions either side of angle 0 lie close together.
+double directionDifference(double a, double b);
+// The direction of travel (radians) of a path over arc `a` at one of its
+// ends: leaving that end along the arc, or arriving there along it.
+double travelAt(const ArcR& a, bool atStart, bool leaving);
+// A fillet between two arcs runs with the path from arc `one` over the
+// fillet into arc `two` (whichever way each is stored): its ends meet the
+// arcs' ends at the junction, and at both it runs the way the path runs
+// along the arcs. A fillet running against them would take the path round a
+// loop.
+bool filletRunsWithPath(const ArcR& one, bool oneAtStart, const ArcR& fillet, const ArcR& two,
+                        bool twoAtStart);
 
 // Q lies near the segment P1-P2: |P1P2| > 0, |P1Q| <= |P1P2| + T, and the
 // point |P1Q| from P1 towards P2 is within T of Q.
@@ -81,29 +96,13 @@ void progress(Host& host, int32_t i, const char* longText, const char* shortText
 
 template <class Pass>
 bool allSamples(const ArcR& a, Pass pass) {
-    double from1 = a.a1, to1 = a.a2, from2 = 0, to2 = -1, sweep = a.a2 - a.a1;
-    if (a.a1 > a.a2) {
-        if (std::fabs(a.a1 - kTwoPi) < kSampleWrapAngle) {
-            from1 = 0;
-            sweep = a.a2;
-        } else {
-            to1 = kTwoPi;
-            from2 = 0;
-            to2 = a.a2;
-            sweep = kTwoPi - a.a1 + a.a2;
-        }
+    // Equal angles sweep nothing: all samples fall on the first point.
+    const double sweep = a.a1 <= a.a2 ? a.a2 - a.a1 : kTwoPi - a.a1 + a.a2;
+    for (int k = 0; k <= 10; ++k) {
+        const double t = a.a1 + k * (sweep * 0.1);
+        if (!pass(Point{a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)})) return false;
     }
-    const double step = sweep * 0.1;
-    // At most eleven points per run; a zero step samples the first point.
-    auto run = [&](double from, double to) {
-        double t = from;
-        for (int k = 0; k < 12 && t <= to; ++k, t += step) {
-            if (!pass(Point{a.cx + a.r * std::cos(t), a.cy + a.r * std::sin(t)})) return false;
-            if (!(step > 0)) break;
-        }
-        return true;
-    };
-    return run(from1, to1) && run(from2, to2);
+    return true;
 }
 
 } // namespace vectrim::smoothing
