@@ -52,8 +52,9 @@ struct Folder {
         std::fputs("0\nSECTION\n2\nENTITIES\n", f);
         for (int i = 0; i < 99000; ++i) {
             const double x = u(g), y = u(g);
-            std::fprintf(f, "0\nLINE\n5\n%X\n8\n0\n10\n%.6f\n20\n%.6f\n30\n0.0\n11\n%.6f\n21\n%.6f\n31\n0.0\n", i + 256,
-                         x, y, x + 1.5, y + 2.5);
+            std::fprintf(f,
+                         "0\nLINE\n5\n%X\n8\n0\n10\n%.6f\n20\n%.6f\n30\n0.0\n11\n%.6f\n21\n%.6f\n31\n0.0\n",
+                         i + 256, x, y, x + 1.5, y + 2.5);
         }
         std::fputs("0\nENDSEC\n0\nEOF\n", f);
         std::fclose(f);
@@ -109,8 +110,8 @@ void runImport(benchmark::State& state, const char* file) {
     Folder& f = folder();
     Quiet host;
     for (auto _ : state) {
-        if (!vectrim::load::importToExchangeFile((f.dir / file).string(), 30, (f.dir / "bench.dat").string(), host,
-                                                 nullptr))
+        if (!vectrim::load::importToExchangeFile((f.dir / file).string(), 30, (f.dir / "bench.dat").string(),
+                                                 host, nullptr))
             state.SkipWithError("import failed");
     }
 }
@@ -121,9 +122,17 @@ void ImportLines99000(benchmark::State& s) { runImport(s, "lines.dxf"); }
 void ImportPolylines20000x50(benchmark::State& s) { runImport(s, "polylines.dxf"); }
 
 BENCHMARK(ProgramLines99000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5);
-BENCHMARK(ProgramPolylines20000x50)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
+BENCHMARK(ProgramPolylines20000x50)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5);
 BENCHMARK(ImportLines99000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3)->Repetitions(5);
-BENCHMARK(ImportPolylines20000x50)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(5);
+BENCHMARK(ImportPolylines20000x50)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(5);
 
 } // namespace
 

@@ -66,7 +66,8 @@ void BM_ProcessingRun(benchmark::State& state) {
         arcsAfter = session->drawing.arccount;
         state.ResumeTiming();
     }
-    for (const auto& [name, s] : total) state.counters[name] = benchmark::Counter(s, benchmark::Counter::kAvgIterations);
+    for (const auto& [name, s] : total)
+        state.counters[name] = benchmark::Counter(s, benchmark::Counter::kAvgIterations);
     state.counters["lines_after"] = static_cast<double>(linesAfter);
     state.counters["arcs_after"] = static_cast<double>(arcsAfter);
 }

@@ -21,10 +21,10 @@ public:
         for (int cell = 0; d_.linecount < lines; ++cell) {
             const double x = (cell % columns) * 60.0, y = (cell / columns) * 60.0;
             switch (cell % 4) {
-            case 0: circle(x + 25, y + 25, 5 + cell % 17, 36); break;
-            case 1: roundedRectangle(x + 5, y + 5, 45, 30, 3 + cell % 5, cell % 3 == 0); break;
-            case 2: slot(x + 10, y + 25, 30, 4 + cell % 4); break;
-            default: cutRectangle(x + 5, y + 5, 40, 40, 5); break;
+                case 0: circle(x + 25, y + 25, 5 + cell % 17, 36); break;
+                case 1: roundedRectangle(x + 5, y + 5, 45, 30, 3 + cell % 5, cell % 3 == 0); break;
+                case 2: slot(x + 10, y + 25, 30, 4 + cell % 4); break;
+                default: cutRectangle(x + 5, y + 5, 40, 40, 5); break;
             }
         }
         d_.linecount = lines;
@@ -70,7 +70,8 @@ private:
         for (int e = 0; e < 4; ++e)
             for (int k = 0; k < pieces; ++k)
                 line(px[e] + (px[e + 1] - px[e]) * k / pieces, py[e] + (py[e + 1] - py[e]) * k / pieces,
-                     px[e] + (px[e + 1] - px[e]) * (k + 1) / pieces, py[e] + (py[e + 1] - py[e]) * (k + 1) / pieces);
+                     px[e] + (px[e + 1] - px[e]) * (k + 1) / pieces,
+                     py[e] + (py[e + 1] - py[e]) * (k + 1) / pieces);
     }
 };
 

@@ -68,8 +68,8 @@ void kdaten2(double* xc, double* yc, double* r, double* w, double* x, double* y)
     *y = cy - rr * std::sin(ww);
 }
 
-void rech(double* x1, double* y1, double* x2, double* y2, double* xc, double* yc, double* w1,
-          double* w2, double* r, double* x3, double* y3) {
+void rech(double* x1, double* y1, double* x2, double* y2, double* xc, double* yc, double* w1, double* w2,
+          double* r, double* x3, double* y3) {
     // A horizontal chord would make the divisor a zero: work with x and y
     // exchanged (in the caller's variables) and exchange back at the end.
     const bool swapped = (*y2 == *y1);
@@ -107,8 +107,7 @@ void rech(double* x1, double* y1, double* x2, double* y2, double* xc, double* yc
     *w2 = e;
 }
 
-void drehlinie(double* x0, double* y0, double* dw, double* x1, double* y1, double* x2,
-               double* y2) {
+void drehlinie(double* x0, double* y0, double* dw, double* x1, double* y1, double* x2, double* y2) {
     rotatePoint(*x0, *y0, *dw, *x1, *y1);
     rotatePoint(*x0, *y0, *dw, *x2, *y2);
 }
@@ -139,8 +138,8 @@ void lskalieren(double* x0, double* y0, double* fx, double* fy, double* x1, doub
     *y2 = *y0 + *fy * (*y2 - *y0);
 }
 
-void kskalieren(double* x0, double* y0, double* fx, double* fy, double* r, double* xc, double* yc,
-                double* w1, double* w2) {
+void kskalieren(double* x0, double* y0, double* fx, double* fy, double* r, double* xc, double* yc, double* w1,
+                double* w2) {
     const double cx = *xc, cy = *yc, rr = *r, s = *w1, e = *w2;
     double sx = cx + rr * std::cos(s), sy = cy + rr * std::sin(s);
     double ex = cx + rr * std::cos(e), ey = cy + rr * std::sin(e);
@@ -173,14 +172,14 @@ void kskalieren(double* x0, double* y0, double* fx, double* fy, double* r, doubl
     *w2 = ne;
 }
 
-void ersatz1(double* px, double* py, double* x, double* y, double* xmin, double* xmax,
-             double* ymin, double* ymax) {
+void ersatz1(double* px, double* py, double* x, double* y, double* xmin, double* xmax, double* ymin,
+             double* ymax) {
     *x = *xmin + (*xmax - *xmin) * *px / kScreenWidth;
     *y = *ymax - (*ymax - *ymin) * *py / kScreenHeight;
 }
 
-void ersatz2(double* px, double* py, double* x, double* y, double* xmin, double* xmax,
-             double* ymin, double* ymax) {
+void ersatz2(double* px, double* py, double* x, double* y, double* xmin, double* xmax, double* ymin,
+             double* ymax) {
     const double w = *xmax - *xmin;
     const double h = *ymax - *ymin;
     if (w == 0 || h == 0) return;

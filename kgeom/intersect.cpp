@@ -33,8 +33,7 @@ struct Point {
 
 // Intersection points of two full circles; returns their number, or -1 for
 // unusable input.
-int circleCircle(double cx1, double cy1, double r1, double cx2, double cy2, double r2,
-                 Point out[2]) {
+int circleCircle(double cx1, double cy1, double r1, double cx2, double cy2, double r2, Point out[2]) {
     if (!finite({cx1, cy1, r1, cx2, cy2, r2}) || !(r1 > 0) || !(r2 > 0)) return -1;
     const double dx = cx2 - cx1, dy = cy2 - cy1;
     const double d = std::hypot(dx, dy);
@@ -58,8 +57,8 @@ int circleCircle(double cx1, double cy1, double r1, double cx2, double cy2, doub
 
 // Intersection points of a full circle with the infinite line through P and
 // Q, with their parameters along P -> Q; returns their number or -1.
-int circleLine(double cx, double cy, double r, double px, double py, double qx, double qy,
-               Point out[2], double s[2]) {
+int circleLine(double cx, double cy, double r, double px, double py, double qx, double qy, Point out[2],
+               double s[2]) {
     if (!finite({cx, cy, r, px, py, qx, qy}) || !(r > 0)) return -1;
     const double dx = qx - px, dy = qy - py;
     const double dd = dx * dx + dy * dy;
@@ -89,8 +88,8 @@ using namespace kgeom;
 
 extern "C" {
 
-void lschnittpunkt(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3,
-                   double* x4, double* y4, double* xs, double* ys, int16_t* ok) {
+void lschnittpunkt(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3, double* x4,
+                   double* y4, double* xs, double* ys, int16_t* ok) {
     // Work on copies: the caller's eight coordinates come back unchanged.
     double ax = *x1, ay = *y1, bx = *x2, by = *y2;
     double cx = *x3, cy = *y3, dx = *x4, dy = *y4;
@@ -168,9 +167,9 @@ void lschnittpunkt(double* x1, double* y1, double* x2, double* y2, double* x3, d
     *ok = found;
 }
 
-void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2,
-                   double* cy2, double* r2, double* a2s, double* a2e, double* xs1, double* ys1,
-                   double* xs2, double* ys2, int16_t* n, int16_t* m) {
+void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2, double* cy2,
+                   double* r2, double* a2s, double* a2e, double* xs1, double* ys1, double* xs2, double* ys2,
+                   int16_t* n, int16_t* m) {
     Point p[2];
     const int count = circleCircle(*cx1, *cy1, *r1, *cx2, *cy2, *r2, p);
     int on = 0;
@@ -190,9 +189,9 @@ void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, double* a1
     *m = static_cast<int16_t>(count);
 }
 
-void klschnittpunkt(double* cx, double* cy, double* r, double* a1, double* a2, double* x1,
-                    double* y1, double* x2, double* y2, double* xs1, double* ys1, double* xs2,
-                    double* ys2, int16_t* n, int16_t* m) {
+void klschnittpunkt(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
+                    double* x2, double* y2, double* xs1, double* ys1, double* xs2, double* ys2, int16_t* n,
+                    int16_t* m) {
     Point p[2];
     double s[2] = {0, 0};
     const int count = circleLine(*cx, *cy, *r, *x1, *y1, *x2, *y2, p, s);
@@ -200,8 +199,7 @@ void klschnittpunkt(double* cx, double* cy, double* r, double* a1, double* a2, d
     bool valid[2] = {false, false};
     for (int i = 0; i < count; ++i) {
         const double t = direction(*cx, *cy, p[i].x, p[i].y);
-        valid[i] = s[i] >= -kParamSlack && s[i] <= 1 + kParamSlack &&
-                   onArc(t, *a1, *a2, kAngleSlack);
+        valid[i] = s[i] >= -kParamSlack && s[i] <= 1 + kParamSlack && onArc(t, *a1, *a2, kAngleSlack);
         on += valid[i] ? 1 : 0;
     }
     if (count == 2 && !valid[0] && valid[1]) std::swap(p[0], p[1]);
@@ -213,8 +211,8 @@ void klschnittpunkt(double* cx, double* cy, double* r, double* a1, double* a2, d
     *m = static_cast<int16_t>(count);
 }
 
-void comparer(double* px, double* py, double* cx, double* cy, double* r, double* a1, double* a2,
-              double* d, double* qx, double* qy, double* t, int16_t* on) {
+void comparer(double* px, double* py, double* cx, double* cy, double* r, double* a1, double* a2, double* d,
+              double* qx, double* qy, double* t, int16_t* on) {
     const double x = *px, y = *py, ccx = *cx, ccy = *cy, rr = *r, s = *a1, e = *a2;
     const double dc = distance(ccx, ccy, x, y);
     const double w = direction(ccx, ccy, x, y);

@@ -48,29 +48,28 @@ KGEOM_API void kdaten2(double* xc, double* yc, double* r, double* w, double* x, 
  * caller's variables while it works and swapped back. Three collinear points
  * give no circle: the centre is then meaningless (the divisor is zero and
  * the routine leaves the value undivided). */
-KGEOM_API void rech(double* x1, double* y1, double* x2, double* y2, double* xc, double* yc,
-                    double* w1, double* w2, double* r, double* x3, double* y3);
+KGEOM_API void rech(double* x1, double* y1, double* x2, double* y2, double* xc, double* yc, double* w1,
+                    double* w2, double* r, double* x3, double* y3);
 /* Rotate a line about (x0, y0) by dw, counter-clockwise. */
-KGEOM_API void drehlinie(double* x0, double* y0, double* dw, double* x1, double* y1, double* x2,
-                         double* y2);
+KGEOM_API void drehlinie(double* x0, double* y0, double* dw, double* x1, double* y1, double* x2, double* y2);
 /* Rotate an arc about (x0, y0) by dw. A full circle (w1 < 0.001 and
  * |w2 - 2π| < 0.001, single-precision 0.001) stays 0 .. 2π. */
-KGEOM_API void drehkreis(double* x0, double* y0, double* dw, double* xc, double* yc, double* r,
-                         double* w1, double* w2);
+KGEOM_API void drehkreis(double* x0, double* y0, double* dw, double* xc, double* yc, double* r, double* w1,
+                         double* w2);
 /* Scale a line about (x0, y0): x' = x0 + fx (x - x0), y' = y0 + fy (y - y0). */
-KGEOM_API void lskalieren(double* x0, double* y0, double* fx, double* fy, double* x1, double* y1,
-                          double* x2, double* y2);
+KGEOM_API void lskalieren(double* x0, double* y0, double* fx, double* fy, double* x1, double* y1, double* x2,
+                          double* y2);
 /* Scale an arc about (x0, y0); the radius takes |fx|. The arc keeps running
  * counter-clockwise through its scaled middle point, so a negative factor
  * exchanges start and end. */
-KGEOM_API void kskalieren(double* x0, double* y0, double* fx, double* fy, double* r, double* xc,
-                          double* yc, double* w1, double* w2);
+KGEOM_API void kskalieren(double* x0, double* y0, double* fx, double* fy, double* r, double* xc, double* yc,
+                          double* w1, double* w2);
 /* Screen pixel (px, py) of a 640 x 480 view to drawing coordinates. */
-KGEOM_API void ersatz1(double* px, double* py, double* x, double* y, double* xmin, double* xmax,
-                       double* ymin, double* ymax);
+KGEOM_API void ersatz1(double* px, double* py, double* x, double* y, double* xmin, double* xmax, double* ymin,
+                       double* ymax);
 /* Drawing point to screen pixel; writes nothing for an empty view span. */
-KGEOM_API void ersatz2(double* px, double* py, double* x, double* y, double* xmin, double* xmax,
-                       double* ymin, double* ymax);
+KGEOM_API void ersatz2(double* px, double* py, double* x, double* y, double* xmin, double* xmax, double* ymin,
+                       double* ymax);
 /* Clip a pixel line to the 640 x 480 screen; outside = 1 when nothing of it
  * is to be drawn. The end points may come back exchanged. */
 KGEOM_API void bilz(double* x1, double* y1, double* x2, double* y2, int16_t* outside);
@@ -92,10 +91,9 @@ KGEOM_API void lschnittpunkt(double* x1, double* y1, double* x2, double* y2, dou
  *      value, coincident centres);
  *   n: how many of those points lie on both arcs; these come first.
  * Unused point slots are set to 0. */
-KGEOM_API void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, double* a1e,
-                             double* cx2, double* cy2, double* r2, double* a2s, double* a2e,
-                             double* xs1, double* ys1, double* xs2, double* ys2, int16_t* n,
-                             int16_t* m);
+KGEOM_API void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2,
+                             double* cy2, double* r2, double* a2s, double* a2e, double* xs1, double* ys1,
+                             double* xs2, double* ys2, int16_t* n, int16_t* m);
 /* Intersections of an arc and a line segment.
  *   m: number of intersection points of the full circle with the infinite
  *      line (0, 1 when it touches, 2), -1 for unusable input (radius <= 0,
@@ -103,8 +101,8 @@ KGEOM_API void kschnittpunkt(double* cx1, double* cy1, double* r1, double* a1s, 
  *   n: how many lie on the arc and on the segment; these come first, in the
  *      order of the segment from (x1, y1) to (x2, y2). */
 KGEOM_API void klschnittpunkt(double* cx, double* cy, double* r, double* a1, double* a2, double* x1,
-                              double* y1, double* x2, double* y2, double* xs1, double* ys1,
-                              double* xs2, double* ys2, int16_t* n, int16_t* m);
+                              double* y1, double* x2, double* y2, double* xs1, double* ys1, double* xs2,
+                              double* ys2, int16_t* n, int16_t* m);
 
 /* ---- rounding --------------------------------------------------------- */
 
@@ -118,9 +116,9 @@ KGEOM_API void klschnittpunkt(double* cx, double* cy, double* r, double* a1, dou
  * (counter-clockwise, on the corner's side); theta is the angle between the
  * lines. err = 1 (coordinates restored) when no fillet fits. anglesonly = 1
  * computes theta only. */
-KGEOM_API void roundl(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3,
-                      double* x4, double* y4, double* r, double* xc, double* yc, double* a1,
-                      double* a2, int16_t* err, double* theta, int16_t* anglesonly);
+KGEOM_API void roundl(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3, double* x4,
+                      double* y4, double* r, double* xc, double* yc, double* a1, double* a2, int16_t* err,
+                      double* theta, int16_t* anglesonly);
 #endif
 /* Fillet between an arc (cx, cy, r, a1, a2) and a line (x1, y1)-(x2, y2) that
  * share an end point (within tol per axis; tol <= 0 means 0.001).
@@ -132,9 +130,9 @@ KGEOM_API void roundl(double* x1, double* y1, double* x2, double* y2, double* x3
  * only writes the centre. err = 1 when no fillet fits (nothing is written).
  * Arguments: cx, cy, r (in); a1, a2, x1, y1, x2, y2, fxc, fyc, fr (in/out;
  * fr stays the requested radius); tol (in); computeonly (in); err (out). */
-KGEOM_API void roundkl(double* cx, double* cy, double* r, double* a1, double* a2, double* x1,
-                       double* y1, double* x2, double* y2, double* fxc, double* fyc, double* fr,
-                       double* tol, int16_t* computeonly, int16_t* err);
+KGEOM_API void roundkl(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
+                       double* x2, double* y2, double* fxc, double* fyc, double* fr, double* tol,
+                       int16_t* computeonly, int16_t* err);
 /* Fillet of radius fr between two arcs that share an end point (within tol
  * per axis; tol <= 0 means 0.001). Same conventions as roundkl: on success
  * both arcs are cut back at the shared end to the tangent points and
@@ -143,16 +141,16 @@ KGEOM_API void roundkl(double* cx, double* cy, double* r, double* a1, double* a2
  * a2s, a2e (in/out); fxc, fyc (out); fr, tol (in); computeonly (in);
  * err (in/out: cleared, 1 on failure). */
 KGEOM_API void roundkk(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2,
-                       double* cy2, double* r2, double* a2s, double* a2e, double* fxc,
-                       double* fyc, double* fr, double* tol, int16_t* computeonly, int16_t* err);
+                       double* cy2, double* r2, double* a2s, double* a2e, double* fxc, double* fyc,
+                       double* fr, double* tol, int16_t* computeonly, int16_t* err);
 /* Round x to n decimals (n capped at 18, halves to even); n < 1 leaves x. */
 KGEOM_API void rounder(double* x, int16_t* n);
 /* Nearest point of an arc (cx, cy, r, a1, a2; equal angles = full circle) to
  * the point (px, py): distance d, the point (qx, qy), its angle t, and
  * on = 1 when the foot of the point lies inside the arc's sweep (then
  * d = |r - |CP||), else 0 (the nearer end point is taken). */
-KGEOM_API void comparer(double* px, double* py, double* cx, double* cy, double* r, double* a1,
-                        double* a2, double* d, double* qx, double* qy, double* t, int16_t* on);
+KGEOM_API void comparer(double* px, double* py, double* cx, double* cy, double* r, double* a1, double* a2,
+                        double* d, double* qx, double* qy, double* t, int16_t* on);
 
 #ifdef __cplusplus
 } /* extern "C" */

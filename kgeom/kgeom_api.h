@@ -41,10 +41,10 @@ struct Api {
 
 // The names of the 22 exports, in the order of Api.
 inline constexpr const char* kExportNames[22] = {
-    "winkelx",       "winkelxb",       "differenz", "kdaten",  "kdaten2",       "rech",
-    "drehlinie",     "drehkreis",      "lskalieren", "kskalieren", "ersatz1",   "ersatz2",
-    "bilz",          "mpause",         "lschnittpunkt", "kschnittpunkt", "klschnittpunkt",
-    "roundl",        "roundkl",        "roundkk",   "rounder", "comparer"};
+    "winkelx",   "winkelxb",  "differenz",     "kdaten",        "kdaten2",        "rech",
+    "drehlinie", "drehkreis", "lskalieren",    "kskalieren",    "ersatz1",        "ersatz2",
+    "bilz",      "mpause",    "lschnittpunkt", "kschnittpunkt", "klschnittpunkt", "roundl",
+    "roundkl",   "roundkk",   "rounder",       "comparer"};
 
 // Binds libkgeom.so once: from the folder of the running program, else from
 // the build's program folder. Returns nullptr (and the reason in *error) when

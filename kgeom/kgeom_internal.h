@@ -27,8 +27,8 @@ inline double sweepOf(double a1, double a2) { return a1 < a2 ? a2 - a1 : kTwoPi 
 bool onArc(double t, double a1, double a2, double slack);
 
 // The fillet between two lines, exported as roundl.
-void filletLines(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3,
-                 double* x4, double* y4, double* r, double* xc, double* yc, double* a1,
-                 double* a2, int16_t* err, double* theta, int16_t* anglesonly);
+void filletLines(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3, double* x4,
+                 double* y4, double* r, double* xc, double* yc, double* a1, double* a2, int16_t* err,
+                 double* theta, int16_t* anglesonly);
 
 } // namespace kgeom

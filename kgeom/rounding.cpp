@@ -45,9 +45,7 @@ double offsetRadius(Vec centre, double r, Vec corner, Vec bisector, double fr) {
     return dot(bisector, centre - corner) > 0 ? r - fr : r + fr;
 }
 
-double toleranceOf(const double* tol) {
-    return (std::isfinite(*tol) && *tol > 0) ? *tol : 0.001;
-}
+double toleranceOf(const double* tol) { return (std::isfinite(*tol) && *tol > 0) ? *tol : 0.001; }
 
 // Tangent point on a circle for a fillet centred at f.
 Vec tangentOnCircle(Vec c, double r, Vec f) { return c + r * unit(f - c); }
@@ -59,8 +57,8 @@ constexpr double kSlack = 1e-9;
 namespace kgeom {
 
 void filletLines(double* x1, double* y1, double* x2, double* y2, double* x3, double* y3, double* x4,
-            double* y4, double* r, double* xc, double* yc, double* a1, double* a2, int16_t* err,
-            double* theta, int16_t* anglesonly) {
+                 double* y4, double* r, double* xc, double* yc, double* a1, double* a2, int16_t* err,
+                 double* theta, int16_t* anglesonly) {
     *err = 0;
     double p1x = *x1, p1y = *y1, p2x = *x2, p2y = *y2;
     double p3x = *x3, p3y = *y3, p4x = *x4, p4y = *y4;
@@ -93,8 +91,7 @@ void filletLines(double* x1, double* y1, double* x2, double* y2, double* x3, dou
     const double t = std::fabs(dc * std::cos(th / 2));
     const double cx = p1x + dc * std::cos(wb);
     const double cy = p1y + dc * std::sin(wb);
-    if (distance(p1x, p1y, p2x, p2y) - t < 0.001 || distance(p3x, p3y, p4x, p4y) - t < 0.001)
-        return fail();
+    if (distance(p1x, p1y, p2x, p2y) - t < 0.001 || distance(p3x, p3y, p4x, p4y) - t < 0.001) return fail();
     const double wc = direction(cx, cy, p1x, p1y);
     p1x += t * std::cos(w1);
     p1y += t * std::sin(w1);
@@ -122,15 +119,14 @@ void filletLines(double* x1, double* y1, double* x2, double* y2, double* x3, dou
 
 extern "C" {
 
-void roundkl(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-             double* x2, double* y2, double* fxc, double* fyc, double* fr, double* tol,
-             int16_t* computeonly, int16_t* err) {
+void roundkl(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+             double* y2, double* fxc, double* fyc, double* fr, double* tol, int16_t* computeonly,
+             int16_t* err) {
     *err = 1;
     const Vec c{*cx, *cy};
     const double rr = *r, s = *a1, e = *a2, rf = *fr;
     const Vec p1{*x1, *y1}, p2{*x2, *y2};
-    if (!allFinite({c.x, c.y, rr, s, e, p1.x, p1.y, p2.x, p2.y, rf}) || !(rr > 0) || !(rf > 0))
-        return;
+    if (!allFinite({c.x, c.y, rr, s, e, p1.x, p1.y, p2.x, p2.y, rf}) || !(rr > 0) || !(rf > 0)) return;
     if (norm(p2 - p1) == 0) return;
     const double tl = toleranceOf(tol);
     const Vec as = onCircle(c, rr, s), ae = onCircle(c, rr, e);
@@ -199,14 +195,14 @@ void roundkl(double* cx, double* cy, double* r, double* a1, double* a2, double* 
     *err = 0;
 }
 
-void roundkk(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2,
-             double* cy2, double* r2, double* a2s, double* a2e, double* fxc, double* fyc,
-             double* fr, double* tol, int16_t* computeonly, int16_t* err) {
+void roundkk(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, double* cx2, double* cy2,
+             double* r2, double* a2s, double* a2e, double* fxc, double* fyc, double* fr, double* tol,
+             int16_t* computeonly, int16_t* err) {
     *err = 1;
     const Vec c1{*cx1, *cy1}, c2{*cx2, *cy2};
     const double ra = *r1, rb = *r2, s1 = *a1s, e1 = *a1e, s2 = *a2s, e2 = *a2e, rf = *fr;
-    if (!allFinite({c1.x, c1.y, ra, s1, e1, c2.x, c2.y, rb, s2, e2, rf}) || !(ra > 0) ||
-        !(rb > 0) || !(rf > 0))
+    if (!allFinite({c1.x, c1.y, ra, s1, e1, c2.x, c2.y, rb, s2, e2, rf}) || !(ra > 0) || !(rb > 0) ||
+        !(rf > 0))
         return;
     const double tl = toleranceOf(tol);
     const Vec p1s = onCircle(c1, ra, s1), p1e = onCircle(c1, ra, e1);
@@ -235,11 +231,10 @@ void roundkk(double* cx1, double* cy1, double* r1, double* a1s, double* a1e, dou
     if (!(ro1 > 0) || !(ro2 > 0)) return;
 
     double xs[2] = {0, 0}, ys[2] = {0, 0};
-    double zero = 0, full = 0, ro1v = ro1, ro2v = ro2, c1x = c1.x, c1y = c1.y, c2x = c2.x,
-           c2y = c2.y;
+    double zero = 0, full = 0, ro1v = ro1, ro2v = ro2, c1x = c1.x, c1y = c1.y, c2x = c2.x, c2y = c2.y;
     int16_t n = 0, m = 0;
-    kschnittpunkt(&c1x, &c1y, &ro1v, &zero, &full, &c2x, &c2y, &ro2v, &zero, &full, &xs[0],
-                  &ys[0], &xs[1], &ys[1], &n, &m);
+    kschnittpunkt(&c1x, &c1y, &ro1v, &zero, &full, &c2x, &c2y, &ro2v, &zero, &full, &xs[0], &ys[0], &xs[1],
+                  &ys[1], &n, &m);
     double bestDist = -1, bestT1 = 0, bestT2 = 0;
     Vec bestF;
     for (int i = 0; i < m; ++i) {

@@ -16,8 +16,7 @@ struct ArcArcMeet {
     bool secondAtStart = false; // arc 2 meets with its start point
 };
 
-constexpr ArcArcMeet kMeetOfType[5] = {
-    {}, {false, true}, {true, false}, {true, true}, {false, false}};
+constexpr ArcArcMeet kMeetOfType[5] = {{}, {false, true}, {true, false}, {true, true}, {false, false}};
 
 bool meetOfType(int type, ArcArcMeet& m) {
     const int t = std::abs(type);
@@ -107,12 +106,11 @@ bool biarc(ArcV& first, ArcV& second, int type, BiarcPoint choice) {
     if (meet(e.p0, e.p1)) return false; // a closed pair has no biarc between its ends
 
     Vec j;
-    const bool placed = choice == BiarcPoint::NearestOldJunction ? nearestJunction(e, old.k, j)
-                                                                 : equalTangentJunction(e, j);
+    const bool placed =
+        choice == BiarcPoint::NearestOldJunction ? nearestJunction(e, old.k, j) : equalTangentJunction(e, j);
     if (!placed || !finite({j.x, j.y}) || meet(j, e.p0) || meet(j, e.p1)) return false;
     PathArc one, two;
-    if (!circleFromTangent(e.p0, e.t0, j, one) || !circleIntoTangent(j, e.p1, e.t1, two))
-        return false;
+    if (!circleFromTangent(e.p0, e.t0, j, one) || !circleIntoTangent(j, e.p1, e.t1, two)) return false;
     const Vec tj = one.travel(j);
     // Junction points on the far side of the circle give a cusp.
     if (angleBetween(tj, two.travel(j)) >= kVerify) return false;
@@ -123,9 +121,8 @@ bool biarc(ArcV& first, ArcV& second, int type, BiarcPoint choice) {
     return true;
 }
 
-void runde(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-           double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, const int16_t* type,
-           BiarcPoint choice) {
+void runde(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+           double* r2, double* a2s, double* a2e, int16_t* err, const int16_t* type, BiarcPoint choice) {
     *err = 1;
     ArcV first{*c1x, *c1y, *r1, *a1s, *a1e}, second{*c2x, *c2y, *r2, *a2s, *a2e};
     if (!biarc(first, second, *type, choice)) return;
@@ -149,9 +146,8 @@ using namespace smooth;
 
 extern "C" {
 
-void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* type,
-             double* deflection) {
+void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* type, double* deflection) {
     *type = 0;
     *deflection = 0;
     const ArcV first{*c1x, *c1y, *r1, *a1s, *a1e}, second{*c2x, *c2y, *r2, *a2s, *a2e};
@@ -166,49 +162,46 @@ void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, dou
     }
 }
 
-void runde1b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+void runde1b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
     runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::EqualTangents);
 }
 
-void runde2b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
-    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type,
-          BiarcPoint::NearestOldJunction);
+void runde2b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::NearestOldJunction);
 }
 
-void runde3b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+void runde3b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
     runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::EqualTangents);
 }
 
-void runde3bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-              double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
-    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type,
-          BiarcPoint::NearestOldJunction);
+void runde3bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+              double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::NearestOldJunction);
 }
 
-void runde4b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+void runde4b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
     runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::EqualTangents);
 }
 
-void runde4bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-              double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
-    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type,
-          BiarcPoint::NearestOldJunction);
+void runde4bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+              double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type) {
+    runde(c1x, c1y, r1, a1s, a1e, c2x, c2y, r2, a2s, a2e, err, type, BiarcPoint::NearestOldJunction);
 }
 
-void sround2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, double* fxc, double* fyc,
-             double* fr, double* fa1, double* fa2, int16_t* flag) {
+void sround2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, double* fxc, double* fyc, double* fr, double* fa1,
+             double* fa2, int16_t* flag) {
     const int type = *flag;
     *flag = 1;
     const ArcV first{*c1x, *c1y, *r1, *a1s, *a1e}, second{*c2x, *c2y, *r2, *a2s, *a2e};
     const double radius = *fr;
     ArcArcMeet m;
-    if (!first.usable() || !second.usable() || !finite({radius}) || !(radius > 0) ||
-        !meetOfType(type, m) || !meet(first.at(m.firstAtStart), second.at(m.secondAtStart)))
+    if (!first.usable() || !second.usable() || !finite({radius}) || !(radius > 0) || !meetOfType(type, m) ||
+        !meet(first.at(m.firstAtStart), second.at(m.secondAtStart)))
         return;
     const Junction j = junctionOf(first, second, m);
     const double turn = cross(j.arriving, j.leaving);
@@ -218,8 +211,8 @@ void sround2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, dou
     ArcV one = first, two = second;
     double centreX = 0, centreY = 0, rr = radius, tol = kMeet;
     int16_t only = 0, failed = 1;
-    kg::api().roundkk(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r,
-                      &two.a1, &two.a2, &centreX, &centreY, &rr, &tol, &only, &failed);
+    kg::api().roundkk(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2,
+                      &centreX, &centreY, &rr, &tol, &only, &failed);
     if (failed != 0) return;
     // It must have cut the ends of this junction and kept the far ends.
     if ((m.firstAtStart ? one.a2 != first.a2 : one.a1 != first.a1) ||

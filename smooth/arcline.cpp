@@ -27,9 +27,7 @@ bool findMeet(const ArcV& a, Vec p1, Vec p2, ArcLineMeet& m) {
     return false;
 }
 
-bool usableLine(Vec p1, Vec p2) {
-    return finite({p1.x, p1.y, p2.x, p2.y}) && (p1.x != p2.x || p1.y != p2.y);
-}
+bool usableLine(Vec p1, Vec p2) { return finite({p1.x, p1.y, p2.x, p2.y}) && (p1.x != p2.x || p1.y != p2.y); }
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
@@ -70,8 +68,8 @@ using namespace smooth;
 
 extern "C" {
 
-void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, int16_t* touch, double* deflection) {
+void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, int16_t* touch, double* deflection) {
     const ArcV a{*cx, *cy, *r, *a1, *a2};
     const Vec p1{*x1, *y1}, p2{*x2, *y2};
     *touch = 0;
@@ -86,8 +84,8 @@ void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x
     *deflection = d;
 }
 
-void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, int16_t* err) {
+void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, int16_t* err) {
     *err = 1;
     const ArcV a{*cx, *cy, *r, *a1, *a2};
     const Vec p1{*x1, *y1}, p2{*x2, *y2};
@@ -124,16 +122,14 @@ void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x
     *err = 0;
 }
 
-void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, double* fxc, double* fyc, double* fr, double* fa1,
-            double* fa2, int16_t* err) {
+void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, double* fxc, double* fyc, double* fr, double* fa1, double* fa2, int16_t* err) {
     *err = 1;
     const ArcV a{*cx, *cy, *r, *a1, *a2};
     const Vec p1{*x1, *y1}, p2{*x2, *y2};
     const double radius = *fr;
     ArcLineMeet m;
-    if (!a.usable() || !usableLine(p1, p2) || !finite({radius}) || !(radius > 0) ||
-        !findMeet(a, p1, p2, m))
+    if (!a.usable() || !usableLine(p1, p2) || !finite({radius}) || !(radius > 0) || !findMeet(a, p1, p2, m))
         return;
     const Vec arriving = -a.away(m.arcAtStart);
     const Vec leaving = m.lineAtStart ? unit(p2 - p1) : unit(p1 - p2);
@@ -145,8 +141,8 @@ void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x
     Vec q1 = p1, q2 = p2;
     double centreX = 0, centreY = 0, rr = radius, tol = kMeet;
     int16_t only = 0, failed = 1;
-    kg::api().roundkl(&cut.cx, &cut.cy, &cut.r, &cut.a1, &cut.a2, &q1.x, &q1.y, &q2.x, &q2.y,
-                      &centreX, &centreY, &rr, &tol, &only, &failed);
+    kg::api().roundkl(&cut.cx, &cut.cy, &cut.r, &cut.a1, &cut.a2, &q1.x, &q1.y, &q2.x, &q2.y, &centreX,
+                      &centreY, &rr, &tol, &only, &failed);
     if (failed != 0) return;
 
     const Vec onArc = cut.at(m.arcAtStart);

@@ -46,8 +46,8 @@ extern "C" {
  * end with line end; the first that meets counts.
  * deflection (out): radians in [0, π] at that point (0 when they do not
  * touch). */
-void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, int16_t* touch, double* deflection);
+void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, int16_t* touch, double* deflection);
 
 /* Makes arc and line meet tangentially; the far end of the line and the far
  * end of the arc stay where they are (the ends meeting as in getkl2). The
@@ -58,8 +58,8 @@ void getkl2(double* cx, double* cy, double* r, double* a1, double* a2, double* x
  * bend the other way when the kink asks for it.
  * err (out): 0 on success, 1 when no such circle exists, the common point
  * would lie beyond the line's far end or the arc would sweep more than π. */
-void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, int16_t* err);
+void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, int16_t* err);
 
 /* Fillet of radius fr between an arc and a line that share an end point: the
  * fillet touches the line and the arc's circle on the corner's side; arc and
@@ -69,9 +69,8 @@ void kliner(double* cx, double* cy, double* r, double* a1, double* a2, double* x
  * (or line - fillet - arc) turns the way the corner turned.
  * fr (in): the radius, unchanged. err (out): 0 on success, 1 when no such
  * fillet fits on the two elements. */
-void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1,
-            double* x2, double* y2, double* fxc, double* fyc, double* fr, double* fa1,
-            double* fa2, int16_t* err);
+void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x1, double* y1, double* x2,
+            double* y2, double* fxc, double* fyc, double* fr, double* fa1, double* fa2, int16_t* err);
 
 /* ---- two arcs ----------------------------------------------------------- */
 
@@ -84,9 +83,8 @@ void klrund(double* cx, double* cy, double* r, double* a1, double* a2, double* x
  * senses). The sign is + when the path from arc 1 into arc 2 turns left at
  * the junction, - when it turns right.
  * deflection (out): radians in [0, π] (0 when type is 0). */
-void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* type,
-             double* deflection);
+void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* type, double* deflection);
 
 /* Reshapes two arcs that meet at the junction of the given type (as gettyp2
  * returns it; only |type| is used) into a biarc: the two far ends and the
@@ -100,18 +98,18 @@ void gettyp2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, dou
  *   runde2b, runde3bc, runde4bc: the point nearest the old junction;
  *   runde1b, runde3b,  runde4b:  the point with equal tangent lengths.
  * Each accepts all four types. */
-void runde1b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
-void runde2b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
-void runde3b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
-void runde3bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-              double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
-void runde4b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
-void runde4bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-              double* c2y, double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde1b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde2b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde3b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde3bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+              double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde4b(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
+void runde4bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+              double* r2, double* a2s, double* a2e, int16_t* err, int16_t* type);
 
 /* Fillet of radius fr between two arcs at their junction: the fillet touches
  * both circles on the corner's side, both arcs are cut back at the junction
@@ -121,9 +119,9 @@ void runde4bc(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, do
  * fr (in): the radius, unchanged.
  * flag (in/out): in, the junction type as gettyp2 returns it; out, 0 on
  * success, 1 when the ends of that type do not meet or no fillet fits. */
-void sround2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x,
-             double* c2y, double* r2, double* a2s, double* a2e, double* fxc, double* fyc,
-             double* fr, double* fa1, double* fa2, int16_t* flag);
+void sround2(double* c1x, double* c1y, double* r1, double* a1s, double* a1e, double* c2x, double* c2y,
+             double* r2, double* a2s, double* a2e, double* fxc, double* fyc, double* fr, double* fa1,
+             double* fa2, int16_t* flag);
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -82,7 +82,8 @@ constexpr double kFollow = 14;
 // each heading of `breaks` (block numbers). Lengths of the layout are in the
 // device's pixels, except frame margins and table cells, which it scales
 // from 96 dpi.
-std::unique_ptr<QTextDocument> layOut(const QString& markdown, QPagedPaintDevice& device, const std::set<int>& breaks) {
+std::unique_ptr<QTextDocument> layOut(const QString& markdown, QPagedPaintDevice& device,
+                                      const std::set<int>& breaks) {
     auto doc = std::make_unique<QTextDocument>();
     doc->documentLayout()->setPaintDevice(&device);
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -12,11 +12,11 @@ QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_ca
 
 QMessageBox::Icon boxIcon(Icon icon) {
     switch (icon) {
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::None: break;
+        case Icon::Critical: return QMessageBox::Critical;
+        case Icon::Question: return QMessageBox::Question;
+        case Icon::Exclamation: return QMessageBox::Warning;
+        case Icon::Information: return QMessageBox::Information;
+        case Icon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -41,14 +41,15 @@ void LoadHost::message(std::string_view text, std::string_view title, Icon icon)
         consoleHost_.message(text, title, icon);
         return;
     }
-    QMessageBox box(boxIcon(icon), qtext(title), qtext(text), QMessageBox::Ok, status_ ? status_->window() : nullptr);
+    QMessageBox box(boxIcon(icon), qtext(title), qtext(text), QMessageBox::Ok,
+                    status_ ? status_->window() : nullptr);
     box.exec();
 }
 
 char LoadHost::ask(std::string_view title, std::string_view text) {
     if (console_) return consoleHost_.ask(title, text);
-    const auto answer = QMessageBox::question(status_ ? status_->window() : nullptr, qtext(title), qtext(text),
-                                              QMessageBox::Yes | QMessageBox::No);
+    const auto answer = QMessageBox::question(status_ ? status_->window() : nullptr, qtext(title),
+                                              qtext(text), QMessageBox::Yes | QMessageBox::No);
     return answer == QMessageBox::No ? 'N' : 'J';
 }
 

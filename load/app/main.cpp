@@ -1,10 +1,10 @@
 // load: imports the DXF named in par.dat into tempd.dat and starts the main
 // program ("load 1"), or shows the variant switch window ("load 43").
 // Anything else ends at once.
-#include "load_window.h"
 #include "model/host.h"
 #include "model/platform.h"
 #include "qt/qt_outliner.h"
+#include "status_window.h"
 #include "variant_window.h"
 
 #include <QApplication>

@@ -10,7 +10,8 @@
 
 namespace vectrim::load {
 
-VariantWindow::VariantWindow(std::string folder, QWidget* parent) : QDialog(parent), folder_(std::move(folder)) {
+VariantWindow::VariantWindow(std::string folder, QWidget* parent)
+    : QDialog(parent), folder_(std::move(folder)) {
     setObjectName("Form11");
     setWindowTitle("Vectrim");
     setModal(true);

@@ -46,58 +46,58 @@ const std::string kNoName;
 
 const char* kindName(Kind kind) {
     switch (kind) {
-    case Kind::Line: return "LINE";
-    case Kind::Arc: return "ARC";
-    case Kind::Circle: return "CIRCLE";
-    case Kind::Ellipse: return "ELLIPSE";
-    case Kind::LwPolyline: return "LWPOLYLINE";
-    case Kind::Polyline: return "POLYLINE";
-    case Kind::Insert: return "INSERT";
-    case Kind::Text: return "TEXT";
-    case Kind::MText: return "MTEXT";
-    case Kind::Attrib: return "ATTRIB";
-    case Kind::Spline: return "SPLINE";
-    case Kind::Dimension: return "DIMENSION";
-    case Kind::Solid: return "SOLID";
-    case Kind::Face3d: return "3DFACE";
-    case Kind::Leader: return "LEADER";
-    case Kind::Other: return "?";
+        case Kind::Line: return "LINE";
+        case Kind::Arc: return "ARC";
+        case Kind::Circle: return "CIRCLE";
+        case Kind::Ellipse: return "ELLIPSE";
+        case Kind::LwPolyline: return "LWPOLYLINE";
+        case Kind::Polyline: return "POLYLINE";
+        case Kind::Insert: return "INSERT";
+        case Kind::Text: return "TEXT";
+        case Kind::MText: return "MTEXT";
+        case Kind::Attrib: return "ATTRIB";
+        case Kind::Spline: return "SPLINE";
+        case Kind::Dimension: return "DIMENSION";
+        case Kind::Solid: return "SOLID";
+        case Kind::Face3d: return "3DFACE";
+        case Kind::Leader: return "LEADER";
+        case Kind::Other: return "?";
     }
     return "?";
 }
 
 int typeCode(Kind kind) {
     switch (kind) {
-    case Kind::Line: return kTypeLine;
-    case Kind::Arc:
-    case Kind::Circle:
-    case Kind::Ellipse: return kTypeArc;
-    case Kind::LwPolyline:
-    case Kind::Polyline: return kTypePolyline;
-    case Kind::Insert: return kTypeInsert;
-    case Kind::Text:
-    case Kind::MText:
-    case Kind::Attrib: return kTypeText;
-    case Kind::Spline:
-    case Kind::Dimension:
-    case Kind::Solid:
-    case Kind::Face3d:
-    case Kind::Leader: return kTypeOutline;
-    case Kind::Other: return 0;
+        case Kind::Line: return kTypeLine;
+        case Kind::Arc:
+        case Kind::Circle:
+        case Kind::Ellipse: return kTypeArc;
+        case Kind::LwPolyline:
+        case Kind::Polyline: return kTypePolyline;
+        case Kind::Insert: return kTypeInsert;
+        case Kind::Text:
+        case Kind::MText:
+        case Kind::Attrib: return kTypeText;
+        case Kind::Spline:
+        case Kind::Dimension:
+        case Kind::Solid:
+        case Kind::Face3d:
+        case Kind::Leader: return kTypeOutline;
+        case Kind::Other: return 0;
     }
     return 0;
 }
 
 bool isObjectCoordinates(Kind kind) {
     switch (kind) {
-    case Kind::Arc:
-    case Kind::Circle:
-    case Kind::LwPolyline:
-    case Kind::Insert:
-    case Kind::Text:
-    case Kind::Attrib:
-    case Kind::Solid: return true;
-    default: return false; // a 2D POLYLINE decides by its flags
+        case Kind::Arc:
+        case Kind::Circle:
+        case Kind::LwPolyline:
+        case Kind::Insert:
+        case Kind::Text:
+        case Kind::Attrib:
+        case Kind::Solid: return true;
+        default: return false; // a 2D POLYLINE decides by its flags
     }
 }
 
@@ -292,7 +292,8 @@ int32_t Document::nextEntity(int32_t layer, int32_t entity) const {
     if (entity < 1 || entity > static_cast<int32_t>(entities_.size())) return 0;
     const Entity& e = entities_[static_cast<size_t>(entity - 1)];
     const std::vector<int32_t>& list = layers_[static_cast<size_t>(layer - 1)].entities;
-    if (e.layer != layer || static_cast<size_t>(e.pos) >= list.size() || list[static_cast<size_t>(e.pos)] != entity)
+    if (e.layer != layer || static_cast<size_t>(e.pos) >= list.size() ||
+        list[static_cast<size_t>(e.pos)] != entity)
         return 0;
     for (size_t i = static_cast<size_t>(e.pos) + 1; i < list.size(); ++i)
         if (!entities_[static_cast<size_t>(list[i] - 1)].erased) return list[i];
@@ -449,8 +450,8 @@ void Document::placeConic(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, doub
     addEllipse(layer, c, p, q, t0, t1);
 }
 
-void Document::placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start,
-                           double sweep, bool whole) {
+void Document::placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start, double sweep,
+                           bool whole) {
     if (!(r > 0) || !std::isfinite(r)) {
         countSkipped("ungültige Werte");
         return;
@@ -483,55 +484,51 @@ void Document::placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r
 
 void Document::place(const Source& s, int32_t layer, const Matrix& parent) {
     switch (s.kind) {
-    case Kind::Line:
-        addLine(layer, parent.point2(s.p[0]), parent.point2(s.p[1]));
-        return;
-    case Kind::Arc: {
-        if (!finiteAll({s.start, s.end})) {
-            countSkipped("ungültige Werte");
+        case Kind::Line: addLine(layer, parent.point2(s.p[0]), parent.point2(s.p[1])); return;
+        case Kind::Arc: {
+            if (!finiteAll({s.start, s.end})) {
+                countSkipped("ungültige Werte");
+                return;
+            }
+            double sweep = s.end - s.start;
+            if (sweep <= 0 || sweep > 360) sweep = std::fmod(sweep, 360.0);
+            if (sweep <= 0) sweep += 360;
+            const Matrix m = parent * ocsMatrix(s.extrusion);
+            placeCircle(layer, m, s.p[0], s.radius, s.start, sweep, sweep >= 360);
             return;
         }
-        double sweep = s.end - s.start;
-        if (sweep <= 0 || sweep > 360) sweep = std::fmod(sweep, 360.0);
-        if (sweep <= 0) sweep += 360;
-        const Matrix m = parent * ocsMatrix(s.extrusion);
-        placeCircle(layer, m, s.p[0], s.radius, s.start, sweep, sweep >= 360);
-        return;
-    }
-    case Kind::Circle:
-        placeCircle(layer, parent * ocsMatrix(s.extrusion), s.p[0], s.radius, 0, 360, true);
-        return;
-    case Kind::Ellipse: {
-        if (!finiteAll({s.start, s.end, s.ratio})) {
-            countSkipped("ungültige Werte");
+        case Kind::Circle:
+            placeCircle(layer, parent * ocsMatrix(s.extrusion), s.p[0], s.radius, 0, 360, true);
+            return;
+        case Kind::Ellipse: {
+            if (!finiteAll({s.start, s.end, s.ratio})) {
+                countSkipped("ungültige Werte");
+                return;
+            }
+            Vec3 n = s.extrusion;
+            const double len = norm(n);
+            n = len > 0 && std::isfinite(len) ? (1.0 / len) * n : Vec3{0, 0, 1};
+            const Vec3 minor = s.ratio * cross(n, s.p[1]);
+            double t0 = s.start, t1 = s.end;
+            double span = t1 - t0;
+            if (span <= 0 || span > kTwoPi) span = std::fmod(span, kTwoPi);
+            if (span <= 0) span += kTwoPi;
+            const bool whole = span >= kTwoPi - 1e-12;
+            t1 = t0 + span;
+            placeConic(layer, parent.point2(s.p[0]), parent.vector2(s.p[1]), parent.vector2(minor), t0, t1,
+                       whole);
             return;
         }
-        Vec3 n = s.extrusion;
-        const double len = norm(n);
-        n = len > 0 && std::isfinite(len) ? (1.0 / len) * n : Vec3{0, 0, 1};
-        const Vec3 minor = s.ratio * cross(n, s.p[1]);
-        double t0 = s.start, t1 = s.end;
-        double span = t1 - t0;
-        if (span <= 0 || span > kTwoPi) span = std::fmod(span, kTwoPi);
-        if (span <= 0) span += kTwoPi;
-        const bool whole = span >= kTwoPi - 1e-12;
-        t1 = t0 + span;
-        placeConic(layer, parent.point2(s.p[0]), parent.vector2(s.p[1]), parent.vector2(minor), t0, t1,
-                   whole);
-        return;
-    }
-    case Kind::Other:
-        countSkipped(s.text);
-        return;
-    case Kind::Polyline: {
-        // A 2D polyline lies in object coordinates, a 3D one in the world.
-        const bool objectCoordinates = (s.flags & (kPoly3d | kPolyMesh | kPolyFaceMesh)) == 0;
-        addCompound(layer, &s, objectCoordinates ? parent * ocsMatrix(s.extrusion) : parent);
-        return;
-    }
-    default:
-        addCompound(layer, &s, isObjectCoordinates(s.kind) ? parent * ocsMatrix(s.extrusion) : parent);
-        return;
+        case Kind::Other: countSkipped(s.text); return;
+        case Kind::Polyline: {
+            // A 2D polyline lies in object coordinates, a 3D one in the world.
+            const bool objectCoordinates = (s.flags & (kPoly3d | kPolyMesh | kPolyFaceMesh)) == 0;
+            addCompound(layer, &s, objectCoordinates ? parent * ocsMatrix(s.extrusion) : parent);
+            return;
+        }
+        default:
+            addCompound(layer, &s, isObjectCoordinates(s.kind) ? parent * ocsMatrix(s.extrusion) : parent);
+            return;
     }
 }
 
@@ -543,7 +540,8 @@ void Document::explodeSelected() {
     size_t foreseen = entities_.size();
     for (int32_t id : order_) {
         const Entity& e = entities_[static_cast<size_t>(id - 1)];
-        if (!e.erased && e.selected && e.type == kTypePolyline) foreseen += e.compound.source->vertices.size();
+        if (!e.erased && e.selected && e.type == kTypePolyline)
+            foreseen += e.compound.source->vertices.size();
     }
     entities_.reserve(std::min<size_t>(foreseen, static_cast<size_t>(limit_)));
     std::vector<int32_t> next;
@@ -576,14 +574,14 @@ void Document::explode(int32_t id) {
     const Source& s = *e.compound.source;
     const Matrix m = matrices_[static_cast<size_t>(e.compound.matrix)]; // a copy: parts add maps
     switch (s.kind) {
-    case Kind::LwPolyline:
-    case Kind::Polyline: explodePolyline(e, s, m); return;
-    case Kind::Insert: explodeInsert(e, s, m); return;
-    case Kind::Text:
-    case Kind::MText:
-    case Kind::Attrib: explodeText(e, s, m); return;
-    case Kind::Spline: explodeSpline(e, s, m); return;
-    default: explodeOutline(e, s, m); return;
+        case Kind::LwPolyline:
+        case Kind::Polyline: explodePolyline(e, s, m); return;
+        case Kind::Insert: explodeInsert(e, s, m); return;
+        case Kind::Text:
+        case Kind::MText:
+        case Kind::Attrib: explodeText(e, s, m); return;
+        case Kind::Spline: explodeSpline(e, s, m); return;
+        default: explodeOutline(e, s, m); return;
     }
 }
 
@@ -726,40 +724,40 @@ void Document::explodeSpline(const Entity& e, const Source& s, const Matrix& m) 
 
 void Document::explodeOutline(const Entity& e, const Source& s, const Matrix& m) {
     switch (s.kind) {
-    case Kind::Dimension: {
-        const Block* block = findBlock(s.block);
-        if (!block) {
-            countSkipped("Block fehlt");
+        case Kind::Dimension: {
+            const Block* block = findBlock(s.block);
+            if (!block) {
+                countSkipped("Block fehlt");
+                return;
+            }
+            // The block holds the graphics in place; a clone is moved to its
+            // insertion point.
+            explodeBlock(e, *block, m * translation(ocsMatrix(s.extrusion).point(s.p[2])));
             return;
         }
-        // The block holds the graphics in place; a clone is moved to its
-        // insertion point.
-        explodeBlock(e, *block, m * translation(ocsMatrix(s.extrusion).point(s.p[2])));
-        return;
-    }
-    case Kind::Solid: {
-        // Corners 1, 2, 4, 3 in this order; a triangle repeats corner 3.
-        const Vec3 p3 = (s.pointMask & 8) ? s.p[3] : s.p[2];
-        std::vector<Vec2> pts{m.point2(s.p[0]), m.point2(s.p[1]), m.point2(p3), m.point2(s.p[2]),
-                              m.point2(s.p[0])};
-        addPolyline(e.layer, pts);
-        return;
-    }
-    case Kind::Face3d: {
-        const Vec3 p3 = (s.pointMask & 8) ? s.p[3] : s.p[2];
-        const Vec3 corners[4] = {s.p[0], s.p[1], s.p[2], p3};
-        for (int i = 0; i < 4; ++i)
-            if (!(s.flags & (1 << i))) addLine(e.layer, m.point2(corners[i]), m.point2(corners[(i + 1) % 4]));
-        return;
-    }
-    case Kind::Leader: {
-        std::vector<Vec2> pts;
-        for (const Vertex& v : s.vertices) pts.push_back(m.point2({v.x, v.y, v.z}));
-        addPolyline(e.layer, pts);
-        return;
-    }
-    default:
-        return;
+        case Kind::Solid: {
+            // Corners 1, 2, 4, 3 in this order; a triangle repeats corner 3.
+            const Vec3 p3 = (s.pointMask & 8) ? s.p[3] : s.p[2];
+            std::vector<Vec2> pts{m.point2(s.p[0]), m.point2(s.p[1]), m.point2(p3), m.point2(s.p[2]),
+                                  m.point2(s.p[0])};
+            addPolyline(e.layer, pts);
+            return;
+        }
+        case Kind::Face3d: {
+            const Vec3 p3 = (s.pointMask & 8) ? s.p[3] : s.p[2];
+            const Vec3 corners[4] = {s.p[0], s.p[1], s.p[2], p3};
+            for (int i = 0; i < 4; ++i)
+                if (!(s.flags & (1 << i)))
+                    addLine(e.layer, m.point2(corners[i]), m.point2(corners[(i + 1) % 4]));
+            return;
+        }
+        case Kind::Leader: {
+            std::vector<Vec2> pts;
+            for (const Vertex& v : s.vertices) pts.push_back(m.point2({v.x, v.y, v.z}));
+            addPolyline(e.layer, pts);
+            return;
+        }
+        default: return;
     }
 }
 
@@ -791,27 +789,27 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
         for (const TextOutline::Element& el : outline.path) {
             if (full()) return;
             switch (el.op) {
-            case TextOutline::Move:
-                pen = map.at(el.p[0]);
-                open = true;
-                break;
-            case TextOutline::Line: {
-                const Vec2 to = map.at(el.p[0]);
-                if (open) addLine(e.layer, pen, to);
-                pen = to;
-                break;
-            }
-            case TextOutline::Cubic: {
-                const Vec2 c1 = map.at(el.p[0]), c2 = map.at(el.p[1]), to = map.at(el.p[2]);
-                if (open) {
-                    points.clear();
-                    points.push_back(pen);
-                    flattenCubic(pen, c1, c2, to, cubicTurnSegments(pen, c1, c2, to, quality_), points);
-                    addPolyline(e.layer, points);
+                case TextOutline::Move:
+                    pen = map.at(el.p[0]);
+                    open = true;
+                    break;
+                case TextOutline::Line: {
+                    const Vec2 to = map.at(el.p[0]);
+                    if (open) addLine(e.layer, pen, to);
+                    pen = to;
+                    break;
                 }
-                pen = to;
-                break;
-            }
+                case TextOutline::Cubic: {
+                    const Vec2 c1 = map.at(el.p[0]), c2 = map.at(el.p[1]), to = map.at(el.p[2]);
+                    if (open) {
+                        points.clear();
+                        points.push_back(pen);
+                        flattenCubic(pen, c1, c2, to, cubicTurnSegments(pen, c1, c2, to, quality_), points);
+                        addPolyline(e.layer, points);
+                    }
+                    pen = to;
+                    break;
+                }
             }
         }
     };
@@ -820,13 +818,15 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
         // The text's plane: x along its direction, z along its extrusion.
         const Matrix ocs = ocsMatrix(s.extrusion);
         Vec3 z = ocs.vector({0, 0, 1});
-        Vec3 x = s.has11 ? s.p[1] : ocs.vector({std::cos(toRadians(s.rotation)), std::sin(toRadians(s.rotation)), 0});
+        Vec3 x = s.has11 ? s.p[1]
+                         : ocs.vector({std::cos(toRadians(s.rotation)), std::sin(toRadians(s.rotation)), 0});
         x = x - dot(x, z) * z;
         if (!(norm(x) > 0) || !finite(x)) x = ocs.vector({1, 0, 0});
         x = (1.0 / norm(x)) * x;
         const Vec3 y = cross(z, x);
         const std::vector<std::u32string> lines = mtextLines(s.text);
-        const double spacing = h * 5.0 / 3.0 * std::clamp(std::isfinite(s.lineSpacing) ? s.lineSpacing : 1.0, 0.25, 4.0);
+        const double spacing =
+            h * 5.0 / 3.0 * std::clamp(std::isfinite(s.lineSpacing) ? s.lineSpacing : 1.0, 0.25, 4.0);
         const int a = s.attachment >= 1 && s.attachment <= 9 ? s.attachment : 1;
         const int column = (a - 1) % 3, row = (a - 1) / 3;
         const double total = h + static_cast<double>(lines.size() - 1) * spacing;
@@ -854,10 +854,9 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
     }
     if (outline.path.empty()) return;
     double wf = std::isfinite(s.widthFactor) && s.widthFactor > 0 ? s.widthFactor : 1.0;
-    const double oblique =
-        std::isfinite(s.oblique) && std::fabs(normalisedDegrees(s.oblique + 90) - 90) < 85
-            ? std::tan(toRadians(normalisedDegrees(s.oblique + 90) - 90))
-            : 0.0;
+    const double oblique = std::isfinite(s.oblique) && std::fabs(normalisedDegrees(s.oblique + 90) - 90) < 85
+                               ? std::tan(toRadians(normalisedDegrees(s.oblique + 90) - 90))
+                               : 0.0;
     double sx = h * wf, sy = h;
     double rotation = toRadians(std::isfinite(s.rotation) ? normalisedDegrees(s.rotation) : 0.0);
     const double width = outline.advance;
@@ -875,10 +874,14 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
         if ((ha != 0 || va != 0) && s.has11) anchor = s.p[1];
         if (ha == 1 || ha == 4) ox = width * sx / 2;
         if (ha == 2) ox = width * sx;
-        if (ha == 4) oy = sy / 2;
-        else if (va == 1) oy = -outline.descent * sy;
-        else if (va == 2) oy = sy / 2;
-        else if (va == 3) oy = sy;
+        if (ha == 4)
+            oy = sy / 2;
+        else if (va == 1)
+            oy = -outline.descent * sy;
+        else if (va == 2)
+            oy = sy / 2;
+        else if (va == 3)
+            oy = sy;
     }
     const double mx = (s.generation & 2) ? -1 : 1; // backward
     const double my = (s.generation & 4) ? -1 : 1; // upside down

@@ -113,8 +113,8 @@ private:
     void addCompound(int32_t layer, const Source* source, const Matrix& m);
     // Places a file entity with the map from its parent's coordinates.
     void place(const Source& s, int32_t layer, const Matrix& parent);
-    void placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start,
-                     double sweep, bool full);
+    void placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start, double sweep,
+                     bool full);
     void placeConic(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, double t1, bool full);
 
     void explode(int32_t id);
@@ -136,18 +136,18 @@ private:
     const Block* findBlock(const std::string& name) const;
     const StyleDef* findStyle(const std::string& name) const;
 
-    std::vector<Entity> entities_;       // by handle - 1
-    std::vector<int32_t> order_;         // the walk over all layers, in drawing order
-    std::vector<int32_t>* out_ = nullptr; // where new entities are appended
-    std::vector<Layer> layers_;          // by handle - 1
-    std::vector<int32_t> layerOrder_;    // handles in walk order
+    std::vector<Entity> entities_;                      // by handle - 1
+    std::vector<int32_t> order_;                        // the walk over all layers, in drawing order
+    std::vector<int32_t>* out_ = nullptr;               // where new entities are appended
+    std::vector<Layer> layers_;                         // by handle - 1
+    std::vector<int32_t> layerOrder_;                   // handles in walk order
     std::unordered_map<std::string, int32_t> layerIds_; // upper-case name
-    std::vector<int32_t> tableLayers_;   // in table order
+    std::vector<int32_t> tableLayers_;                  // in table order
     std::string lastLayerName_;
     int32_t lastLayerId_ = 0;
-    std::vector<Matrix> matrices_;       // index 0: identity
+    std::vector<Matrix> matrices_; // index 0: identity
     std::vector<EllipseData> ellipses_;
-    std::deque<Source> sources_;         // model space compound entities
+    std::deque<Source> sources_; // model space compound entities
     std::deque<Block> blocks_;
     std::unordered_map<std::string, size_t> blockIds_; // upper-case name
     std::vector<StyleDef> styles_;

@@ -149,8 +149,8 @@ bool flattenNurbs(Nurbs& c, int32_t quality, std::vector<Vec2>& out) {
 
 // A curve through fit points: the cubic spline of chord length parameters,
 // with the given end tangents or natural ends.
-bool flattenFitPoints(std::vector<Vec2> pts, bool closed, const Vec2* startTangent,
-                      const Vec2* endTangent, int32_t quality, std::vector<Vec2>& out) {
+bool flattenFitPoints(std::vector<Vec2> pts, bool closed, const Vec2* startTangent, const Vec2* endTangent,
+                      int32_t quality, std::vector<Vec2>& out) {
     // Repeated points carry no parameter length.
     std::vector<Vec2> q;
     for (const Vec2& v : pts)
@@ -263,8 +263,7 @@ int32_t cubicTurnSegments(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t quality) {
     return qualitySegments(turn / kTwoPi, quality);
 }
 
-void flattenCubic(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t minSegments,
-                  std::vector<Vec2>& points) {
+void flattenCubic(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t minSegments, std::vector<Vec2>& points) {
     // |B''| <= 6 L with L the longer second difference of the control
     // points; n uniform steps deviate at most 6 L / (8 n^2).
     const double l = std::max(norm(p0 - 2.0 * p1 + p2), norm(p1 - 2.0 * p2 + p3));
@@ -277,8 +276,7 @@ void flattenCubic(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t minSegments,
             break;
         }
         const double t = static_cast<double>(i) / count, s = 1 - t;
-        points.push_back((s * s * s) * p0 + (3 * s * s * t) * p1 + (3 * s * t * t) * p2 +
-                         (t * t * t) * p3);
+        points.push_back((s * s * s) * p0 + (3 * s * s * t) * p1 + (3 * s * t * t) * p2 + (t * t * t) * p3);
     }
 }
 

@@ -23,15 +23,13 @@ void flattenEllipse(Vec2 centre, Vec2 p, Vec2 q, double t0, double t1, int32_t q
                     std::vector<Vec2>& points);
 
 // A cubic Bezier: appends the points after p0, ending with p3.
-void flattenCubic(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t minSegments,
-                  std::vector<Vec2>& points);
+void flattenCubic(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t minSegments, std::vector<Vec2>& points);
 // The least number of segments the turning of a Bezier asks for.
 int32_t cubicTurnSegments(Vec2 p0, Vec2 p1, Vec2 p2, Vec2 p3, int32_t quality);
 
 // A SPLINE placed by m: the points of its flattening. False when its data
 // do not make a curve (too few points, an absurd degree, values that are not
 // finite).
-bool flattenSpline(const Source& spline, const Matrix& m, int32_t quality,
-                   std::vector<Vec2>& points);
+bool flattenSpline(const Source& spline, const Matrix& m, int32_t quality, std::vector<Vec2>& points);
 
 } // namespace dxf

@@ -47,10 +47,14 @@ Matrix rotationZDegrees(double degrees) {
     if (d == 0) return Matrix{};
     Matrix r;
     double c = 0, s = 0;
-    if (d == 90) c = 0, s = 1;
-    else if (d == 180) c = -1, s = 0;
-    else if (d == 270) c = 0, s = -1;
-    else c = std::cos(degrees * (kPi / 180.0)), s = std::sin(degrees * (kPi / 180.0));
+    if (d == 90)
+        c = 0, s = 1;
+    else if (d == 180)
+        c = -1, s = 0;
+    else if (d == 270)
+        c = 0, s = -1;
+    else
+        c = std::cos(degrees * (kPi / 180.0)), s = std::sin(degrees * (kPi / 180.0));
     r.m[0][0] = c;
     r.m[0][1] = -s;
     r.m[1][0] = s;
@@ -74,9 +78,15 @@ Matrix ocsMatrix(Vec3 n) {
     Vec3 ay = cross(az, ax);
     ay = (1.0 / norm(ay)) * ay;
     // Columns are the object axes in world coordinates.
-    r.m[0][0] = ax.x; r.m[0][1] = ay.x; r.m[0][2] = az.x;
-    r.m[1][0] = ax.y; r.m[1][1] = ay.y; r.m[1][2] = az.y;
-    r.m[2][0] = ax.z; r.m[2][1] = ay.z; r.m[2][2] = az.z;
+    r.m[0][0] = ax.x;
+    r.m[0][1] = ay.x;
+    r.m[0][2] = az.x;
+    r.m[1][0] = ax.y;
+    r.m[1][1] = ay.y;
+    r.m[1][2] = az.y;
+    r.m[2][0] = ax.z;
+    r.m[2][1] = ay.z;
+    r.m[2][2] = az.z;
     return r;
 }
 

@@ -44,8 +44,7 @@ struct Matrix {
                 m[2][0] * p.x + m[2][1] * p.y + m[2][2] * p.z + m[2][3]};
     }
     Vec3 vector(Vec3 v) const {
-        return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
-                m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
+        return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z, m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
                 m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
     }
     // The projection of the image onto the XY plane.
@@ -54,8 +53,7 @@ struct Matrix {
                 m[1][0] * p.x + m[1][1] * p.y + m[1][2] * p.z + m[1][3]};
     }
     Vec2 vector2(Vec3 v) const {
-        return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
-                m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z};
+        return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z, m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z};
     }
     bool isIdentity() const {
         for (int r = 0; r < 3; ++r)

@@ -18,16 +18,25 @@ struct KindName {
 };
 
 constexpr KindName kKinds[] = {
-    {"LINE", Kind::Line},         {"ARC", Kind::Arc},
-    {"CIRCLE", Kind::Circle},     {"ELLIPSE", Kind::Ellipse},
-    {"LWPOLYLINE", Kind::LwPolyline}, {"POLYLINE", Kind::Polyline},
-    {"INSERT", Kind::Insert},     {"TEXT", Kind::Text},
-    {"MTEXT", Kind::MText},       {"ATTRIB", Kind::Attrib},
-    {"SPLINE", Kind::Spline},     {"HELIX", Kind::Spline},
-    {"DIMENSION", Kind::Dimension}, {"ARC_DIMENSION", Kind::Dimension},
+    {"LINE", Kind::Line},
+    {"ARC", Kind::Arc},
+    {"CIRCLE", Kind::Circle},
+    {"ELLIPSE", Kind::Ellipse},
+    {"LWPOLYLINE", Kind::LwPolyline},
+    {"POLYLINE", Kind::Polyline},
+    {"INSERT", Kind::Insert},
+    {"TEXT", Kind::Text},
+    {"MTEXT", Kind::MText},
+    {"ATTRIB", Kind::Attrib},
+    {"SPLINE", Kind::Spline},
+    {"HELIX", Kind::Spline},
+    {"DIMENSION", Kind::Dimension},
+    {"ARC_DIMENSION", Kind::Dimension},
     {"LARGE_RADIAL_DIMENSION", Kind::Dimension},
-    {"SOLID", Kind::Solid},       {"TRACE", Kind::Solid},
-    {"3DFACE", Kind::Face3d},     {"LEADER", Kind::Leader},
+    {"SOLID", Kind::Solid},
+    {"TRACE", Kind::Solid},
+    {"3DFACE", Kind::Face3d},
+    {"LEADER", Kind::Leader},
 };
 
 std::optional<Kind> kindOf(std::string_view type) {
@@ -38,8 +47,8 @@ std::optional<Kind> kindOf(std::string_view type) {
 
 // Records that belong to the structure or are templates, never drawn.
 bool structural(std::string_view type) {
-    return type == "SEQEND" || type == "VERTEX" || type == "ATTDEF" || type == "ENDBLK" ||
-           type == "BLOCK" || type == "ENDSEC" || type == "SECTION" || type == "EOF";
+    return type == "SEQEND" || type == "VERTEX" || type == "ATTDEF" || type == "ENDBLK" || type == "BLOCK" ||
+           type == "ENDSEC" || type == "SECTION" || type == "EOF";
 }
 
 enum class Section { None, Tables, Blocks, Entities, Other };
@@ -89,9 +98,7 @@ bool pointGroup(int code, int& index, int& axis) {
     return false;
 }
 
-void setAxis(Vec3& v, int axis, double value) {
-    (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value;
-}
+void setAxis(Vec3& v, int axis, double value) { (axis == 0 ? v.x : axis == 1 ? v.y : v.z) = value; }
 
 // Parses an entity's tags into s. Tags of embedded objects (101) and of
 // extended data (1000 and up) end the entity's own data. False when a value
@@ -132,70 +139,63 @@ bool parseEntity(Kind kind, const std::vector<Tag>& tags, Source& s, bool& paper
         }
         if (inGroup) continue;
         switch (code) {
-        case 8:
-            s.layer.assign(trimmed(t.text));
-            continue;
-        case 60:
-            s.invisible = integer(t) == 1;
-            continue;
-        case 67:
-            paperSpace = integer(t) == 1;
-            continue;
-        case 210: s.extrusion.x = number(t); continue;
-        case 220: s.extrusion.y = number(t); continue;
-        case 230: s.extrusion.z = number(t); continue;
-        default: break;
+            case 8: s.layer.assign(trimmed(t.text)); continue;
+            case 60: s.invisible = integer(t) == 1; continue;
+            case 67: paperSpace = integer(t) == 1; continue;
+            case 210: s.extrusion.x = number(t); continue;
+            case 220: s.extrusion.y = number(t); continue;
+            case 230: s.extrusion.z = number(t); continue;
+            default: break;
         }
 
         int index = 0, axis = 0;
         switch (kind) {
-        case Kind::LwPolyline:
-            if (code == 10) {
-                s.vertices.push_back(Vertex{number(t), 0, 0, 0, 0});
-            } else if (code == 20 && !s.vertices.empty()) {
-                s.vertices.back().y = number(t);
-            } else if (code == 42 && !s.vertices.empty()) {
-                s.vertices.back().bulge = number(t);
-            } else if (code == 38) {
-                s.elevation = number(t);
-            } else if (code == 70) {
-                s.flags = integer(t);
-            }
-            continue;
-        case Kind::Spline:
-            if (code == 10) {
-                s.control.push_back(Vec3{number(t), 0, 0});
-            } else if ((code == 20 || code == 30) && !s.control.empty()) {
-                setAxis(s.control.back(), code == 20 ? 1 : 2, number(t));
-            } else if (code == 11) {
-                s.fit.push_back(Vec3{number(t), 0, 0});
-            } else if ((code == 21 || code == 31) && !s.fit.empty()) {
-                setAxis(s.fit.back(), code == 21 ? 1 : 2, number(t));
-            } else if (code == 40) {
-                s.knots.push_back(number(t));
-            } else if (code == 41) {
-                s.weights.push_back(number(t));
-            } else if (code == 12 || code == 22 || code == 32) {
-                setAxis(s.startTangent, code / 10 - 1, number(t));
-                s.hasStartTangent = true;
-            } else if (code == 13 || code == 23 || code == 33) {
-                setAxis(s.endTangent, code / 10 - 1, number(t));
-                s.hasEndTangent = true;
-            } else if (code == 70) {
-                s.flags = integer(t);
-            } else if (code == 71) {
-                s.degree = integer(t);
-            }
-            continue;
-        case Kind::Leader:
-            if (code == 10) {
-                s.vertices.push_back(Vertex{number(t), 0, 0, 0, 0});
-            } else if ((code == 20 || code == 30) && !s.vertices.empty()) {
-                (code == 20 ? s.vertices.back().y : s.vertices.back().z) = number(t);
-            }
-            continue;
-        default:
-            break;
+            case Kind::LwPolyline:
+                if (code == 10) {
+                    s.vertices.push_back(Vertex{number(t), 0, 0, 0, 0});
+                } else if (code == 20 && !s.vertices.empty()) {
+                    s.vertices.back().y = number(t);
+                } else if (code == 42 && !s.vertices.empty()) {
+                    s.vertices.back().bulge = number(t);
+                } else if (code == 38) {
+                    s.elevation = number(t);
+                } else if (code == 70) {
+                    s.flags = integer(t);
+                }
+                continue;
+            case Kind::Spline:
+                if (code == 10) {
+                    s.control.push_back(Vec3{number(t), 0, 0});
+                } else if ((code == 20 || code == 30) && !s.control.empty()) {
+                    setAxis(s.control.back(), code == 20 ? 1 : 2, number(t));
+                } else if (code == 11) {
+                    s.fit.push_back(Vec3{number(t), 0, 0});
+                } else if ((code == 21 || code == 31) && !s.fit.empty()) {
+                    setAxis(s.fit.back(), code == 21 ? 1 : 2, number(t));
+                } else if (code == 40) {
+                    s.knots.push_back(number(t));
+                } else if (code == 41) {
+                    s.weights.push_back(number(t));
+                } else if (code == 12 || code == 22 || code == 32) {
+                    setAxis(s.startTangent, code / 10 - 1, number(t));
+                    s.hasStartTangent = true;
+                } else if (code == 13 || code == 23 || code == 33) {
+                    setAxis(s.endTangent, code / 10 - 1, number(t));
+                    s.hasEndTangent = true;
+                } else if (code == 70) {
+                    s.flags = integer(t);
+                } else if (code == 71) {
+                    s.degree = integer(t);
+                }
+                continue;
+            case Kind::Leader:
+                if (code == 10) {
+                    s.vertices.push_back(Vertex{number(t), 0, 0, 0, 0});
+                } else if ((code == 20 || code == 30) && !s.vertices.empty()) {
+                    (code == 20 ? s.vertices.back().y : s.vertices.back().z) = number(t);
+                }
+                continue;
+            default: break;
         }
 
         if (pointGroup(code, index, axis)) {
@@ -205,61 +205,92 @@ bool parseEntity(Kind kind, const std::vector<Tag>& tags, Source& s, bool& paper
             continue;
         }
         switch (kind) {
-        case Kind::Arc:
-        case Kind::Circle:
-            if (code == 40) s.radius = number(t), radiusSeen = true;
-            else if (code == 50) s.start = number(t), startSeen = true;
-            else if (code == 51) s.end = number(t), endSeen = true;
-            break;
-        case Kind::Ellipse:
-            if (code == 40) s.ratio = number(t);
-            else if (code == 41) s.start = number(t), startSeen = true;
-            else if (code == 42) s.end = number(t), endSeen = true;
-            break;
-        case Kind::Polyline:
-            if (code == 70) s.flags = integer(t);
-            break;
-        case Kind::Insert:
-            if (code == 2) s.block.assign(trimmed(t.text));
-            else if (code == 41) s.scale[0] = number(t);
-            else if (code == 42) s.scale[1] = number(t);
-            else if (code == 43) s.scale[2] = number(t);
-            else if (code == 50) s.rotation = number(t);
-            else if (code == 70) s.columns = integer(t);
-            else if (code == 71) s.rows = integer(t);
-            else if (code == 44) s.columnSpacing = number(t);
-            else if (code == 45) s.rowSpacing = number(t);
-            break;
-        case Kind::Text:
-        case Kind::Attrib:
-            if (code == 1) appendText(s.text, t.text);
-            else if (code == 7) s.style.assign(trimmed(t.text));
-            else if (code == 40) s.height = number(t);
-            else if (code == 41) s.widthFactor = number(t);
-            else if (code == 50) s.rotation = number(t);
-            else if (code == 51) s.oblique = number(t);
-            else if (code == 71) s.generation = integer(t);
-            else if (code == 72) s.halign = integer(t);
-            else if (code == (kind == Kind::Text ? 73 : 74)) s.valign = integer(t);
-            else if (code == 70 && kind == Kind::Attrib) s.invisible = s.invisible || (integer(t) & 1);
-            break;
-        case Kind::MText:
-            if (code == 1) appendText(s.text, t.text);
-            else if (code == 3) appendText(chunks, t.text);
-            else if (code == 7) s.style.assign(trimmed(t.text));
-            else if (code == 40) s.height = number(t);
-            else if (code == 44) s.lineSpacing = number(t);
-            else if (code == 50) s.rotation = number(t);
-            else if (code == 71) s.attachment = integer(t);
-            break;
-        case Kind::Dimension:
-            if (code == 2) s.block.assign(trimmed(t.text));
-            break;
-        case Kind::Face3d:
-            if (code == 70) s.flags = integer(t);
-            break;
-        default:
-            break;
+            case Kind::Arc:
+            case Kind::Circle:
+                if (code == 40)
+                    s.radius = number(t), radiusSeen = true;
+                else if (code == 50)
+                    s.start = number(t), startSeen = true;
+                else if (code == 51)
+                    s.end = number(t), endSeen = true;
+                break;
+            case Kind::Ellipse:
+                if (code == 40)
+                    s.ratio = number(t);
+                else if (code == 41)
+                    s.start = number(t), startSeen = true;
+                else if (code == 42)
+                    s.end = number(t), endSeen = true;
+                break;
+            case Kind::Polyline:
+                if (code == 70) s.flags = integer(t);
+                break;
+            case Kind::Insert:
+                if (code == 2)
+                    s.block.assign(trimmed(t.text));
+                else if (code == 41)
+                    s.scale[0] = number(t);
+                else if (code == 42)
+                    s.scale[1] = number(t);
+                else if (code == 43)
+                    s.scale[2] = number(t);
+                else if (code == 50)
+                    s.rotation = number(t);
+                else if (code == 70)
+                    s.columns = integer(t);
+                else if (code == 71)
+                    s.rows = integer(t);
+                else if (code == 44)
+                    s.columnSpacing = number(t);
+                else if (code == 45)
+                    s.rowSpacing = number(t);
+                break;
+            case Kind::Text:
+            case Kind::Attrib:
+                if (code == 1)
+                    appendText(s.text, t.text);
+                else if (code == 7)
+                    s.style.assign(trimmed(t.text));
+                else if (code == 40)
+                    s.height = number(t);
+                else if (code == 41)
+                    s.widthFactor = number(t);
+                else if (code == 50)
+                    s.rotation = number(t);
+                else if (code == 51)
+                    s.oblique = number(t);
+                else if (code == 71)
+                    s.generation = integer(t);
+                else if (code == 72)
+                    s.halign = integer(t);
+                else if (code == (kind == Kind::Text ? 73 : 74))
+                    s.valign = integer(t);
+                else if (code == 70 && kind == Kind::Attrib)
+                    s.invisible = s.invisible || (integer(t) & 1);
+                break;
+            case Kind::MText:
+                if (code == 1)
+                    appendText(s.text, t.text);
+                else if (code == 3)
+                    appendText(chunks, t.text);
+                else if (code == 7)
+                    s.style.assign(trimmed(t.text));
+                else if (code == 40)
+                    s.height = number(t);
+                else if (code == 44)
+                    s.lineSpacing = number(t);
+                else if (code == 50)
+                    s.rotation = number(t);
+                else if (code == 71)
+                    s.attachment = integer(t);
+                break;
+            case Kind::Dimension:
+                if (code == 2) s.block.assign(trimmed(t.text));
+                break;
+            case Kind::Face3d:
+                if (code == 70) s.flags = integer(t);
+                break;
+            default: break;
         }
     }
     if (!chunks.empty()) {
@@ -271,18 +302,14 @@ bool parseEntity(Kind kind, const std::vector<Tag>& tags, Source& s, bool& paper
     for (int i = 0; i < 4; ++i)
         if (hasPoint(i)) s.pointMask = static_cast<uint8_t>(s.pointMask | (1u << i));
     switch (kind) {
-    case Kind::Line:
-        return !bad && hasPoint(0) && hasPoint(1);
-    case Kind::Arc:
-        return !bad && hasPoint(0) && radiusSeen && startSeen && endSeen;
-    case Kind::Circle:
-        return !bad && hasPoint(0) && radiusSeen;
-    case Kind::Ellipse:
-        if (!startSeen) s.start = 0;
-        if (!endSeen) s.end = 2 * kPi;
-        return !bad && hasPoint(0) && hasPoint(1);
-    default:
-        return !bad;
+        case Kind::Line: return !bad && hasPoint(0) && hasPoint(1);
+        case Kind::Arc: return !bad && hasPoint(0) && radiusSeen && startSeen && endSeen;
+        case Kind::Circle: return !bad && hasPoint(0) && radiusSeen;
+        case Kind::Ellipse:
+            if (!startSeen) s.start = 0;
+            if (!endSeen) s.end = 2 * kPi;
+            return !bad && hasPoint(0) && hasPoint(1);
+        default: return !bad;
     }
 }
 
@@ -314,16 +341,20 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
             if (t.code == 101 || t.code >= 1000) break;
             double d = 0;
             switch (t.code) {
-            case 10: bad |= !toDouble(t, v.x); break;
-            case 20: bad |= !toDouble(t, v.y); break;
-            case 30: bad |= !toDouble(t, v.z); break;
-            case 42: bad |= !toDouble(t, v.bulge); break;
-            case 70: bad |= !toDouble(t, d), v.flags = static_cast<int32_t>(std::clamp(d, -1e9, 1e9)); break;
-            default: break;
+                case 10: bad |= !toDouble(t, v.x); break;
+                case 20: bad |= !toDouble(t, v.y); break;
+                case 30: bad |= !toDouble(t, v.z); break;
+                case 42: bad |= !toDouble(t, v.bulge); break;
+                case 70:
+                    bad |= !toDouble(t, d), v.flags = static_cast<int32_t>(std::clamp(d, -1e9, 1e9));
+                    break;
+                default: break;
             }
         }
-        if (bad) polylineBad_ = true;
-        else polyline_.vertices.push_back(v);
+        if (bad)
+            polylineBad_ = true;
+        else
+            polyline_.vertices.push_back(v);
         return;
     }
     flushPolyline();
@@ -375,9 +406,12 @@ void Assembler::record(std::string_view type, const std::vector<Tag>& tags) {
         for (const Tag& t : tags) {
             if (t.code != 2) continue;
             const std::string_view name = trimmed(t.text);
-            if (name == "TABLES") section_ = Section::Tables;
-            else if (name == "BLOCKS") section_ = Section::Blocks;
-            else if (name == "ENTITIES") section_ = Section::Entities;
+            if (name == "TABLES")
+                section_ = Section::Tables;
+            else if (name == "BLOCKS")
+                section_ = Section::Blocks;
+            else if (name == "ENTITIES")
+                section_ = Section::Entities;
             break;
         }
         inBlock_ = false;
@@ -392,62 +426,73 @@ void Assembler::record(std::string_view type, const std::vector<Tag>& tags) {
         return;
     }
     switch (section_) {
-    case Section::Tables:
-        if (type == "LAYER") {
-            LayerDef layer;
-            bool named = false;
-            for (const Tag& t : tags) {
-                int32_t v = 0;
-                if (t.code == 2 && !named) layer.name.assign(trimmed(t.text)), named = true;
-                else if (t.code == 62 && toInt(t, v)) layer.off = v < 0;
-                else if (t.code == 70 && toInt(t, v)) layer.frozen = (v & 1) != 0;
-            }
-            if (named && !layer.name.empty()) sink_.layer(layer);
-        } else if (type == "STYLE") {
-            StyleDef style;
-            bool acad = false;
-            for (const Tag& t : tags) {
-                double v = 0;
-                if (t.code == 2 && style.name.empty()) style.name.assign(trimmed(t.text));
-                else if (t.code == 3) style.font.assign(trimmed(t.text));
-                else if (t.code == 40 && toDouble(t, v)) style.height = v;
-                else if (t.code == 1001) acad = trimmed(t.text) == "ACAD";
-                else if (t.code == 1000 && acad && style.family.empty()) style.family.assign(trimmed(t.text));
-            }
-            if (!style.name.empty()) sink_.style(style);
-        }
-        return;
-    case Section::Blocks:
-        if (type == "BLOCK") {
-            flushPolyline();
-            if (inBlock_) sink_.block(std::move(block_));
-            block_ = Block{};
-            inBlock_ = true;
-            for (const Tag& t : tags) {
-                double v = 0;
-                int32_t f = 0;
-                if (t.code == 2 && block_.name.empty()) block_.name.assign(trimmed(t.text));
-                else if (t.code == 3 && block_.name.empty()) block_.name.assign(trimmed(t.text));
-                else if (t.code == 70 && toInt(t, f)) block_.flags = f;
-                else if (t.code == 10 && toDouble(t, v)) block_.base.x = v;
-                else if (t.code == 20 && toDouble(t, v)) block_.base.y = v;
-                else if (t.code == 30 && toDouble(t, v)) block_.base.z = v;
+        case Section::Tables:
+            if (type == "LAYER") {
+                LayerDef layer;
+                bool named = false;
+                for (const Tag& t : tags) {
+                    int32_t v = 0;
+                    if (t.code == 2 && !named)
+                        layer.name.assign(trimmed(t.text)), named = true;
+                    else if (t.code == 62 && toInt(t, v))
+                        layer.off = v < 0;
+                    else if (t.code == 70 && toInt(t, v))
+                        layer.frozen = (v & 1) != 0;
+                }
+                if (named && !layer.name.empty()) sink_.layer(layer);
+            } else if (type == "STYLE") {
+                StyleDef style;
+                bool acad = false;
+                for (const Tag& t : tags) {
+                    double v = 0;
+                    if (t.code == 2 && style.name.empty())
+                        style.name.assign(trimmed(t.text));
+                    else if (t.code == 3)
+                        style.font.assign(trimmed(t.text));
+                    else if (t.code == 40 && toDouble(t, v))
+                        style.height = v;
+                    else if (t.code == 1001)
+                        acad = trimmed(t.text) == "ACAD";
+                    else if (t.code == 1000 && acad && style.family.empty())
+                        style.family.assign(trimmed(t.text));
+                }
+                if (!style.name.empty()) sink_.style(style);
             }
             return;
-        }
-        if (type == "ENDBLK") {
-            flushPolyline();
-            if (inBlock_) sink_.block(std::move(block_));
-            inBlock_ = false;
+        case Section::Blocks:
+            if (type == "BLOCK") {
+                flushPolyline();
+                if (inBlock_) sink_.block(std::move(block_));
+                block_ = Block{};
+                inBlock_ = true;
+                for (const Tag& t : tags) {
+                    double v = 0;
+                    int32_t f = 0;
+                    if (t.code == 2 && block_.name.empty())
+                        block_.name.assign(trimmed(t.text));
+                    else if (t.code == 3 && block_.name.empty())
+                        block_.name.assign(trimmed(t.text));
+                    else if (t.code == 70 && toInt(t, f))
+                        block_.flags = f;
+                    else if (t.code == 10 && toDouble(t, v))
+                        block_.base.x = v;
+                    else if (t.code == 20 && toDouble(t, v))
+                        block_.base.y = v;
+                    else if (t.code == 30 && toDouble(t, v))
+                        block_.base.z = v;
+                }
+                return;
+            }
+            if (type == "ENDBLK") {
+                flushPolyline();
+                if (inBlock_) sink_.block(std::move(block_));
+                inBlock_ = false;
+                return;
+            }
+            entityRecord(type, tags);
             return;
-        }
-        entityRecord(type, tags);
-        return;
-    case Section::Entities:
-        entityRecord(type, tags);
-        return;
-    default:
-        return;
+        case Section::Entities: entityRecord(type, tags); return;
+        default: return;
     }
 }
 

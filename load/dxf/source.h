@@ -18,17 +18,17 @@ enum class Kind : uint8_t {
     Circle,
     Ellipse,
     LwPolyline,
-    Polyline,   // 2D or 3D POLYLINE with its vertices
-    Insert,     // INSERT or MINSERT
+    Polyline, // 2D or 3D POLYLINE with its vertices
+    Insert,   // INSERT or MINSERT
     Text,
     MText,
     Attrib,
-    Spline,     // SPLINE and HELIX
-    Dimension,  // every DIMENSION kind: its block holds the graphics
-    Solid,      // SOLID and TRACE
+    Spline,    // SPLINE and HELIX
+    Dimension, // every DIMENSION kind: its block holds the graphics
+    Solid,     // SOLID and TRACE
     Face3d,
     Leader,
-    Other,      // a type that is not drawn; text holds its name
+    Other, // a type that is not drawn; text holds its name
 };
 
 // Type codes of the entity walk.
@@ -74,24 +74,24 @@ struct Source {
     // Points 10, 11, 12, 13 (their meaning depends on the kind).
     Vec3 p[4];
     bool has11 = false;
-    uint8_t pointMask = 0;      // bit i: x and y of point 1i were given
-    double radius = 0;          // 40 (ARC, CIRCLE)
-    double start = 0, end = 0;  // ARC angles (degrees); ELLIPSE parameters (radians)
-    double ratio = 1;           // ELLIPSE
-    double height = 0;          // text height
-    double rotation = 0;        // degrees (INSERT, TEXT, MTEXT)
-    double widthFactor = 1;     // TEXT 41
-    double oblique = 0;         // TEXT 51, degrees
-    double lineSpacing = 1;     // MTEXT 44
+    uint8_t pointMask = 0;     // bit i: x and y of point 1i were given
+    double radius = 0;         // 40 (ARC, CIRCLE)
+    double start = 0, end = 0; // ARC angles (degrees); ELLIPSE parameters (radians)
+    double ratio = 1;          // ELLIPSE
+    double height = 0;         // text height
+    double rotation = 0;       // degrees (INSERT, TEXT, MTEXT)
+    double widthFactor = 1;    // TEXT 41
+    double oblique = 0;        // TEXT 51, degrees
+    double lineSpacing = 1;    // MTEXT 44
     int32_t halign = 0, valign = 0;
-    int32_t generation = 0;     // TEXT 71: 2 backward, 4 upside down
-    int32_t attachment = 1;     // MTEXT 71
+    int32_t generation = 0; // TEXT 71: 2 backward, 4 upside down
+    int32_t attachment = 1; // MTEXT 71
     double scale[3] = {1, 1, 1};
     int32_t columns = 1, rows = 1;
     double columnSpacing = 0, rowSpacing = 0;
-    double elevation = 0;       // LWPOLYLINE 38
-    int32_t flags = 0;          // 70
-    int32_t degree = 3;         // SPLINE 71
+    double elevation = 0; // LWPOLYLINE 38
+    int32_t flags = 0;    // 70
+    int32_t degree = 3;   // SPLINE 71
     std::vector<Vertex> vertices;
     std::vector<double> knots, weights;
     std::vector<Vec3> control, fit;

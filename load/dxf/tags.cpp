@@ -120,8 +120,9 @@ bool toInt(const Tag& tag, int32_t& out) {
     constexpr double lo = std::numeric_limits<int32_t>::min();
     constexpr double hi = std::numeric_limits<int32_t>::max();
     v = std::nearbyint(v);
-    out = v <= lo ? std::numeric_limits<int32_t>::min()
-                  : v >= hi ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(v);
+    out = v <= lo   ? std::numeric_limits<int32_t>::min()
+          : v >= hi ? std::numeric_limits<int32_t>::max()
+                    : static_cast<int32_t>(v);
     return true;
 }
 
@@ -137,8 +138,7 @@ Tokenizer::Tokenizer(std::string_view bytes) : data_(bytes) {
     if (data_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3; // a UTF-8 byte order mark
     // Lines end in LF or CR LF; files of old Macintosh programs in CR alone.
     const std::string_view head = data_.substr(0, 65536);
-    if (head.find('\n') == std::string_view::npos && head.find('\r') != std::string_view::npos)
-        eol_ = '\r';
+    if (head.find('\n') == std::string_view::npos && head.find('\r') != std::string_view::npos) eol_ = '\r';
 }
 
 bool Tokenizer::next(Tag& tag) { return binary_ ? nextBinary(tag) : nextAscii(tag); }
@@ -200,53 +200,53 @@ bool Tokenizer::nextBinary(Tag& tag) {
     tag.text = {};
     tag.binaryNumber = true;
     switch (binaryType(code)) {
-    case ValueType::Double: {
-        if (rest < 8) return stop();
-        const uint64_t bits = readLittleEndian<uint64_t>(p);
-        double d;
-        std::memcpy(&d, &bits, sizeof d);
-        tag.number = d;
-        pos_ += 8;
-        return true;
-    }
-    case ValueType::Int16:
-        if (rest < 2) return stop();
-        tag.number = readLittleEndian<int16_t>(p);
-        pos_ += 2;
-        return true;
-    case ValueType::Int32:
-        if (rest < 4) return stop();
-        tag.number = readLittleEndian<int32_t>(p);
-        pos_ += 4;
-        return true;
-    case ValueType::Int64:
-        if (rest < 8) return stop();
-        tag.number = static_cast<double>(readLittleEndian<int64_t>(p));
-        pos_ += 8;
-        return true;
-    case ValueType::Byte:
-        if (rest < 1) return stop();
-        tag.number = static_cast<unsigned char>(*p);
-        pos_ += 1;
-        return true;
-    case ValueType::Chunk: {
-        if (rest < 1) return stop();
-        const size_t len = static_cast<unsigned char>(*p);
-        if (rest < 1 + len) return stop();
-        tag.binaryNumber = false;
-        tag.text = std::string_view(p + 1, len);
-        pos_ += 1 + len;
-        return true;
-    }
-    case ValueType::String: {
-        const void* z = std::memchr(p, 0, rest);
-        if (!z) return stop();
-        const size_t len = static_cast<size_t>(static_cast<const char*>(z) - p);
-        tag.binaryNumber = false;
-        tag.text = std::string_view(p, len);
-        pos_ += len + 1;
-        return true;
-    }
+        case ValueType::Double: {
+            if (rest < 8) return stop();
+            const uint64_t bits = readLittleEndian<uint64_t>(p);
+            double d;
+            std::memcpy(&d, &bits, sizeof d);
+            tag.number = d;
+            pos_ += 8;
+            return true;
+        }
+        case ValueType::Int16:
+            if (rest < 2) return stop();
+            tag.number = readLittleEndian<int16_t>(p);
+            pos_ += 2;
+            return true;
+        case ValueType::Int32:
+            if (rest < 4) return stop();
+            tag.number = readLittleEndian<int32_t>(p);
+            pos_ += 4;
+            return true;
+        case ValueType::Int64:
+            if (rest < 8) return stop();
+            tag.number = static_cast<double>(readLittleEndian<int64_t>(p));
+            pos_ += 8;
+            return true;
+        case ValueType::Byte:
+            if (rest < 1) return stop();
+            tag.number = static_cast<unsigned char>(*p);
+            pos_ += 1;
+            return true;
+        case ValueType::Chunk: {
+            if (rest < 1) return stop();
+            const size_t len = static_cast<unsigned char>(*p);
+            if (rest < 1 + len) return stop();
+            tag.binaryNumber = false;
+            tag.text = std::string_view(p + 1, len);
+            pos_ += 1 + len;
+            return true;
+        }
+        case ValueType::String: {
+            const void* z = std::memchr(p, 0, rest);
+            if (!z) return stop();
+            const size_t len = static_cast<size_t>(static_cast<const char*>(z) - p);
+            tag.binaryNumber = false;
+            tag.text = std::string_view(p, len);
+            pos_ += len + 1;
+            return true;
+        }
     }
     return stop();
 }

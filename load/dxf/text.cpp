@@ -7,10 +7,10 @@ namespace dxf {
 namespace {
 
 // Windows-1252 at 0x80 .. 0x9F; the other bytes map to the same code point.
-constexpr char32_t kCp1252[32] = {
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+constexpr char32_t kCp1252[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                  0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
 
 bool decodeUtf8(std::string_view s, std::u32string& out) {
     out.clear();
@@ -18,11 +18,16 @@ bool decodeUtf8(std::string_view s, std::u32string& out) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
         int len = 0;
         char32_t cp = 0;
-        if (c < 0x80) len = 1, cp = c;
-        else if ((c & 0xE0) == 0xC0) len = 2, cp = c & 0x1F;
-        else if ((c & 0xF0) == 0xE0) len = 3, cp = c & 0x0F;
-        else if ((c & 0xF8) == 0xF0) len = 4, cp = c & 0x07;
-        else return false;
+        if (c < 0x80)
+            len = 1, cp = c;
+        else if ((c & 0xE0) == 0xC0)
+            len = 2, cp = c & 0x1F;
+        else if ((c & 0xF0) == 0xE0)
+            len = 3, cp = c & 0x0F;
+        else if ((c & 0xF8) == 0xF0)
+            len = 4, cp = c & 0x07;
+        else
+            return false;
         if (i + static_cast<size_t>(len) > s.size()) return false;
         for (int k = 1; k < len; ++k) {
             const unsigned char d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
@@ -84,21 +89,42 @@ std::u32string resolveCodes(const std::u32string& s) {
         if (s[i] == '%' && i + 2 < s.size() && s[i + 1] == '%') {
             const char32_t c = s[i + 2];
             switch (c) {
-            case 'c': case 'C': out.push_back(0x2300); i += 3; continue; // diameter
-            case 'd': case 'D': out.push_back(0x00B0); i += 3; continue; // degree
-            case 'p': case 'P': out.push_back(0x00B1); i += 3; continue; // plus-minus
-            case 'u': case 'U': case 'o': case 'O': case 'k': case 'K': i += 3; continue;
-            case '%': out.push_back('%'); i += 3; continue;
-            default:
-                if (c >= '0' && c <= '9') {
-                    size_t k = i + 2;
-                    char32_t v = 0;
-                    while (k < s.size() && k < i + 5 && s[k] >= '0' && s[k] <= '9') v = v * 10 + (s[k++] - '0');
-                    out.push_back(v);
-                    i = k;
+                case 'c':
+                case 'C':
+                    out.push_back(0x2300);
+                    i += 3;
+                    continue; // diameter
+                case 'd':
+                case 'D':
+                    out.push_back(0x00B0);
+                    i += 3;
+                    continue; // degree
+                case 'p':
+                case 'P':
+                    out.push_back(0x00B1);
+                    i += 3;
+                    continue; // plus-minus
+                case 'u':
+                case 'U':
+                case 'o':
+                case 'O':
+                case 'k':
+                case 'K': i += 3; continue;
+                case '%':
+                    out.push_back('%');
+                    i += 3;
                     continue;
-                }
-                break;
+                default:
+                    if (c >= '0' && c <= '9') {
+                        size_t k = i + 2;
+                        char32_t v = 0;
+                        while (k < s.size() && k < i + 5 && s[k] >= '0' && s[k] <= '9')
+                            v = v * 10 + (s[k++] - '0');
+                        out.push_back(v);
+                        i = k;
+                        continue;
+                    }
+                    break;
             }
         }
         out.push_back(s[i++]);
@@ -135,9 +161,12 @@ std::vector<std::u32string> mtextLines(std::string_view bytes) {
         if (c == '^' && i + 1 < s.size()) {
             // Caret codes: ^J a line break, ^I a tab, others a control character.
             const char32_t d = s[i + 1];
-            if (d == 'J') lines.emplace_back();
-            else if (d == 'I') lines.back().push_back(' ');
-            else if (d == ' ') lines.back().push_back('^');
+            if (d == 'J')
+                lines.emplace_back();
+            else if (d == 'I')
+                lines.back().push_back(' ');
+            else if (d == ' ')
+                lines.back().push_back('^');
             i += 2;
             continue;
         }
@@ -164,36 +193,69 @@ std::vector<std::u32string> mtextLines(std::string_view bytes) {
         }
         const char32_t code = s[i + 1];
         switch (code) {
-        case 'P': lines.emplace_back(); i += 2; break;
-        case 'N': lines.emplace_back(); i += 2; break; // new column
-        case '~': lines.back().push_back(' '); i += 2; break;
-        case '\\': case '{': case '}': lines.back().push_back(code); i += 2; break;
-        case 'L': case 'l': case 'O': case 'o': case 'K': case 'k': i += 2; break;
-        case 'S': {
-            // Stacked text a^b, a/b or a#b up to ";": written as a/b.
-            const size_t end = skipTo(i + 2, ';');
-            for (size_t k = i + 2; k < end; ++k) {
-                const char32_t x = s[k];
-                if (x == ';') break;
-                if (x == '^' || x == '#') lines.back().push_back('/');
-                else if (x != '\\') lines.back().push_back(x);
+            case 'P':
+                lines.emplace_back();
+                i += 2;
+                break;
+            case 'N':
+                lines.emplace_back();
+                i += 2;
+                break; // new column
+            case '~':
+                lines.back().push_back(' ');
+                i += 2;
+                break;
+            case '\\':
+            case '{':
+            case '}':
+                lines.back().push_back(code);
+                i += 2;
+                break;
+            case 'L':
+            case 'l':
+            case 'O':
+            case 'o':
+            case 'K':
+            case 'k': i += 2; break;
+            case 'S': {
+                // Stacked text a^b, a/b or a#b up to ";": written as a/b.
+                const size_t end = skipTo(i + 2, ';');
+                for (size_t k = i + 2; k < end; ++k) {
+                    const char32_t x = s[k];
+                    if (x == ';') break;
+                    if (x == '^' || x == '#')
+                        lines.back().push_back('/');
+                    else if (x != '\\')
+                        lines.back().push_back(x);
+                }
+                i = end;
+                break;
             }
-            i = end;
-            break;
-        }
-        case 'M': case 'm':
-            // \M+nXXXX: a character of a multibyte code page; not resolved.
-            i = std::min(s.size(), i + 8);
-            lines.back().push_back('?');
-            break;
-        case 'A': case 'C': case 'c': case 'F': case 'f': case 'H': case 'h': case 'Q': case 'q':
-        case 'T': case 't': case 'W': case 'w': case 'p': case 'X':
-            i = skipTo(i + 2, ';');
-            break;
-        default:
-            lines.back().push_back(code);
-            i += 2;
-            break;
+            case 'M':
+            case 'm':
+                // \M+nXXXX: a character of a multibyte code page; not resolved.
+                i = std::min(s.size(), i + 8);
+                lines.back().push_back('?');
+                break;
+            case 'A':
+            case 'C':
+            case 'c':
+            case 'F':
+            case 'f':
+            case 'H':
+            case 'h':
+            case 'Q':
+            case 'q':
+            case 'T':
+            case 't':
+            case 'W':
+            case 'w':
+            case 'p':
+            case 'X': i = skipTo(i + 2, ';'); break;
+            default:
+                lines.back().push_back(code);
+                i += 2;
+                break;
         }
     }
     return lines;

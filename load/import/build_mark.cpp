@@ -13,9 +13,9 @@ constexpr Variant kAll[] = {Variant::EnglishMm, Variant::EnglishInch, Variant::G
 
 const char* buildCode(Variant variant) {
     switch (variant) {
-    case Variant::EnglishMm: return "en-mm";
-    case Variant::EnglishInch: return "en-inch";
-    case Variant::GermanMm: return "de-mm";
+        case Variant::EnglishMm: return "en-mm";
+        case Variant::EnglishInch: return "en-inch";
+        case Variant::GermanMm: return "de-mm";
     }
     return "";
 }
@@ -40,7 +40,8 @@ std::optional<Variant> buildOf(const std::string& path) {
             const std::string_view rest = text.substr(at + prefix.size());
             for (int k = 0; k < 3; ++k) {
                 const std::string_view code(buildCode(kAll[k]));
-                if (rest.size() > code.size() && rest.substr(0, code.size()) == code && rest[code.size()] == '\0')
+                if (rest.size() > code.size() && rest.substr(0, code.size()) == code &&
+                    rest[code.size()] == '\0')
                     found[k] = true;
             }
         }

@@ -52,9 +52,12 @@ void Import::setSource(const std::string& dxfPath, int32_t quality) {
 bool Import::loader() {
     // The progress procedure: the reading progress in the status text.
     auto progress = [this](int mode, int percent) {
-        if (mode == 0) host_.info("---> 0% ");
-        else if (mode == 1) host_.info("--->" + numberText(static_cast<int32_t>(percent)) + "% ");
-        else host_.info("  ");
+        if (mode == 0)
+            host_.info("---> 0% ");
+        else if (mode == 1)
+            host_.info("--->" + numberText(static_cast<int32_t>(percent)) + "% ");
+        else
+            host_.info("  ");
     };
     return !dxfPath_.empty() && doc_->open(dxfPath_, progress);
 }

@@ -14,10 +14,10 @@ namespace vectrim::load {
 namespace {
 
 // The demo drawings of one set, without the leading "i" of the inch set.
-constexpr const char* kDrawings[] = {"text.dxf",  "textconverts.dxf", "double.dxf", "curve1.dxf",
-                                     "dragon.dxf", "flower.dxf",     "curve1converts.dxf",
-                                     "dragonconverts.dxf", "flowerconverts.dxf", "deer.dxf", "ornament.dxf",
-                                     "cloverleaf.dxf", "woman.dxf", "youngwoman.dxf", "horse.dxf"};
+constexpr const char* kDrawings[] = {
+    "text.dxf",     "textconverts.dxf",   "double.dxf",         "curve1.dxf",         "dragon.dxf",
+    "flower.dxf",   "curve1converts.dxf", "dragonconverts.dxf", "flowerconverts.dxf", "deer.dxf",
+    "ornament.dxf", "cloverleaf.dxf",     "woman.dxf",          "youngwoman.dxf",     "horse.dxf"};
 
 bool sameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
@@ -32,7 +32,9 @@ std::vector<std::string> matches(const std::string& folder, const std::string& n
     return found;
 }
 
-bool present(const std::string& folder, const std::string& name) { return fileExists(fileInFolder(folder, name)); }
+bool present(const std::string& folder, const std::string& name) {
+    return fileExists(fileInFolder(folder, name));
+}
 
 // The build the folder's "vectrim" is, if it carries a mark.
 std::optional<Variant> currentBuild(const std::string& folder) {
@@ -42,9 +44,9 @@ std::optional<Variant> currentBuild(const std::string& folder) {
 
 const char* variantName(Variant variant) {
     switch (variant) {
-    case Variant::EnglishMm: return "English [mm]";
-    case Variant::EnglishInch: return "English [inch]";
-    case Variant::GermanMm: return "German [mm]";
+        case Variant::EnglishMm: return "English [mm]";
+        case Variant::EnglishInch: return "English [inch]";
+        case Variant::GermanMm: return "German [mm]";
     }
     return "";
 }
@@ -55,7 +57,8 @@ std::vector<std::string> missingFor(const std::string& folder, Variant variant) 
     const std::optional<Variant> current = currentBuild(folder);
     const bool inch = variant == Variant::EnglishInch;
     if (variant == Variant::EnglishMm) {
-        if (current != Variant::EnglishMm) missing.push_back(std::string("vectrim (") + variantName(variant) + ")");
+        if (current != Variant::EnglishMm)
+            missing.push_back(std::string("vectrim (") + variantName(variant) + ")");
     } else {
         const char* own = inch ? "vectrimi" : "vectrimg";
         if (current != variant && !present(folder, own)) missing.push_back(own);
@@ -82,23 +85,23 @@ VariantFiles variantFiles(Variant variant) {
         for (const char* d : kDrawings) files.remove.push_back(std::string("i") + d);
     };
     switch (variant) {
-    case Variant::GermanMm:
-        files.remove = {"defaulti.pro", "vectrim", "vectrimi", "info-e.pdf"};
-        inchSet();
-        files.rename = {{"vectrimg", "vectrim"}};
-        break;
-    case Variant::EnglishInch:
-        files.remove = {"vectrimg", "vectrim", "info.pdf", "default.pro"};
-        files.rename = {{"defaulti.pro", "default.pro"}, {"vectrimi", "vectrim"}};
-        for (const char* d : kDrawings) {
-            files.remove.push_back(d);
-            files.rename.emplace_back(std::string("i") + d, d);
-        }
-        break;
-    case Variant::EnglishMm:
-        files.remove = {"defaulti.pro", "vectrimg", "vectrimi", "info.pdf"};
-        inchSet();
-        break;
+        case Variant::GermanMm:
+            files.remove = {"defaulti.pro", "vectrim", "vectrimi", "info-e.pdf"};
+            inchSet();
+            files.rename = {{"vectrimg", "vectrim"}};
+            break;
+        case Variant::EnglishInch:
+            files.remove = {"vectrimg", "vectrim", "info.pdf", "default.pro"};
+            files.rename = {{"defaulti.pro", "default.pro"}, {"vectrimi", "vectrim"}};
+            for (const char* d : kDrawings) {
+                files.remove.push_back(d);
+                files.rename.emplace_back(std::string("i") + d, d);
+            }
+            break;
+        case Variant::EnglishMm:
+            files.remove = {"defaulti.pro", "vectrimg", "vectrimi", "info.pdf"};
+            inchSet();
+            break;
     }
     return files;
 }
@@ -117,7 +120,8 @@ SwitchResult switchVariant(const std::string& folder, Variant variant) {
     // the target go afterwards.
     for (const auto& [from, to] : files.rename) {
         const std::vector<std::string> source = matches(folder, from);
-        if (source.empty() || std::rename((folder + source.front()).c_str(), (folder + to).c_str()) != 0) continue;
+        if (source.empty() || std::rename((folder + source.front()).c_str(), (folder + to).c_str()) != 0)
+            continue;
         for (const std::string& other : matches(folder, to))
             if (other != to) std::remove((folder + other).c_str());
     }

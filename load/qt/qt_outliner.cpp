@@ -21,7 +21,8 @@ constexpr double kGlyphSize = 1000;
 constexpr const char* kDefaultFamily = "DejaVu Sans";
 
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -96,7 +97,8 @@ struct QtOutliner::Impl {
                 if (raw.isValid()) break;
             }
             if (!raw.isValid()) raw = fromFamily(QString::fromLatin1(kDefaultFamily));
-            if (!raw.isValid()) raw = fromFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+            if (!raw.isValid())
+                raw = fromFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
         }
         Font f;
         f.raw = raw;
@@ -124,27 +126,26 @@ struct QtOutliner::Impl {
             const QPainterPath::Element e = path.elementAt(i);
             const dxf::Vec2 p{e.x * k, -e.y * k};
             switch (e.type) {
-            case QPainterPath::MoveToElement:
-                closeContour();
-                out.push_back(El{dxf::TextOutline::Move, {p, {}, {}}});
-                first = last = p;
-                open = true;
-                break;
-            case QPainterPath::LineToElement:
-                out.push_back(El{dxf::TextOutline::Line, {p, {}, {}}});
-                last = p;
-                break;
-            case QPainterPath::CurveToElement: {
-                if (i + 2 >= path.elementCount()) break;
-                const QPainterPath::Element c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
-                const dxf::Vec2 q{c2.x * k, -c2.y * k}, r{to.x * k, -to.y * k};
-                out.push_back(El{dxf::TextOutline::Cubic, {p, q, r}});
-                last = r;
-                i += 2;
-                break;
-            }
-            case QPainterPath::CurveToDataElement:
-                break;
+                case QPainterPath::MoveToElement:
+                    closeContour();
+                    out.push_back(El{dxf::TextOutline::Move, {p, {}, {}}});
+                    first = last = p;
+                    open = true;
+                    break;
+                case QPainterPath::LineToElement:
+                    out.push_back(El{dxf::TextOutline::Line, {p, {}, {}}});
+                    last = p;
+                    break;
+                case QPainterPath::CurveToElement: {
+                    if (i + 2 >= path.elementCount()) break;
+                    const QPainterPath::Element c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
+                    const dxf::Vec2 q{c2.x * k, -c2.y * k}, r{to.x * k, -to.y * k};
+                    out.push_back(El{dxf::TextOutline::Cubic, {p, q, r}});
+                    last = r;
+                    i += 2;
+                    break;
+                }
+                case QPainterPath::CurveToDataElement: break;
             }
         }
         closeContour();

@@ -14,8 +14,7 @@ struct Crossing {
     int16_t ok;
     double xs, ys;
 };
-Crossing cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-               double y4) {
+Crossing cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4, double y4) {
     Crossing c{9, -1, -1};
     K.lschnittpunkt(&x1, &y1, &x2, &y2, &x3, &y3, &x4, &y4, &c.xs, &c.ys, &c.ok);
     return c;
@@ -74,11 +73,11 @@ struct Hits {
     int16_t n = 9, m = 9;
 };
 
-Hits arcs(double c1x, double c1y, double r1, double s1, double e1, double c2x, double c2y,
-          double r2, double s2, double e2) {
+Hits arcs(double c1x, double c1y, double r1, double s1, double e1, double c2x, double c2y, double r2,
+          double s2, double e2) {
     Hits h;
-    K.kschnittpunkt(&c1x, &c1y, &r1, &s1, &e1, &c2x, &c2y, &r2, &s2, &e2, &h.x1, &h.y1, &h.x2,
-                    &h.y2, &h.n, &h.m);
+    K.kschnittpunkt(&c1x, &c1y, &r1, &s1, &e1, &c2x, &c2y, &r2, &s2, &e2, &h.x1, &h.y1, &h.x2, &h.y2, &h.n,
+                    &h.m);
     return h;
 }
 
@@ -111,8 +110,7 @@ TEST(Kschnittpunkt, TouchingApartAndUnusable) {
 Hits arcLine(double cx, double cy, double r, double a1, double a2, double x1, double y1, double x2,
              double y2) {
     Hits h;
-    K.klschnittpunkt(&cx, &cy, &r, &a1, &a2, &x1, &y1, &x2, &y2, &h.x1, &h.y1, &h.x2, &h.y2,
-                     &h.n, &h.m);
+    K.klschnittpunkt(&cx, &cy, &r, &a1, &a2, &x1, &y1, &x2, &y2, &h.x1, &h.y1, &h.x2, &h.y2, &h.n, &h.m);
     return h;
 }
 

@@ -16,8 +16,7 @@ struct LineFillet {
     double xc = 0, yc = 0, a1 = 0, a2 = 0, theta = 0;
     int16_t err = 9, anglesonly = 0;
     void run() {
-        K.roundl(&x1, &y1, &x2, &y2, &x3, &y3, &x4, &y4, &r, &xc, &yc, &a1, &a2, &err, &theta,
-                 &anglesonly);
+        K.roundl(&x1, &y1, &x2, &y2, &x3, &y3, &x4, &y4, &r, &xc, &yc, &a1, &a2, &err, &theta, &anglesonly);
     }
 };
 
@@ -55,8 +54,9 @@ TEST(Roundl, FilletIsTangentToBothLinesAtAnyCorner) {
     int done = 0;
     for (int k = 0; k < 200; ++k) {
         const double u = ang(rng), v = ang(rng), r = rad(rng);
-        LineFillet f{1, 2, 1 + 20 * std::cos(u), 2 + 20 * std::sin(u), 1, 2,
-                     1 + 20 * std::cos(v), 2 + 20 * std::sin(v), r};
+        LineFillet f{1, 2, 1 + 20 * std::cos(u), 2 + 20 * std::sin(u),
+                     1, 2, 1 + 20 * std::cos(v), 2 + 20 * std::sin(v),
+                     r};
         f.run();
         if (f.err) continue;
         ++done;
@@ -120,8 +120,7 @@ TEST(Rounder, DecimalsHalfToEvenAndLimits) {
 
 // The fillet found by roundkl or roundkk: centre F, radius fr; each element's
 // cut end must lie on the fillet and the fillet must touch the element there.
-void expectTangentToCircle(double fx, double fy, double fr, double cx, double cy, double r,
-                           double angle) {
+void expectTangentToCircle(double fx, double fy, double fr, double cx, double cy, double r, double angle) {
     const double tx = cx + r * std::cos(angle), ty = cy + r * std::sin(angle);
     EXPECT_NEAR(std::hypot(tx - fx, ty - fy), fr, 1e-9);
     // Centres and tangent point are collinear.
@@ -174,8 +173,7 @@ TEST(Roundkk, CornerBetweenTwoArcs) {
     double c2x = 0, c2y = 10, r2 = 10, s2 = 1.5 * kPi, e2 = 2 * kPi;
     double fx = 0, fy = 0, fr = 0.5, tol = 0.001;
     int16_t only = 0, err = 9;
-    K.roundkk(&c1x, &c1y, &r1, &s1, &e1, &c2x, &c2y, &r2, &s2, &e2, &fx, &fy, &fr, &tol, &only,
-              &err);
+    K.roundkk(&c1x, &c1y, &r1, &s1, &e1, &c2x, &c2y, &r2, &s2, &e2, &fx, &fy, &fr, &tol, &only, &err);
     ASSERT_EQ(err, 0);
     expectTangentToCircle(fx, fy, fr, c1x, c1y, r1, e1);
     expectTangentToCircle(fx, fy, fr, c2x, c2y, r2, s2);
@@ -198,28 +196,27 @@ TEST(Rounding, GarbageNeverFaults) {
         double v[16];
         for (double& x : v) x = value();
         int16_t a = 0, b = 0, c = static_cast<int16_t>(k % 2);
-        K.roundl(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
-                 &v[11], &v[12], &a, &v[13], &c);
+        K.roundl(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11], &v[12],
+                 &a, &v[13], &c);
         for (double& x : v) x = value();
-        K.roundkl(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
-                  &v[11], &v[12], &c, &a);
+        K.roundkl(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
+                  &v[12], &c, &a);
         for (double& x : v) x = value();
-        K.roundkk(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
-                  &v[11], &v[12], &v[13], &c, &a);
+        K.roundkk(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
+                  &v[12], &v[13], &c, &a);
         for (double& x : v) x = value();
-        K.kschnittpunkt(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
-                        &v[10], &v[11], &v[12], &v[13], &a, &b);
+        K.kschnittpunkt(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
+                        &v[12], &v[13], &a, &b);
         for (double& x : v) x = value();
-        K.klschnittpunkt(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9],
-                         &v[10], &v[11], &v[12], &a, &b);
+        K.klschnittpunkt(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
+                         &v[12], &a, &b);
         for (double& x : v) x = value();
         K.lschnittpunkt(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &a);
         for (double& x : v) x = value();
         K.bilz(&v[0], &v[1], &v[2], &v[3], &a);
         for (double& x : v) x = value();
         K.rech(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10]);
-        K.comparer(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10],
-                   &a);
+        K.comparer(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &a);
         K.rounder(&v[0], &a);
     }
     SUCCEED();

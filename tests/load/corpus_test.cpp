@@ -81,7 +81,8 @@ TEST(Corpus, EveryFileImportsWithTheExpectedLinesAndArcs) {
         EXPECT_TRUE(host.messages.empty()) << f;
         const Counts c{run.linesWritten(), run.arcsWritten()};
         actual[f] = c;
-        std::printf("%8lld %8lld  %s\n", static_cast<long long>(c.lines), static_cast<long long>(c.arcs), f.c_str());
+        std::printf("%8lld %8lld  %s\n", static_cast<long long>(c.lines), static_cast<long long>(c.arcs),
+                    f.c_str());
         const auto it = expected.find(f);
         if (it == expected.end()) {
             ADD_FAILURE() << f << " has no expectation";

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace vectrim {
@@ -55,7 +55,9 @@ protected:
         return out;
     }
 
-    static Imported imported(const std::string& name) { return test::importDxfText(dir_->read(name + ".dxf")); }
+    static Imported imported(const std::string& name) {
+        return test::importDxfText(dir_->read(name + ".dxf"));
+    }
 
     static test::TempDir* dir_;
     static bool available_;
@@ -161,7 +163,8 @@ void compare(const Imported& r, const std::vector<Expected>& expected) {
     for (size_t k = 0; k < expected.size(); ++k) {
         if (expected[k].kind == 'E') {
             const double sweep = expected[k].v[7] - expected[k].v[6];
-            EXPECT_GE(linesOn[k], static_cast<int>(std::ceil(30 * sweep / (2 * M_PI) - 1e-9))) << "ellipse " << k;
+            EXPECT_GE(linesOn[k], static_cast<int>(std::ceil(30 * sweep / (2 * M_PI) - 1e-9)))
+                << "ellipse " << k;
         } else if (expected[k].kind == 'S') {
             EXPECT_GE(linesOn[k], 30) << "spline " << k;
         }
@@ -174,7 +177,9 @@ TEST_F(EzdxfFixtures, InsertsNestedMirroredRotatedScaledAndArrayed) {
     compare(imported("inserts"), e);
 }
 
-TEST_F(EzdxfFixtures, NonUniformScaleMakesEllipses) { compare(imported("nonuniform"), expected("nonuniform")); }
+TEST_F(EzdxfFixtures, NonUniformScaleMakesEllipses) {
+    compare(imported("nonuniform"), expected("nonuniform"));
+}
 
 TEST_F(EzdxfFixtures, ObjectCoordinateSystems) { compare(imported("ocs"), expected("ocs")); }
 

@@ -16,8 +16,8 @@ using test::importDxfText;
 using test::Imported;
 using test::Record;
 
-constexpr double kExact = 1e-9;   // coordinates computed without rounding loss
-constexpr double kChord = 0.01;   // the flattening's chord deviation
+constexpr double kExact = 1e-9; // coordinates computed without rounding loss
+constexpr double kChord = 0.01; // the flattening's chord deviation
 
 void expectLine(const Record& r, double x1, double y1, double x2, double y2, double tol = kExact) {
     ASSERT_EQ(r.kind, '1');
@@ -67,7 +67,8 @@ TEST(ImportLines, LengthFilterAndWorldCoordinates) {
     Dxf d;
     d.line(0, 0, 0.00001, 0).line(0, 0, 0.000011, 0);
     // A LINE is in world coordinates whatever its extrusion; z is dropped.
-    d(0, "LINE")(8, "0")(10, 1.5)(20, -2.0)(30, 7.0)(11, 3.0)(21, 4.0)(31, -1.0)(210, 0.0)(220, 0.0)(230, -1.0);
+    d(0, "LINE")(8, "0")(10, 1.5)(20, -2.0)(30, 7.0)(11, 3.0)(21, 4.0)(31, -1.0)(210, 0.0)(220, 0.0)(230,
+                                                                                                     -1.0);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.records.size(), 2u);
@@ -78,10 +79,10 @@ TEST(ImportLines, LengthFilterAndWorldCoordinates) {
 
 TEST(ImportArcs, AnglesAreNormalisedAndCirclesRunFullTurn) {
     Dxf d;
-    d.arc(1, 2, 3, 350, 10);   // 350 + 20
+    d.arc(1, 2, 3, 350, 10); // 350 + 20
     d.circle(5, 6, 7);
-    d.arc(0, 0, 1, 30, 30);    // no sweep: a full turn
-    d.arc(0, 0, 1, -30, 400);  // -30 .. 40 degrees
+    d.arc(0, 0, 1, 30, 30);   // no sweep: a full turn
+    d.arc(0, 0, 1, -30, 400); // -30 .. 40 degrees
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.records.size(), 4u);
@@ -96,7 +97,8 @@ TEST(ImportArcs, ObjectCoordinatesOfReversedExtrusionMirrorX) {
     // to 190 degrees there runs clockwise in the world from 10 to -10, which
     // is written counter-clockwise as 350 .. 10 (start 10, sweep -20).
     Dxf d;
-    d(0, "ARC")(8, "0")(10, 4.0)(20, 3.0)(30, 0.0)(40, 2.0)(50, 170.0)(51, 190.0)(210, 0.0)(220, 0.0)(230, -1.0);
+    d(0, "ARC")(8, "0")(10, 4.0)(20, 3.0)(30, 0.0)(40, 2.0)(50, 170.0)(51, 190.0)(210, 0.0)(220, 0.0)(230,
+                                                                                                      -1.0);
     d(0, "CIRCLE")(8, "0")(10, 4.0)(20, 3.0)(30, 0.0)(40, 2.0)(210, 0.0)(220, 0.0)(230, -1.0);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
@@ -134,8 +136,8 @@ TEST(ImportPolylines, BulgesBecomeExactArcs) {
     // Bulge -1: clockwise from (0,0) over the top to (10,0), written 0 .. 180.
     d(0, "LWPOLYLINE")(8, "0")(90, 2)(70, 0)(10, 0.0)(20, 0.0)(42, -1.0)(10, 10.0)(20, 0.0);
     // A quarter circle: bulge tan(90/4); then a straight segment.
-    d(0, "LWPOLYLINE")(8, "0")(90, 3)(70, 0)(10, 10.0)(20, 0.0)(42, std::tan(M_PI / 8))(10, 0.0)(20, 10.0)
-        (10, 0.0)(20, 20.0);
+    d(0, "LWPOLYLINE")(8, "0")(90, 3)(70, 0)(10, 10.0)(20, 0.0)(42, std::tan(M_PI / 8))(10, 0.0)(20, 10.0)(
+        10, 0.0)(20, 20.0);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.records.size(), 5u);
@@ -296,7 +298,8 @@ TEST(ImportInserts, LayerZeroPartsTakeTheInsertsLayerAndOthersKeepTheirs) {
 // Blocks D1 .. Dn, each inserting the next; Dn holds a line.
 std::string nested(int depth) {
     Dxf b;
-    for (int i = 1; i < depth; ++i) b.block("D" + std::to_string(i)).insert("D" + std::to_string(i + 1), 1, 0).endblk();
+    for (int i = 1; i < depth; ++i)
+        b.block("D" + std::to_string(i)).insert("D" + std::to_string(i + 1), 1, 0).endblk();
     b.block("D" + std::to_string(depth)).line(0, 0, 1, 0).endblk();
     Dxf e;
     e.insert("D1", 0, 0);
@@ -324,7 +327,8 @@ TEST(ImportInserts, BlockInsertingItselfStopsAfterFivePasses) {
     const Imported r = importDxfText(withBlocks(b, e));
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.records.size(), 5u);
-    for (size_t i = 0; i < 5; ++i) expectLine(r.records[i], 0, static_cast<double>(i), 1, static_cast<double>(i));
+    for (size_t i = 0; i < 5; ++i)
+        expectLine(r.records[i], 0, static_cast<double>(i), 1, static_cast<double>(i));
     EXPECT_EQ(r.report, "Nicht übernommen: 1 zu tief verschachtelt");
 }
 
@@ -343,8 +347,10 @@ TEST(ImportVisibility, InvisibleEntitiesAndHiddenLayersAreNotWritten) {
     t.layer("0").layer("OFF", -7).layer("FROZEN", 7, 1).layer("ON");
     t(0, "ENDTAB").endsec();
     Dxf b;
-    b.block("H").line(0, 0, 1, 0, "FROZEN").line(0, 0, 2, 0, "ON")(0, "LINE")(8, "ON")(60, 1)(10, 0.0)(20, 0.0)
-        (11, 9.0)(21, 9.0).endblk();
+    b.block("H")
+        .line(0, 0, 1, 0, "FROZEN")
+        .line(0, 0, 2, 0, "ON")(0, "LINE")(8, "ON")(60, 1)(10, 0.0)(20, 0.0)(11, 9.0)(21, 9.0)
+        .endblk();
     Dxf e;
     e.line(0, 0, 5, 0, "OFF").line(0, 0, 6, 0, "FROZEN").line(0, 0, 7, 0, "ON");
     e(0, "LINE")(8, "ON")(60, 1)(10, 0.0)(20, 0.0)(11, 8.0)(21, 0.0);
@@ -382,7 +388,11 @@ TEST(ImportLayers, TableOrderThenFirstUse) {
     Dxf t;
     t.section("TABLES")(0, "TABLE")(2, "LAYER").layer("Z").layer("A")(0, "ENDTAB").endsec();
     Dxf e;
-    e.line(0, 0, 1, 0, "X").line(0, 0, 2, 0, "a").line(0, 0, 3, 0, "Y").line(0, 0, 4, 0, "Z").line(0, 0, 5, 0, "x");
+    e.line(0, 0, 1, 0, "X")
+        .line(0, 0, 2, 0, "a")
+        .line(0, 0, 3, 0, "Y")
+        .line(0, 0, 4, 0, "Z")
+        .line(0, 0, 5, 0, "x");
     const Imported r = importDxfText(t.str() + entitiesFile(e));
     ASSERT_TRUE(r.ok);
     std::vector<double> order;
@@ -395,7 +405,8 @@ TEST(ImportEllipses, FlattenedWithinTheChordToleranceAndQuality) {
     Dxf d;
     // Major axis 100 along (1,1)/sqrt2, ratio 0.25, the whole ellipse.
     const double a = 100 / std::sqrt(2.0);
-    d(0, "ELLIPSE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, a)(21, a)(31, 0.0)(40, 0.25)(41, 0.0)(42, 2 * M_PI);
+    d(0, "ELLIPSE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, a)(21, a)(31, 0.0)(40, 0.25)(41, 0.0)(42,
+                                                                                                 2 * M_PI);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
     const auto lines = r.lines();
@@ -421,8 +432,10 @@ TEST(ImportEllipses, FlattenedWithinTheChordToleranceAndQuality) {
 
 TEST(ImportEllipses, RatioOneIsAnArcAndSmallEllipsesGetTheQuality) {
     Dxf d;
-    d(0, "ELLIPSE")(8, "0")(10, 1.0)(20, 1.0)(30, 0.0)(11, 0.0)(21, 2.0)(31, 0.0)(40, 1.0)(41, 0.0)(42, M_PI / 2);
-    d(0, "ELLIPSE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 1.0)(21, 0.0)(31, 0.0)(40, 0.5)(41, M_PI)(42, 2 * M_PI);
+    d(0, "ELLIPSE")(8, "0")(10, 1.0)(20, 1.0)(30, 0.0)(11, 0.0)(21, 2.0)(31, 0.0)(40, 1.0)(41, 0.0)(42,
+                                                                                                    M_PI / 2);
+    d(0, "ELLIPSE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 1.0)(21, 0.0)(31, 0.0)(40, 0.5)(41, M_PI)(
+        42, 2 * M_PI);
     const Imported r = importDxfText(entitiesFile(d), 30);
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.arcs().size(), 1u);
@@ -436,20 +449,20 @@ TEST(ImportEllipses, RatioOneIsAnArcAndSmallEllipsesGetTheQuality) {
 TEST(ImportSplines, DegreeOneRationalAndFitPointSplines) {
     Dxf d;
     // Degree 1: the control polygon itself.
-    d(0, "SPLINE")(8, "0")(70, 8)(71, 1)(72, 5)(73, 3)(40, 0.0)(40, 0.0)(40, 1.0)(40, 2.0)(40, 2.0)
-        (10, 0.0)(20, 0.0)(30, 0.0)(10, 5.0)(20, 5.0)(30, 0.0)(10, 10.0)(20, 0.0)(30, 0.0);
+    d(0, "SPLINE")(8, "0")(70, 8)(71, 1)(72, 5)(73, 3)(40, 0.0)(40, 0.0)(40, 1.0)(40, 2.0)(40, 2.0)(10, 0.0)(
+        20, 0.0)(30, 0.0)(10, 5.0)(20, 5.0)(30, 0.0)(10, 10.0)(20, 0.0)(30, 0.0);
     // A quarter circle of radius 10 as a rational quadratic.
     const double w = std::sqrt(0.5);
-    d(0, "SPLINE")(8, "0")(70, 12)(71, 2)(72, 6)(73, 3)(40, 0.0)(40, 0.0)(40, 0.0)(40, 1.0)(40, 1.0)(40, 1.0)
-        (41, 1.0)(41, w)(41, 1.0)(10, 10.0)(20, 0.0)(30, 0.0)(10, 10.0)(20, 10.0)(30, 0.0)(10, 0.0)(20, 10.0)
-        (30, 0.0);
+    d(0, "SPLINE")(8, "0")(70, 12)(71, 2)(72, 6)(73, 3)(40, 0.0)(40, 0.0)(40, 0.0)(40, 1.0)(40, 1.0)(40, 1.0)(
+        41, 1.0)(41, w)(41, 1.0)(10, 10.0)(20, 0.0)(30, 0.0)(10, 10.0)(20, 10.0)(30, 0.0)(10, 0.0)(20, 10.0)(
+        30, 0.0);
     // Fit points only.
-    d(0, "SPLINE")(8, "0")(70, 8)(71, 3)(74, 4)(11, 0.0)(21, 0.0)(31, 0.0)(11, 10.0)(21, 5.0)(31, 0.0)(11, 20.0)
-        (21, 0.0)(31, 0.0)(11, 30.0)(21, 5.0)(31, 0.0);
+    d(0, "SPLINE")(8, "0")(70, 8)(71, 3)(74, 4)(11, 0.0)(21, 0.0)(31, 0.0)(11, 10.0)(21, 5.0)(31, 0.0)(
+        11, 20.0)(21, 0.0)(31, 0.0)(11, 30.0)(21, 5.0)(31, 0.0);
     // A HELIX: its spline data, then data of its own in the same codes.
-    d(0, "HELIX")(8, "0")(100, "AcDbSpline")(70, 0)(71, 1)(72, 4)(73, 2)(40, 0.0)(40, 0.0)(40, 1.0)(40, 1.0)
-        (10, 40.0)(20, 0.0)(30, 0.0)(10, 41.0)(20, 1.0)(30, 0.0)(100, "AcDbHelix")(90, 29)(91, 63)(10, 7.0)(20, 7.0)
-        (30, 0.0)(40, 3.0)(41, 2.0)(42, 1.0);
+    d(0, "HELIX")(8, "0")(100, "AcDbSpline")(70, 0)(71, 1)(72, 4)(73, 2)(40, 0.0)(40, 0.0)(40, 1.0)(40, 1.0)(
+        10, 40.0)(20, 0.0)(30, 0.0)(10, 41.0)(20, 1.0)(30, 0.0)(100, "AcDbHelix")(90, 29)(91, 63)(10, 7.0)(
+        20, 7.0)(30, 0.0)(40, 3.0)(41, 2.0)(42, 1.0);
     const Imported r = importDxfText(entitiesFile(d));
     ASSERT_TRUE(r.ok);
     auto lines = r.lines();
@@ -490,9 +503,10 @@ TEST(ImportOutlines, SolidsTracesFacesLeadersAndDimensions) {
     e(0, "SOLID")(8, "0")(10, 0.0)(20, 0.0)(11, 4.0)(21, 0.0)(12, 0.0)(22, 3.0)(13, 4.0)(23, 3.0);
     // A TRACE is drawn like a SOLID.
     e(0, "TRACE")(8, "0")(10, 10.0)(20, 0.0)(11, 11.0)(21, 0.0)(12, 10.0)(22, 1.0)(13, 11.0)(23, 1.0);
-    e(0, "3DFACE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 1.0)(21, 0.0)(31, 5.0)(12, 1.0)(22, 1.0)(32, 0.0)
-        (13, 1.0)(23, 1.0)(33, 0.0)(70, 2);
-    e(0, "LEADER")(8, "0")(76, 3)(10, 0.0)(20, 0.0)(30, 0.0)(10, 1.0)(20, 1.0)(30, 0.0)(10, 2.0)(20, 1.0)(30, 0.0);
+    e(0, "3DFACE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 1.0)(21, 0.0)(31, 5.0)(12, 1.0)(22, 1.0)(32, 0.0)(
+        13, 1.0)(23, 1.0)(33, 0.0)(70, 2);
+    e(0, "LEADER")(8, "0")(76, 3)(10, 0.0)(20, 0.0)(30, 0.0)(10, 1.0)(20, 1.0)(30, 0.0)(10, 2.0)(20, 1.0)(
+        30, 0.0);
     e(0, "DIMENSION")(8, "0")(2, "*D1")(10, 0.0)(20, 0.0)(70, 0);
     const Imported r = importDxfText(withBlocks(b, e));
     ASSERT_TRUE(r.ok);
@@ -518,12 +532,13 @@ TEST(ImportTexts, PlacedByHeightRotationAlignmentAndFlags) {
     const Imported r = importDxfText(entitiesFile(e));
     ASSERT_TRUE(r.ok);
     ASSERT_EQ(r.records.size(), 8u);
-    expectLine(r.records[0], 10, 20, 10, 21.2);  // first box, bottom edge, now vertical
+    expectLine(r.records[0], 10, 20, 10, 21.2);   // first box, bottom edge, now vertical
     expectLine(r.records[4], 10, 21.6, 10, 22.8); // second box starts at 0.8 * 2
 
     Dxf c;
     // Centred on (0, 0) by the alignment point, written backwards.
-    c(0, "TEXT")(8, "0")(10, 99.0)(20, 99.0)(30, 0.0)(40, 1.0)(1, "AB")(72, 1)(11, 0.0)(21, 0.0)(31, 0.0)(71, 2);
+    c(0, "TEXT")(8, "0")(10, 99.0)(20, 99.0)(30, 0.0)(40, 1.0)(1, "AB")(72, 1)(11, 0.0)(21, 0.0)(31, 0.0)(71,
+                                                                                                          2);
     const Imported rc = importDxfText(entitiesFile(c));
     ASSERT_EQ(rc.records.size(), 8u);
     expectLine(rc.records[0], 0.8, 0, 0.2, 0); // the first box right of the centre, mirrored

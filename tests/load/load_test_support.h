@@ -51,7 +51,8 @@ public:
     }
     Dxf& insert(const std::string& name, double x, double y, double sx = 1, double sy = 1, double rot = 0,
                 const std::string& layer = "0") {
-        return (*this)(0, "INSERT")(8, layer)(2, name)(10, x)(20, y)(30, 0.0)(41, sx)(42, sy)(43, 1.0)(50, rot);
+        return (*this)(0, "INSERT")(8, layer)(2, name)(10, x)(20, y)(30, 0.0)(41, sx)(42, sy)(43, 1.0)(50,
+                                                                                                       rot);
     }
     const std::string& str() const { return text_; }
 
@@ -129,7 +130,10 @@ inline Imported importDxfText(const std::string& dxfText, int quality = 30,
     RecordingHost host;
     Imported result;
     result.ok = load::importToExchangeFile(dir.file("in.dxf"), quality, dir.file("tempd.dat"), host,
-                                           outliner ? outliner : boxes ? &box : nullptr, &result.report);
+                                           outliner ? outliner
+                                           : boxes  ? &box
+                                                    : nullptr,
+                                           &result.report);
     if (!result.ok) return result;
     result.bytes = dir.read("tempd.dat");
     bool formOk = false;

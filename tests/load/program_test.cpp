@@ -33,7 +33,8 @@ protected:
     int run(const std::string& args, std::string& err) {
         const std::string command = "cd '" + dir_.folder() + "' && VECTRIM_PROGRAM_FOLDER='" + dir_.folder() +
                                     "' VECTRIM_NONINTERACTIVE=1 QT_QPA_PLATFORM=offscreen '" VECTRIM_BIN_DIR
-                                    "/load' " + args + " 2> '" + dir_.file("stderr.txt") + "'";
+                                    "/load' " +
+                                    args + " 2> '" + dir_.file("stderr.txt") + "'";
         const int status = std::system(command.c_str());
         err = dir_.read("stderr.txt");
         std::filesystem::remove(dir_.file("stderr.txt"));
@@ -54,7 +55,9 @@ protected:
         dir_.write("par.dat", dxfPath + (withNul ? std::string(1, '\0') : std::string()) + "\r\n 30\r\n" +
                                   displayName(dxfPath) + "\r\n");
     }
-    static std::string displayName(const std::string& p) { return p.size() > 30 ? p.substr(p.size() - 30) : p; }
+    static std::string displayName(const std::string& p) {
+        return p.size() > 30 ? p.substr(p.size() - 30) : p;
+    }
 
     TempDir dir_;
 };
@@ -80,7 +83,8 @@ TEST_F(LoadProgram, ImportsTheDrawingAndStartsTheMainProgramWithOne) {
     writePar(dir_.file("drawing with blanks.DXF"));
     std::string err;
     EXPECT_EQ(run("1", err), 0);
-    EXPECT_EQ(dir_.read("tempd.dat"), "1\r\n 0\r\n 0\r\n 10\r\n 0\r\n2\r\n 5\r\n 5\r\n 2\r\n 0\r\n 360\r\ne\r\n");
+    EXPECT_EQ(dir_.read("tempd.dat"),
+              "1\r\n 0\r\n 0\r\n 10\r\n 0\r\n2\r\n 5\r\n 5\r\n 2\r\n 0\r\n 360\r\ne\r\n");
     EXPECT_EQ(started(), "1:1");
     EXPECT_EQ(err, "load: Nicht übernommen: 1 POINT\n");
 }

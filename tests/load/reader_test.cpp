@@ -2,8 +2,8 @@
 // numbers, files cut off anywhere and absurd contents.
 #include "dxf/document.h"
 #include "dxf/tags.h"
-#include "model/textfile.h"
 #include "load_test_support.h"
+#include "model/textfile.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ using test::importDxfText;
 using test::Imported;
 
 std::string replaceAll(std::string s, const std::string& from, const std::string& to) {
-    for (size_t p = 0; (p = s.find(from, p)) != std::string::npos; p += to.size()) s.replace(p, from.size(), to);
+    for (size_t p = 0; (p = s.find(from, p)) != std::string::npos; p += to.size())
+        s.replace(p, from.size(), to);
     return s;
 }
 
@@ -122,8 +123,17 @@ TEST(ReaderBinary, OneAndTwoByteGroupCodes) {
     for (bool two : {false, true}) {
         BinaryDxf b(two);
         b.text(0, "SECTION").text(2, "ENTITIES");
-        b.text(0, "LINE").text(8, "0").int16(62, 1).real(10, 1.25).real(20, 2.5).real(30, 0).real(11, 3.75)
-            .real(21, 5).real(31, 0).text(1001, "APP").int16(1070, 3);
+        b.text(0, "LINE")
+            .text(8, "0")
+            .int16(62, 1)
+            .real(10, 1.25)
+            .real(20, 2.5)
+            .real(30, 0)
+            .real(11, 3.75)
+            .real(21, 5)
+            .real(31, 0)
+            .text(1001, "APP")
+            .int16(1070, 3);
         b.text(0, "CIRCLE").text(8, "0").real(10, 0.1).real(20, 0.2).real(40, 0.3);
         b.text(0, "ENDSEC").text(0, "EOF");
         const Imported r = importDxfText(b.bytes());
@@ -186,8 +196,8 @@ TEST(ReaderLimits, FilesCutOffAnywhereNeverFail) {
     b.block("B").line(0, 0, 1, 0).arc(0, 0, 1, 0, 90).endblk();
     Dxf e;
     e.insert("B", 1, 1)(0, "LWPOLYLINE")(8, "0")(70, 1)(10, 0.0)(20, 0.0)(42, 0.5)(10, 5.0)(20, 0.0);
-    e(0, "POLYLINE")(8, "0")(66, 1)(70, 0)(0, "VERTEX")(8, "0")(10, 1.0)(20, 1.0)(0, "VERTEX")(8, "0")(10, 2.0)
-        (20, 1.0)(0, "SEQEND");
+    e(0, "POLYLINE")(8, "0")(66, 1)(70, 0)(0, "VERTEX")(8, "0")(10, 1.0)(20, 1.0)(0, "VERTEX")(8, "0")(
+        10, 2.0)(20, 1.0)(0, "SEQEND");
     e(0, "SPLINE")(8, "0")(71, 2)(10, 0.0)(20, 0.0)(10, 1.0)(20, 1.0)(10, 2.0)(20, 0.0);
     e(0, "TEXT")(8, "0")(10, 0.0)(20, 0.0)(40, 1.0)(1, "T");
     const std::string full = "0\nSECTION\n2\nBLOCKS\n" + b.str() + "0\nENDSEC\n" + entitiesFile(e);
@@ -221,7 +231,8 @@ TEST(ReaderLimits, AbsurdCountsAndSizesAreCapped) {
     e.insert("L", 0, 0)(70, 32767)(71, 32767)(44, 1.0)(45, 1.0);
     // Counts that promise billions and a degree beyond reason.
     e(0, "LWPOLYLINE")(8, "0")(90, 2000000000)(10, 0.0)(20, 0.0)(10, 1.0)(20, 0.0);
-    e(0, "SPLINE")(8, "0")(71, 1000000000)(72, 2000000000)(73, 2000000000)(10, 0.0)(20, 0.0)(10, 1.0)(20, 1.0);
+    e(0, "SPLINE")(8, "0")(71, 1000000000)(72, 2000000000)(73, 2000000000)(10, 0.0)(20, 0.0)(10, 1.0)(20,
+                                                                                                      1.0);
     const std::string text = "0\nSECTION\n2\nBLOCKS\n" + b.str() + "0\nENDSEC\n" + entitiesFile(e);
     dxf::Document doc;
     doc.setEntityLimit(20000); // the same cap as kMaxEntities, reached sooner

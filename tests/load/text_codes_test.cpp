@@ -11,13 +11,19 @@ TEST(TextCodes, SingleLineTexts) {
     EXPECT_EQ(decodeText("%%uunder%%u %%o"), U"under ");
     EXPECT_EQ(decodeText("%%065%%66"), U"AB");
     EXPECT_EQ(decodeText("\\U+00C4\\U+00d6x\\U+12"), U"\u00C4\u00D6x\\U+12");
-    EXPECT_EQ(decodeText("Gr\xC3\xB6\xC3\x9F" "e"), U"Gr\u00F6\u00DFe"); // UTF-8
-    EXPECT_EQ(decodeText("Gr\xF6\xDF" "e \x80"), U"Gr\u00F6\u00DFe \u20AC"); // Windows-1252
+    EXPECT_EQ(decodeText("Gr\xC3\xB6\xC3\x9F"
+                         "e"),
+              U"Gr\u00F6\u00DFe"); // UTF-8
+    EXPECT_EQ(decodeText("Gr\xF6\xDF"
+                         "e \x80"),
+              U"Gr\u00F6\u00DFe \u20AC"); // Windows-1252
 }
 
 TEST(TextCodes, MTextFormattingIsStrippedAndLinesKept) {
-    EXPECT_EQ(mtextLines("{\\fArial|b1|i0;Bold}\\Pnext\\~line"), (std::vector<std::u32string>{U"Bold", U"next line"}));
-    EXPECT_EQ(mtextLines("\\H2.5x;\\C1;\\A1;red\\\\back\\{\\}"), (std::vector<std::u32string>{U"red\\back{}"}));
+    EXPECT_EQ(mtextLines("{\\fArial|b1|i0;Bold}\\Pnext\\~line"),
+              (std::vector<std::u32string>{U"Bold", U"next line"}));
+    EXPECT_EQ(mtextLines("\\H2.5x;\\C1;\\A1;red\\\\back\\{\\}"),
+              (std::vector<std::u32string>{U"red\\back{}"}));
     EXPECT_EQ(mtextLines("1\\S1^2; and \\S3#4;"), (std::vector<std::u32string>{U"11/2 and 3/4"}));
     EXPECT_EQ(mtextLines("a^Jb\nc"), (std::vector<std::u32string>{U"a", U"b", U"c"}));
     EXPECT_EQ(mtextLines("\\LUnder\\l \\U+00B0 %%d"), (std::vector<std::u32string>{U"Under \u00B0 \u00B0"}));

@@ -64,9 +64,9 @@ TEST_F(Texts, RotationWidthFactorAndAlignment) {
     EXPECT_NEAR(t.height(), p.width(), 1e-9);
     EXPECT_NEAR(t.width(), p.height(), 1e-9);
     EXPECT_NEAR(w.width(), 2 * p.width(), 1e-6);
-    EXPECT_NEAR(g.xmax, 100, 0.5);   // right aligned (the advance includes a little bearing)
+    EXPECT_NEAR(g.xmax, 100, 0.5); // right aligned (the advance includes a little bearing)
     EXPECT_LE(g.xmax, 100);
-    EXPECT_NEAR(g.ymax, 50, 0.01);  // top aligned
+    EXPECT_NEAR(g.ymax, 50, 0.01); // top aligned
 }
 
 TEST_F(Texts, MissingFontsFallBackAndNamedFamiliesAreUsed) {
@@ -74,8 +74,10 @@ TEST_F(Texts, MissingFontsFallBackAndNamedFamiliesAreUsed) {
     EXPECT_EQ(outliner.familyFor({"", ""}), "DejaVu Sans");
     EXPECT_EQ(outliner.familyFor({"DejaVuSansMono.ttf", "DejaVu Sans Mono"}), "DejaVu Sans Mono");
     Dxf tables;
-    tables.section("TABLES")(0, "TABLE")(2, "STYLE")(0, "STYLE")(2, "MONO")(70, 0)(40, 0.0)(41, 1.0)(3, "x.ttf")
-        (1001, "ACAD")(1000, "DejaVu Sans Mono")(1071, 0)(0, "ENDTAB").endsec();
+    tables
+        .section("TABLES")(0, "TABLE")(2, "STYLE")(0, "STYLE")(2, "MONO")(70, 0)(40, 0.0)(41, 1.0)(
+            3, "x.ttf")(1001, "ACAD")(1000, "DejaVu Sans Mono")(1071, 0)(0, "ENDTAB")
+        .endsec();
     Dxf mono, sans;
     mono(0, "TEXT")(8, "0")(10, 0.0)(20, 0.0)(40, 2.0)(1, "iii")(7, "MONO");
     sans(0, "TEXT")(8, "0")(10, 0.0)(20, 0.0)(40, 2.0)(1, "iii")(7, "NOSUCHSTYLE");

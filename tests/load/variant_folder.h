@@ -17,10 +17,9 @@ namespace vectrim::test {
 
 // The demo drawings of one set (the inch set adds a leading "i").
 inline const char* const kDemoDrawings[] = {
-    "flower.dxf",         "dragon.dxf",         "deer.dxf",           "ornament.dxf", "cloverleaf.dxf",
-    "curve1.dxf",         "double.dxf",         "text.dxf",           "woman.dxf",    "youngwoman.dxf",
-    "horse.dxf",          "curve1converts.dxf", "dragonconverts.dxf", "flowerconverts.dxf",
-    "textconverts.dxf"};
+    "flower.dxf", "dragon.dxf",         "deer.dxf",           "ornament.dxf",       "cloverleaf.dxf",
+    "curve1.dxf", "double.dxf",         "text.dxf",           "woman.dxf",          "youngwoman.dxf",
+    "horse.dxf",  "curve1converts.dxf", "dragonconverts.dxf", "flowerconverts.dxf", "textconverts.dxf"};
 
 // Files of the folder that no choice touches.
 inline const char* const kOtherFiles[] = {"load", "vectrim-cli", "libkgeom.so", "par.dat"};
@@ -47,7 +46,8 @@ inline void fillAsBuilt(const TempDir& dir) {
 
 inline std::set<std::string> listing(const TempDir& dir) {
     std::set<std::string> out;
-    for (const auto& e : std::filesystem::directory_iterator(dir.folder())) out.insert(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir.folder()))
+        out.insert(e.path().filename().string());
     return out;
 }
 

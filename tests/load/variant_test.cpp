@@ -104,7 +104,8 @@ TEST(VariantSwitch, NamesMatchWithoutRegardToCase) {
     dir.write("Flower.DXF", "mm flower");
     dir.write("IFLOWER.DXF", "inch flower");
     ASSERT_TRUE(load::switchVariant(dir.folder(), Variant::EnglishInch).switched);
-    EXPECT_EQ(test::listing(dir), (std::set<std::string>{"vectrim", "INFO-E.PDF", "default.pro", "flower.dxf", "unit"}));
+    EXPECT_EQ(test::listing(dir),
+              (std::set<std::string>{"vectrim", "INFO-E.PDF", "default.pro", "flower.dxf", "unit"}));
     EXPECT_EQ(dir.read("default.pro"), "inch");
     EXPECT_EQ(dir.read("flower.dxf"), "inch flower");
     EXPECT_EQ(load::buildOf(dir.file("vectrim")), Variant::EnglishInch);
@@ -122,7 +123,8 @@ TEST(BuildMark, FoundAnywhereInTheFileAndOnlyWhenItIsOne) {
         {"no mark", std::nullopt},
         {std::string(load::kBuildMarkPrefix) + "en-inch", std::nullopt}, // cut off before its NUL
         {std::string(load::kBuildMarkPrefix) + "en-mmx" + '\0', std::nullopt},
-        {std::string(load::kBuildMarkPrefix) + '\0' + load::kBuildMarkPrefix + "en-inch" + '\0', Variant::EnglishInch},
+        {std::string(load::kBuildMarkPrefix) + '\0' + load::kBuildMarkPrefix + "en-inch" + '\0',
+         Variant::EnglishInch},
         {mark + "zz" + mark, Variant::GermanMm},
         {mark + std::string(load::kBuildMarkPrefix) + "en-mm" + '\0', std::nullopt}, // two builds
     };

@@ -1,6 +1,6 @@
 // The windows of load, headless: Form11 with its captions and buttons, and
 // Form1's status while an import runs.
-#include "load_window.h"
+#include "status_window.h"
 #include "temp_dir.h"
 #include "variant_folder.h"
 #include "variant_window.h"
@@ -90,7 +90,8 @@ TEST(VariantWindow, EachButtonSwitchesTheFolderAndStartsItsBuild) {
                 EXPECT_TRUE(note->isVisible());
                 EXPECT_TRUE(note->text().startsWith("The files for this choice are missing: ")) << again;
                 EXPECT_FALSE(std::filesystem::exists(dir.file("started.txt")));
-                form11.grab().save(QString::fromStdString(std::string(VECTRIM_BIN_DIR) + "/../tests/form11-refused.png"));
+                form11.grab().save(
+                    QString::fromStdString(std::string(VECTRIM_BIN_DIR) + "/../tests/form11-refused.png"));
             }
             EXPECT_EQ(test::listing(dir), test::expectedListing(variant));
         }
@@ -100,8 +101,10 @@ TEST(VariantWindow, EachButtonSwitchesTheFolderAndStartsItsBuild) {
 TEST(LoadWindow, StatusShowsTheReportAndTheMainProgramStarts) {
     TempDir dir;
     recordingProgram(dir, "vectrim");
-    dir.write("d.dxf", "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n0\n20\n0\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n"
-                       "0\n0\nENDSEC\n0\nEOF\n");
+    dir.write(
+        "d.dxf",
+        "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n0\n20\n0\n0\nLINE\n8\n0\n10\n0\n20\n0\n11\n1\n21\n"
+        "0\n0\nENDSEC\n0\nEOF\n");
     dir.write("par.dat", dir.file("d.dxf") + "\r\n 30\r\nd.dxf\r\n");
     setenv("VECTRIM_PROGRAM_FOLDER", dir.folder().c_str(), 1);
     load::LoadWindow form1;

@@ -28,10 +28,10 @@ struct Ends {
 };
 Ends endsOf(int type) {
     switch (std::abs(type)) {
-    case 1: return {true, true};   // end of 1 on start of 2
-    case 2: return {false, false}; // start of 1 on end of 2
-    case 3: return {false, true};  // start on start
-    default: return {true, false}; // end on end
+        case 1: return {true, true};   // end of 1 on start of 2
+        case 2: return {false, false}; // start of 1 on end of 2
+        case 3: return {false, true};  // start on start
+        default: return {true, false}; // end on end
     }
 }
 
@@ -43,8 +43,7 @@ struct Pair {
     int type;
     P p0, p1, t0, t1; // far ends and the directions of travel there
 
-    Pair(Arc5 first, int type_, double kink, double r2, double sweep2)
-        : one(first), type(type_) {
+    Pair(Arc5 first, int type_, double kink, double r2, double sweep2) : one(first), type(type_) {
         const Ends e = endsOf(type);
         const Walk w = walkArc(one, e.forward1);
         const P k = w.to;
@@ -68,13 +67,12 @@ struct Typ {
 };
 Typ typeOf(Arc5 a, Arc5 b) {
     Typ t;
-    gettyp2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &t.type,
-            &t.deflection);
+    gettyp2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &t.type, &t.deflection);
     return t;
 }
 
-using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*,
-                       double*, double*, int16_t*, int16_t*);
+using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*, double*,
+                       double*, int16_t*, int16_t*);
 int16_t call(Runde f, Arc5& a, Arc5& b, int16_t type) {
     int16_t err = 0;
     f(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &err, &type);
@@ -89,8 +87,8 @@ Fillet sround2On(Arc5& a, Arc5& b, double radius, int16_t type) {
     Fillet f;
     f.arc.r = radius;
     f.flag = type;
-    sround2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &f.arc.cx,
-            &f.arc.cy, &f.arc.r, &f.arc.a1, &f.arc.a2, &f.flag);
+    sround2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &b.cx, &b.cy, &b.r, &b.a1, &b.a2, &f.arc.cx, &f.arc.cy,
+            &f.arc.r, &f.arc.a1, &f.arc.a2, &f.flag);
     return f;
 }
 
@@ -98,12 +96,12 @@ TEST(Gettyp2, TypeSignAndDeflectionForEveryPairOfEnds) {
     const Arc5 first{1, 2, 10, 30 * kDeg, 100 * kDeg};
     for (int t = 1; t <= 4; ++t)
         for (double kink : {-2.0, -0.3, 0.2, 1.5}) {
-                SCOPED_TRACE(::testing::Message() << "type " << t << " kink " << kink);
-                const Pair p(first, t, kink, 7, 50 * kDeg);
-                const Typ got = typeOf(p.one, p.two);
-                EXPECT_EQ(got.type, kink > 0 ? t : -t);
-                EXPECT_NEAR(got.deflection, std::fabs(kink), 1e-12);
-            }
+            SCOPED_TRACE(::testing::Message() << "type " << t << " kink " << kink);
+            const Pair p(first, t, kink, 7, 50 * kDeg);
+            const Typ got = typeOf(p.one, p.two);
+            EXPECT_EQ(got.type, kink > 0 ? t : -t);
+            EXPECT_NEAR(got.deflection, std::fabs(kink), 1e-12);
+        }
 }
 
 TEST(Gettyp2, ArcsThatDoNotMeetAndUnusableInput) {
@@ -163,8 +161,7 @@ TEST(Runde, RandomPairsKeepTheirPromises) {
         const Arc5 first{100 * u(rng), 100 * u(rng), 0.5 + 40 * u(rng), a1,
                          wrap(a1 + (5 + 120 * u(rng)) * kDeg)};
         const int type = 1 + static_cast<int>(u(rng) * 4) % 4;
-        const Pair before(first, type, (u(rng) - 0.5) * 1.0, 0.5 + 40 * u(rng),
-                          (5 + 120 * u(rng)) * kDeg);
+        const Pair before(first, type, (u(rng) - 0.5) * 1.0, 0.5 + 40 * u(rng), (5 + 120 * u(rng)) * kDeg);
         SCOPED_TRACE(i);
         for (Runde f : {runde2b, runde1b}) {
             Arc5 one = before.one, two = before.two;
@@ -220,8 +217,7 @@ TEST(Runde, UnusableInputSetsTheFlagAndChangesNothing) {
     }
 }
 
-void expectFillet(const Pair& before, const Arc5& one, const Arc5& two, const Fillet& f,
-                  double radius) {
+void expectFillet(const Pair& before, const Arc5& one, const Arc5& two, const Fillet& f, double radius) {
     EXPECT_EQ(f.flag, 0);
     EXPECT_EQ(f.arc.r, radius);
     EXPECT_TRUE(normalAngles(f.arc));

@@ -44,8 +44,7 @@ struct Kl2 {
 };
 Kl2 getkl2Of(Arc5 a, Seg l) {
     Kl2 r;
-    getkl2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &r.touch,
-           &r.deflection);
+    getkl2(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &r.touch, &r.deflection);
     return r;
 }
 
@@ -62,8 +61,8 @@ struct Fillet {
 Fillet klrundOn(Arc5& a, Seg& l, double radius) {
     Fillet f;
     f.arc.r = radius;
-    klrund(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &f.arc.cx, &f.arc.cy,
-           &f.arc.r, &f.arc.a1, &f.arc.a2, &f.err);
+    klrund(&a.cx, &a.cy, &a.r, &a.a1, &a.a2, &l.x1, &l.y1, &l.x2, &l.y2, &f.arc.cx, &f.arc.cy, &f.arc.r,
+           &f.arc.a1, &f.arc.a2, &f.err);
     return f;
 }
 
@@ -83,8 +82,7 @@ TEST(Getkl2, DeflectionAtEachPairOfEnds) {
     EXPECT_NEAR(start.deflection, 0, 1e-15);
     EXPECT_NEAR(getkl2Of(kQuarter, {10, 0, 15, 0}).deflection, kPi / 2, 1e-12);
     // A tiny kink is measured, not lost in rounding.
-    EXPECT_NEAR(getkl2Of(kQuarter, {0, 10, -10, 10 + 10 * std::tan(1e-6)}).deflection, 1e-6,
-                1e-13);
+    EXPECT_NEAR(getkl2Of(kQuarter, {0, 10, -10, 10 + 10 * std::tan(1e-6)}).deflection, 1e-6, 1e-13);
     // Ends within 0.001 on each axis meet; 0.001 does not.
     EXPECT_EQ(getkl2Of(kQuarter, {0.0009, 10.0009, -10, 10}).touch, 1);
     EXPECT_EQ(getkl2Of(kQuarter, {0.0011, 10, -10, 10}).touch, 0);
@@ -141,8 +139,7 @@ TEST(Kliner, RandomCornersKeepTheirPromises) {
         const double a1 = u(rng) * kTwoPi, sweep = (2 + 150 * u(rng)) * kDeg;
         Arc5 arc{200 * u(rng) - 100, 200 * u(rng) - 100, 0.2 + 50 * u(rng), a1,
                  std::fmod(a1 + sweep, kTwoPi)};
-        const Corner before(arc, u(rng) < 0.5, u(rng) < 0.5, (u(rng) - 0.5) * 0.8,
-                            0.2 + 40 * u(rng));
+        const Corner before(arc, u(rng) < 0.5, u(rng) < 0.5, (u(rng) - 0.5) * 0.8, 0.2 + 40 * u(rng));
         Corner after = before;
         if (klinerOn(after.arc, after.line) != 0) continue;
         ++reshaped;
@@ -181,8 +178,8 @@ TEST(Kliner, TangentInputComesBackUnchanged) {
 
 TEST(Kliner, UnusableInputSetsTheFlagAndChangesNothing) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const Arc5 bad[] = {{0, 0, 0, 0, kPi / 2}, {0, 0, -1, 0, kPi / 2}, {0, 0, 10, nan, 1},
-                        {0, 0, 10, 0, 1e308 * 10}};
+    const Arc5 bad[] = {
+        {0, 0, 0, 0, kPi / 2}, {0, 0, -1, 0, kPi / 2}, {0, 0, 10, nan, 1}, {0, 0, 10, 0, 1e308 * 10}};
     for (Arc5 a : bad) {
         Seg l{0, 10, -10, 10};
         const Arc5 keep = a;

@@ -13,8 +13,8 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*,
-                       double*, double*, int16_t*, int16_t*);
+using Runde = void (*)(double*, double*, double*, double*, double*, double*, double*, double*, double*,
+                       double*, int16_t*, int16_t*);
 
 bool allFinite(const double* v, int n) {
     for (int i = 0; i < n; ++i)
@@ -27,8 +27,8 @@ TEST(Smooth, SpoiltInputNeverFaultsAndSuccessIsFinite) {
     // fillet radius; a second arc on from (0, 10) with a kink.
     const double arcLine[14] = {0, 0, 10, 0, kPi / 2, 0, 10, -10, 9, 0, 0, 1, 0, 0};
     const double arcArc[15] = {0, 0, 10, 0, kPi / 2, -10, 10, 10, 0, kPi / 2, 0, 0, 1, 0, 0};
-    const double specials[] = {0.0,     -0.0, 1e308,  -1e308, std::nan(""), INFINITY, -INFINITY,
-                               1e-320, 1e-9, 2 * kPi, -1.0,   1e15};
+    const double specials[] = {0.0,       -0.0,   1e308, -1e308,  std::nan(""), INFINITY,
+                               -INFINITY, 1e-320, 1e-9,  2 * kPi, -1.0,         1e15};
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> slot(0, 14), kind(0, 13), spoilt(1, 2);
     int succeeded = 0;
@@ -53,8 +53,8 @@ TEST(Smooth, SpoiltInputNeverFaultsAndSuccessIsFinite) {
                     EXPECT_TRUE(allFinite(v, 9));
                 }
             } else {
-                klrund(a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9, a + 10,
-                       a + 11, a + 12, a + 13, &flag);
+                klrund(a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9, a + 10, a + 11,
+                       a + 12, a + 13, &flag);
                 if (flag == 0) {
                     ++succeeded;
                     EXPECT_TRUE(allFinite(v, 14));
@@ -67,16 +67,15 @@ TEST(Smooth, SpoiltInputNeverFaultsAndSuccessIsFinite) {
         if (type == 0) type = static_cast<int16_t>(k % 7 - 3);
         if (k % 4 == 1) {
             const Runde all[] = {runde1b, runde2b, runde3b, runde3bc, runde4b, runde4bc};
-            all[(k / 4) % 6](a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9,
-                             &flag, &type);
+            all[(k / 4) % 6](a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9, &flag, &type);
             if (flag == 0) {
                 ++succeeded;
                 EXPECT_TRUE(allFinite(v, 10));
             }
         } else {
             flag = type;
-            sround2(a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9, a + 10, a + 11,
-                    a + 12, a + 13, a + 14, &flag);
+            sround2(a, a + 1, a + 2, a + 3, a + 4, a + 5, a + 6, a + 7, a + 8, a + 9, a + 10, a + 11, a + 12,
+                    a + 13, a + 14, &flag);
             if (flag == 0) {
                 ++succeeded;
                 EXPECT_TRUE(allFinite(v, 15));

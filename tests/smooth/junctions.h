@@ -18,8 +18,7 @@ inline std::array<EndOf, 2> endsOf(const Drawing& d, int32_t ref) {
     if (ref >= kArcRef) {
         const Arc& a = d.arcs[ref - kArcRef];
         const double s = a.a1 * kDegToRad, e = a.a2 * kDegToRad;
-        return {EndOf{arcStart(a), -std::sin(s), std::cos(s)},
-                EndOf{arcEnd(a), std::sin(e), -std::cos(e)}};
+        return {EndOf{arcStart(a), -std::sin(s), std::cos(s)}, EndOf{arcEnd(a), std::sin(e), -std::cos(e)}};
     }
     const Line& l = d.lines[ref];
     const double len = std::hypot(l.x2 - l.x1, l.y2 - l.y1);

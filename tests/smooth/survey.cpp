@@ -17,24 +17,26 @@
 namespace vectrim::survey {
 
 void smoothingBlock(Session& s, unsigned stages) {
-    if (stages & 1) smootharcline(s);
-    if (stages & 2) smootharcarc(s);
+    Drawing& d = s.drawing;
+    Host& host = *s.host;
+    if (stages & 1) smootharcline(d, s.settings, host);
+    if (stages & 2) smootharcarc(d, s.settings, host);
     s.settings.cornermaxangle = kCornerMaxAngle;
     s.settings.cornerminangle = kCornerMinAngle;
-    if (stages & 4) roundlinecorners(s);
-    if (stages & 8) roundarcline(s);
+    if (stages & 4) roundlinecorners(d, s.settings, host);
+    if (stages & 8) roundarcline(d, s.settings, host);
     s.settings.cornermaxangle = kCornerMaxAngle;
     s.settings.cornerminangle = kCornerMinAngle;
-    if (stages & 16) roundarcarc(s);
+    if (stages & 16) roundarcarc(d, s.settings, host);
 }
 
 namespace {
 
-constexpr double kTangentAfter = 0.01;  // rad: a changed junction must be this tangent
-constexpr double kKinkFrom = 1.74e-5;   // rad: smaller deflections are tangent already
-constexpr double kKinkTo = 0.4;         // rad: larger ones are corners
-constexpr double kMoved = 1e-9;         // mm: an end closer to its old place has stayed
-constexpr double kMadeTangent = 1e-6;   // rad: a junction the stages made tangent is this tangent
+constexpr double kTangentAfter = 0.01; // rad: a changed junction must be this tangent
+constexpr double kKinkFrom = 1.74e-5;  // rad: smaller deflections are tangent already
+constexpr double kKinkTo = 0.4;        // rad: larger ones are corners
+constexpr double kMoved = 1e-9;        // mm: an end closer to its old place has stayed
+constexpr double kMadeTangent = 1e-6;  // rad: a junction the stages made tangent is this tangent
 
 struct End {
     Point p;
@@ -116,7 +118,7 @@ bool endKept(const Elements& before, int32_t ref, Point p) {
 
 struct Prim {
     bool arc = false;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;          // line
     double cx = 0, cy = 0, r = 0, s = 0, sweep = 0; // arc, radians
 };
 
@@ -231,7 +233,8 @@ double sampledDistance(const Elements& from, const Elements& to, double step) {
             if (dd > worst) worst = dd, where = q;
         }
     }
-    if (std::getenv("SURVEY_DEBUG")) std::fprintf(stderr, "farthest %g at (%.17g, %.17g)\n", worst, where.x, where.y);
+    if (std::getenv("SURVEY_DEBUG"))
+        std::fprintf(stderr, "farthest %g at (%.17g, %.17g)\n", worst, where.x, where.y);
     return worst;
 }
 
@@ -255,14 +258,12 @@ void dumpJunction(const Junction& j, const Elements& after, const Elements& befo
         if (r >= kArcRef) {
             if (r - kArcRef >= dd.arccount) return std::fprintf(stderr, " [new]");
             const Arc& a = dd.arcs[r - kArcRef];
-            return std::fprintf(stderr, " arc(%.17g,%.17g,%.17g,%.17g,%.17g)", a.cx, a.cy, a.r, a.a1,
-                                a.a2);
+            return std::fprintf(stderr, " arc(%.17g,%.17g,%.17g,%.17g,%.17g)", a.cx, a.cy, a.r, a.a1, a.a2);
         }
         const Line& l = dd.lines[r];
         return std::fprintf(stderr, " line(%.17g,%.17g,%.17g,%.17g)", l.x1, l.y1, l.x2, l.y2);
     };
-    std::fprintf(stderr, "junction at (%.17g, %.17g) deflection %g:\n  after:", j.p.x, j.p.y,
-                 j.deflection);
+    std::fprintf(stderr, "junction at (%.17g, %.17g) deflection %g:\n  after:", j.p.x, j.p.y, j.deflection);
     show(after, j.a);
     show(after, j.b);
     std::fprintf(stderr, "\n  before:");
@@ -352,7 +353,7 @@ private:
 } // namespace
 
 Figures measure(Session& s, unsigned stages) {
-    buildcontours(s);
+    buildcontours(s.drawing, *s.host);
     const Elements before = elementsOf(s.drawing);
     const auto t0 = std::chrono::steady_clock::now();
     smoothingBlock(s, stages);
@@ -387,9 +388,8 @@ RunFigures measureRun(Session& s, const std::string& reduce, const std::string& 
     std::vector<End> made;
     for (const Junction& j : junctionsOf(endsAfter)) {
         bool old = false;
-        meeting(endsBefore, j.p, [&](const End& b) {
-            old = old || std::hypot(b.p.x - j.p.x, b.p.y - j.p.y) <= kMoved;
-        });
+        meeting(endsBefore, j.p,
+                [&](const End& b) { old = old || std::hypot(b.p.x - j.p.x, b.p.y - j.p.y) <= kMoved; });
         if (!old) made.push_back(End{j.p});
     }
     std::sort(made.begin(), made.end(), [](const End& u, const End& v) { return u.p.x < v.p.x; });
@@ -420,9 +420,7 @@ namespace {
 struct Builder {
     Drawing& d;
     double s;
-    void line(double x1, double y1, double x2, double y2) {
-        d.appendLine(s * x1, s * y1, s * x2, s * y2);
-    }
+    void line(double x1, double y1, double x2, double y2) { d.appendLine(s * x1, s * y1, s * x2, s * y2); }
     // Arc through three points (start, middle, end), or a line when they
     // are nearly in a row.
     void arc3(Point a, Point m, Point b) {
@@ -456,73 +454,75 @@ const char* generatedName(int which) {
 void addGenerated(Drawing& d, int which, double scale) {
     Builder b{d, scale};
     switch (which) {
-    case 0: // an ellipse as 120 lines
-        for (int i = 0; i < 120; ++i) {
-            const double t0 = 2 * kPi * i / 120, t1 = 2 * kPi * (i + 1) / 120;
-            b.line(40 * std::cos(t0), 25 * std::sin(t0), 40 * std::cos(t1), 25 * std::sin(t1));
+        case 0: // an ellipse as 120 lines
+            for (int i = 0; i < 120; ++i) {
+                const double t0 = 2 * kPi * i / 120, t1 = 2 * kPi * (i + 1) / 120;
+                b.line(40 * std::cos(t0), 25 * std::sin(t0), 40 * std::cos(t1), 25 * std::sin(t1));
+            }
+            break;
+        case 1: // a wavy outline fitted with 36 pieces, every fourth a line
+            for (int i = 0; i < 36; ++i) {
+                const double t0 = 2 * kPi * i / 36, t1 = 2 * kPi * (i + 1) / 36;
+                const Point a = onCurve(100, 0, blob, t0), m = onCurve(100, 0, blob, 0.5 * (t0 + t1)),
+                            e = onCurve(100, 0, blob, t1);
+                if (i % 4 == 3)
+                    b.line(a.x, a.y, e.x, e.y);
+                else
+                    b.arc3(a, m, e);
+            }
+            break;
+        case 2: // an ellipse fitted with 24 arcs
+            for (int i = 0; i < 24; ++i) {
+                const double t0 = 2 * kPi * i / 24, t1 = 2 * kPi * (i + 1) / 24, tm = 0.5 * (t0 + t1);
+                b.arc3({50 * std::cos(t0), 80 + 20 * std::sin(t0)},
+                       {50 * std::cos(tm), 80 + 20 * std::sin(tm)},
+                       {50 * std::cos(t1), 80 + 20 * std::sin(t1)});
+            }
+            break;
+        case 3: { // a plate: lines, a half-round notch, a concave corner cut, a lens
+            b.line(200, 0, 260, 0);
+            b.line(260, 0, 260, 30);
+            b.arc(260, 40, 10, 180, 270); // concave quarter cut at the top right
+            b.line(250, 40, 240, 40);
+            b.arc(230, 40, 10, 180, 360); // half-round notch (runs into the plate)
+            b.line(220, 40, 200, 40);
+            b.line(200, 40, 200, 0);
+            // A lens of two arcs meeting at two corners.
+            const double half = std::atan2(24.0, 10.0) * kRadToDeg; // chord 20, rise 24
+            b.arc(300, -10, 26, half, 180 - half);
+            b.arc(300, 38, 26, 180 + half, 360 - half);
+            break;
         }
-        break;
-    case 1: // a wavy outline fitted with 36 pieces, every fourth a line
-        for (int i = 0; i < 36; ++i) {
-            const double t0 = 2 * kPi * i / 36, t1 = 2 * kPi * (i + 1) / 36;
-            const Point a = onCurve(100, 0, blob, t0), m = onCurve(100, 0, blob, 0.5 * (t0 + t1)),
-                        e = onCurve(100, 0, blob, t1);
-            if (i % 4 == 3)
-                b.line(a.x, a.y, e.x, e.y);
-            else
-                b.arc3(a, m, e);
+        case 4: { // a flower of six arcs meeting at corners, and a gear rim
+            for (int i = 0; i < 6; ++i) {
+                const double a = 60.0 * i;
+                const double cx = 400 + 20 * std::cos(a * kDegToRad), cy = 20 * std::sin(a * kDegToRad);
+                b.arc(cx, cy, 20 / std::sqrt(3.0), a - 90, a + 90); // neighbours meet at their ends
+            }
+            const int teeth = 12;
+            for (int i = 0; i < teeth; ++i) {
+                const double step = 360.0 / teeth, a0 = step * i;
+                const double root = 40, tip = 48, cx = 520, cy = 0;
+                auto at = [&](double r, double deg) {
+                    return Point{cx + r * std::cos(deg * kDegToRad), cy + r * std::sin(deg * kDegToRad)};
+                };
+                const Point r1 = at(root, a0 + 0.4 * step), t0 = at(tip, a0 + 0.5 * step),
+                            t1 = at(tip, a0 + 0.9 * step), r2 = at(root, a0 + step);
+                b.arc(cx, cy, root, a0, a0 + 0.4 * step);                       // root
+                b.arc3(r1, at(0.5 * (root + tip) + 0.6, a0 + 0.45 * step), t0); // flank, bulging
+                b.arc(cx, cy, tip, a0 + 0.5 * step, a0 + 0.9 * step);           // tip
+                b.line(t1.x, t1.y, r2.x, r2.y);                                 // straight flank
+            }
+            break;
         }
-        break;
-    case 2: // an ellipse fitted with 24 arcs
-        for (int i = 0; i < 24; ++i) {
-            const double t0 = 2 * kPi * i / 24, t1 = 2 * kPi * (i + 1) / 24, tm = 0.5 * (t0 + t1);
-            b.arc3({50 * std::cos(t0), 80 + 20 * std::sin(t0)}, {50 * std::cos(tm), 80 + 20 * std::sin(tm)},
-                   {50 * std::cos(t1), 80 + 20 * std::sin(t1)});
-        }
-        break;
-    case 3: { // a plate: lines, a half-round notch, a concave corner cut, a lens
-        b.line(200, 0, 260, 0);
-        b.line(260, 0, 260, 30);
-        b.arc(260, 40, 10, 180, 270); // concave quarter cut at the top right
-        b.line(250, 40, 240, 40);
-        b.arc(230, 40, 10, 180, 360); // half-round notch (runs into the plate)
-        b.line(220, 40, 200, 40);
-        b.line(200, 40, 200, 0);
-        // A lens of two arcs meeting at two corners.
-        const double half = std::atan2(24.0, 10.0) * kRadToDeg; // chord 20, rise 24
-        b.arc(300, -10, 26, half, 180 - half);
-        b.arc(300, 38, 26, 180 + half, 360 - half);
-        break;
-    }
-    case 4: { // a flower of six arcs meeting at corners, and a gear rim
-        for (int i = 0; i < 6; ++i) {
-            const double a = 60.0 * i;
-            const double cx = 400 + 20 * std::cos(a * kDegToRad), cy = 20 * std::sin(a * kDegToRad);
-            b.arc(cx, cy, 20 / std::sqrt(3.0), a - 90, a + 90); // neighbours meet at their ends
-        }
-        const int teeth = 12;
-        for (int i = 0; i < teeth; ++i) {
-            const double step = 360.0 / teeth, a0 = step * i;
-            const double root = 40, tip = 48, cx = 520, cy = 0;
-            auto at = [&](double r, double deg) {
-                return Point{cx + r * std::cos(deg * kDegToRad), cy + r * std::sin(deg * kDegToRad)};
-            };
-            const Point r1 = at(root, a0 + 0.4 * step), t0 = at(tip, a0 + 0.5 * step),
-                        t1 = at(tip, a0 + 0.9 * step), r2 = at(root, a0 + step);
-            b.arc(cx, cy, root, a0, a0 + 0.4 * step);       // root
-            b.arc3(r1, at(0.5 * (root + tip) + 0.6, a0 + 0.45 * step), t0); // flank, bulging
-            b.arc(cx, cy, tip, a0 + 0.5 * step, a0 + 0.9 * step); // tip
-            b.line(t1.x, t1.y, r2.x, r2.y);                 // straight flank
-        }
-        break;
-    }
-    case 5: // a circle as 72 lines, 5° at every corner
-        for (int i = 0; i < 72; ++i) {
-            const double t0 = 2 * kPi * i / 72, t1 = 2 * kPi * (i + 1) / 72;
-            b.line(700 + 30 * std::cos(t0), 30 * std::sin(t0), 700 + 30 * std::cos(t1), 30 * std::sin(t1));
-        }
-        break;
-    default: break;
+        case 5: // a circle as 72 lines, 5° at every corner
+            for (int i = 0; i < 72; ++i) {
+                const double t0 = 2 * kPi * i / 72, t1 = 2 * kPi * (i + 1) / 72;
+                b.line(700 + 30 * std::cos(t0), 30 * std::sin(t0), 700 + 30 * std::cos(t1),
+                       30 * std::sin(t1));
+            }
+            break;
+        default: break;
     }
 }
 

@@ -68,9 +68,9 @@ struct Totals {
 
 void print(const std::string& name, const survey::Figures& f, const survey::RunFigures* r) {
     std::printf("%-40.40s %6d %5d/%-5d %5d/%-5d %5d %6d %3d %8.1e %3d %7.4f %7.4f %6.2f", name.c_str(),
-                f.elementsBefore, f.kinksHandled, f.kinks, f.cornersHandled, f.corners,
-                f.filletsAdded, f.changed, f.changedNotTangent, f.worstChangedDeflection,
-                f.keptButWorse, f.outward, f.inward, f.seconds);
+                f.elementsBefore, f.kinksHandled, f.kinks, f.cornersHandled, f.corners, f.filletsAdded,
+                f.changed, f.changedNotTangent, f.worstChangedDeflection, f.keptButWorse, f.outward, f.inward,
+                f.seconds);
     if (r)
         std::printf(" | %6d %3d %8.1e %7.4f %6.2f", r->finalChanged, r->finalNotTangent, r->finalWorst,
                     r->finalOutward, r->runSeconds);
@@ -126,10 +126,9 @@ int main(int argc, char** argv) {
     }
     ConsoleHost host;
     std::printf("T = %g%s\n%-40s %6s %11s %11s %5s %6s %3s %8s %3s %7s %7s %6s%s\n", o.tol,
-                o.run ? (" (whole runs, reduce " + o.reduce + ", gap " + o.gap + ")").c_str() : "",
-                "drawing", "elems", "kinks", "corners", "added", "chgd", "bad", "worst", "wrs",
-                "outward", "inward", "sec",
-                o.run ? " |  final bad    worst outward run-s" : "");
+                o.run ? (" (whole runs, reduce " + o.reduce + ", gap " + o.gap + ")").c_str() : "", "drawing",
+                "elems", "kinks", "corners", "added", "chgd", "bad", "worst", "wrs", "outward", "inward",
+                "sec", o.run ? " |  final bad    worst outward run-s" : "");
     Totals t;
     auto fresh = [&] { return std::make_unique<Session>(host); };
     if (generated)
@@ -137,7 +136,9 @@ int main(int argc, char** argv) {
             for (int w = 0; w < survey::generatedCount(); ++w) {
                 auto s = fresh();
                 survey::addGenerated(s->drawing, w, scale);
-                measureOne(o, t, std::string(survey::generatedName(w)) + " x" + std::to_string(scale).substr(0, 3), *s);
+                measureOne(o, t,
+                           std::string(survey::generatedName(w)) + " x" + std::to_string(scale).substr(0, 3),
+                           *s);
             }
     for (int lines : bench) {
         auto s = fresh();

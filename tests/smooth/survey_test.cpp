@@ -13,8 +13,8 @@ namespace vectrim {
 namespace {
 
 TEST(SmoothingBlock, ChangedJunctionsOfGeneratedDrawingsAreTangent) {
-    const std::vector<std::pair<double, double>> runs = {
-        {0.5, 0.2}, {0.5, 1.0}, {0.5, 5.0}, {0.1, 1.0}, {2.0, 0.2}, {2.0, 1.0}};
+    const std::vector<std::pair<double, double>> runs = {{0.5, 0.2}, {0.5, 1.0}, {0.5, 5.0},
+                                                         {0.1, 1.0}, {2.0, 0.2}, {2.0, 1.0}};
     test::Fixture f;
     int handled = 0, total = 0;
     for (const auto& [t, scale] : runs)
@@ -48,8 +48,7 @@ TEST(SmoothingBlock, AWholeRunOnThePolygonisedBenchmarkDrawing) {
     EXPECT_EQ(r.block.changedNotTangent, 0);
     EXPECT_EQ(r.finalChanged, r.block.changed); // nothing later undoes a junction
     EXPECT_EQ(r.finalNotTangent, 0);
-    EXPECT_GT(r.block.kinksHandled + r.block.cornersHandled,
-              (r.block.kinks + r.block.corners) * 9 / 10);
+    EXPECT_GT(r.block.kinksHandled + r.block.cornersHandled, (r.block.kinks + r.block.corners) * 9 / 10);
     EXPECT_LT(r.block.outward, 0.2 * 1.25);
 }
 

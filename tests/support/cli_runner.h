@@ -2,6 +2,7 @@
 // folder, with its standard output and standard error caught.
 #pragma once
 
+#include "shell.h"
 #include "temp_dir.h"
 
 #include <sys/wait.h>
@@ -18,9 +19,9 @@ struct CliResult {
 
 // `env` is put before the command ("VECTRIM_ANSWERS=N", say).
 inline CliResult runCli(const TempDir& dir, const std::string& args, const std::string& env = "") {
-    const std::string cmd = "cd '" + dir.folder() + "' && " + env + " '" VECTRIM_BIN_DIR "/vectrim-cli' " + args +
-                            " > cli-stdout.txt 2> cli-stderr.txt";
-    const int st = std::system(cmd.c_str());
+    const std::string cmd = "cd '" + dir.folder() + "' && " + env + " '" VECTRIM_BIN_DIR "/vectrim-cli' " +
+                            args + " > cli-stdout.txt 2> cli-stderr.txt";
+    const int st = shell(cmd);
     CliResult r;
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     r.out = dir.read("cli-stdout.txt");

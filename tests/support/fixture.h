@@ -6,8 +6,32 @@
 #include "recording_host.h"
 
 #include <memory>
+#include <ostream>
+#include <vector>
+
+namespace vectrim {
+
+// How gtest prints element references and end codes in its messages.
+inline void PrintTo(ElementRef r, std::ostream* os) {
+    *os << (r.isArc() ? "arc " : "line ") << r.index();
+}
+inline void PrintTo(EndCode e, std::ostream* os) { *os << "end code " << static_cast<int>(e); }
+
+} // namespace vectrim
 
 namespace vectrim::test {
+
+// References as their stored numbers (arcs + 100000), to compare with lists.
+inline std::vector<int32_t> raws(const std::vector<ElementRef>& refs) {
+    std::vector<int32_t> out;
+    for (const ElementRef r : refs) out.push_back(r.raw());
+    return out;
+}
+inline std::vector<int32_t> rawOrder(const Drawing& d) {
+    std::vector<int32_t> out;
+    for (const ElementRef r : d.usedOrder()) out.push_back(r.raw());
+    return out;
+}
 
 struct Fixture {
     RecordingHost host;

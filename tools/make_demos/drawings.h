@@ -28,9 +28,9 @@ struct Drawing {
 };
 
 inline constexpr Drawing kDrawings[] = {
-    {"flower", flower}, {"dragon", dragon}, {"deer", deer},   {"ornament", ornament},     {"cloverleaf", cloverleaf},
-    {"curve1", curve1}, {"double", doublePart}, {"text", text}, {"woman", woman}, {"youngwoman", youngwoman},
-    {"horse", horse},
+    {"flower", flower},         {"dragon", dragon},         {"deer", deer},         {"ornament", ornament},
+    {"cloverleaf", cloverleaf}, {"curve1", curve1},         {"double", doublePart}, {"text", text},
+    {"woman", woman},           {"youngwoman", youngwoman}, {"horse", horse},
 };
 
 } // namespace demos

@@ -23,17 +23,18 @@ void text(DemoDxf& d) {
         QPainterPath glyphs;
         glyphs.addText(0, 0, font, QString::fromLatin1(word.text));
         // font units: y grows downwards; the drawing's y grows upwards
-        const QTransform toMm =
-            QTransform::fromScale(word.mmPerUnit, -word.mmPerUnit) * QTransform::fromTranslate(word.x, word.y);
+        const QTransform toMm = QTransform::fromScale(word.mmPerUnit, -word.mmPerUnit) *
+                                QTransform::fromTranslate(word.x, word.y);
         for (const QPolygonF& outline : glyphs.toSubpathPolygons()) {
             Points pts;
             for (const QPointF& glyphPoint : outline) {
                 const QPointF p = toMm.map(glyphPoint);
-                if (!pts.empty() && std::hypot(pts.back().first - p.x(), pts.back().second - p.y()) < 1e-6) continue;
+                if (!pts.empty() && std::hypot(pts.back().first - p.x(), pts.back().second - p.y()) < 1e-6)
+                    continue;
                 pts.emplace_back(p.x(), p.y());
             }
-            if (pts.size() > 2 &&
-                std::hypot(pts.front().first - pts.back().first, pts.front().second - pts.back().second) < 1e-6)
+            if (pts.size() > 2 && std::hypot(pts.front().first - pts.back().first,
+                                             pts.front().second - pts.back().second) < 1e-6)
                 pts.pop_back();
             if (pts.size() >= 3) d.polyline(pts, true, "SCHRIFT");
         }

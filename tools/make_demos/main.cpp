@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         demos::DemoDxf d;
         drawing.draw(d);
         const std::string name = std::string(drawing.name) + ".dxf";
-        if (!d.write(folder + name, demos::Unit::Millimetre) || !d.write(folder + "i" + name, demos::Unit::Inch)) {
+        if (!d.write(folder + name, demos::Unit::Millimetre) ||
+            !d.write(folder + "i" + name, demos::Unit::Inch)) {
             std::fprintf(stderr, "make_demos: cannot write %s into %s\n", name.c_str(), argv[1]);
             return 1;
         }

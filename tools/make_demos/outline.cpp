@@ -9,8 +9,8 @@ namespace {
 double length(double x, double y) { return std::hypot(x, y); }
 
 // The unit tangent of the curve at knot i on the segment towards `next`.
-Point tangent(const std::vector<Point>& k, const std::vector<bool>& corner, size_t prev, size_t i, size_t next,
-              bool atStart) {
+Point tangent(const std::vector<Point>& k, const std::vector<bool>& corner, size_t prev, size_t i,
+              size_t next, bool atStart) {
     double tx, ty;
     if (corner[i]) {
         // A corner: leave or arrive along the chord.
@@ -51,9 +51,9 @@ Points Outline::sample(double step, bool closed) const {
             const double t = static_cast<double>(p) / pieces;
             const double h00 = 2 * t * t * t - 3 * t * t + 1, h10 = t * t * t - 2 * t * t + t;
             const double h01 = -2 * t * t * t + 3 * t * t, h11 = t * t * t - t * t;
-            out.emplace_back(h00 * k[i].first + h10 * chord * t0.first + h01 * k[j].first + h11 * chord * t1.first,
-                             h00 * k[i].second + h10 * chord * t0.second + h01 * k[j].second +
-                                 h11 * chord * t1.second);
+            out.emplace_back(
+                h00 * k[i].first + h10 * chord * t0.first + h01 * k[j].first + h11 * chord * t1.first,
+                h00 * k[i].second + h10 * chord * t0.second + h01 * k[j].second + h11 * chord * t1.second);
         }
     }
     return out;

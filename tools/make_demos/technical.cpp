@@ -50,7 +50,9 @@ void flower(DemoDxf& d) {
 void ornament(DemoDxf& d) {
     const Point c{100, 100};
     d.circle(c, 24, "ROSETTE");
-    for (int k = 0; k < 6; ++k) d.circle({c.first + 24 * std::cos(k * kPi / 3), c.second + 24 * std::sin(k * kPi / 3)}, 24, "ROSETTE");
+    for (int k = 0; k < 6; ++k)
+        d.circle({c.first + 24 * std::cos(k * kPi / 3), c.second + 24 * std::sin(k * kPi / 3)}, 24,
+                 "ROSETTE");
     // a band of twelve loops (a hypotrochoid), polygonised
     Points band;
     const int n = 1440;
@@ -95,7 +97,8 @@ void cloverleaf(DemoDxf& d) {
     Points pts;
     std::vector<double> bulges;
     auto add = [&](double x, double y, double rot, double bulgeAfter) {
-        pts.emplace_back(c.first + x * std::cos(rot) - y * std::sin(rot), c.second + x * std::sin(rot) + y * std::cos(rot));
+        pts.emplace_back(c.first + x * std::cos(rot) - y * std::sin(rot),
+                         c.second + x * std::sin(rot) + y * std::cos(rot));
         bulges.push_back(bulgeAfter);
     };
     const double valley = 5;
@@ -130,8 +133,9 @@ void curve1(DemoDxf& d) {
         seed = seed * 1664525u + 1013904223u;
         return (static_cast<double>(seed >> 8) / 16777216.0 - 0.5) * 0.06; // +-0.03
     };
-    Points cam = polar(c.first, c.second, 900, 0, 2 * kPi,
-                       [](double t) { return 62 + 14 * std::cos(t) + 5 * std::cos(2 * t + 0.6) - 2.5 * std::sin(3 * t); });
+    Points cam = polar(c.first, c.second, 900, 0, 2 * kPi, [](double t) {
+        return 62 + 14 * std::cos(t) + 5 * std::cos(2 * t + 0.6) - 2.5 * std::sin(3 * t);
+    });
     for (size_t i = 0; i + 1 < cam.size(); ++i) {
         cam[i].first += scatter();
         cam[i].second += scatter();
@@ -141,7 +145,8 @@ void curve1(DemoDxf& d) {
     // the bore with a keyway at the top
     const double rb = 16, key = 3;
     const double half = std::asin(key / rb);
-    Points bore = polar(c.first, c.second, 120, kPi / 2 + half, kPi / 2 - half + 2 * kPi, [rb](double) { return rb; });
+    Points bore =
+        polar(c.first, c.second, 120, kPi / 2 + half, kPi / 2 - half + 2 * kPi, [rb](double) { return rb; });
     bore.emplace_back(c.first + key, c.second + rb + 3.5);
     bore.emplace_back(c.first - key, c.second + rb + 3.5);
     bore.push_back(bore.front());

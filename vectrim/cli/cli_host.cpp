@@ -1,4 +1,4 @@
-#include "cli/cli_host.h"
+#include "cli_host.h"
 
 namespace vectrim::cli {
 

@@ -1,8 +1,8 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "cli/json_text.h"
+#include "cli.h"
+#include "inspect/analysis.h"
+#include "io.h"
+#include "json_text.h"
 #include "pipeline/run_frame.h"
-#include "view/analysis.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -20,14 +20,14 @@ int cmdAnalyse(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    if (!pruefen(*session)) return kRefused; // declined: the window does not open
+    if (!pruefen(session->drawing, host)) return kRefused; // declined: the window does not open
     BatchRunFrame fields;
-    const Analysis a = form400Load(*session, fields);
+    const Analysis a = form400Load(session->drawing, session->settings, host, fields);
 
     auto label = [](const ResultLabel& l) { return l.visible ? std::optional(l.text) : std::nullopt; };
     std::string out = "{";
     const std::pair<const char*, std::optional<std::string>> fieldsShown[] = {
-        {"Text3", a.text3}, {"Text4", a.text4},         {"Text5", a.text5},
+        {"Text3", a.text3}, {"Text4", a.text4},          {"Text5", a.text5},
         {"Text6", a.text6}, {"Label9", label(a.label9)}, {"Label10", label(a.label10)}};
     bool first = true;
     for (const auto& [name, text] : fieldsShown) {

@@ -1,7 +1,7 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "cli/json_text.h"
-#include "view/checks.h"
+#include "cli.h"
+#include "inspect/checks.h"
+#include "io.h"
+#include "json_text.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -26,9 +26,11 @@ std::string marksJson(const Session& s) {
         appendJsonNumber(out, m.x);
         out += ", ";
         appendJsonNumber(out, m.y);
-        out += ", " + std::to_string(m.ref) + ", " + std::to_string(m.end) + ", ";
-        if (s.view.markMode == 2 && s.view.angleReadout == 1) appendJsonNumber(out, d.markAngle[i]);
-        else out += "null";
+        out += ", " + std::to_string(m.ref.raw()) + ", " + std::to_string(static_cast<int>(m.end)) + ", ";
+        if (s.view.markMode == 2 && s.view.angleReadout == 1)
+            appendJsonNumber(out, d.markAngle[i]);
+        else
+            out += "null";
         out += "]";
     }
     return out + "]";
@@ -39,10 +41,11 @@ std::string marksJson(const Session& s) {
 // Runs one check of the frame "Kontrolle" and prints the marks and the two
 // result labels (null for a hidden label).
 int cmdCheck(const std::vector<std::string>& argv) {
-    static const std::map<std::string, Check> kChecks = {
-        {"endpoints", Check::EndPoints},      {"directions", Check::Directions},
-        {"open", Check::OpenContours},        {"junctions", Check::Junctions},
-        {"small", Check::SmallElements}};
+    static const std::map<std::string, Check> kChecks = {{"endpoints", Check::EndPoints},
+                                                         {"directions", Check::Directions},
+                                                         {"open", Check::OpenContours},
+                                                         {"junctions", Check::Junctions},
+                                                         {"small", Check::SmallElements}};
     Args args(argv, {}, {"--keep-position"});
     if (!args.ok()) return usage(args.error);
     if (args.positional.size() != 2 || !kChecks.count(args.positional[0]))
@@ -51,8 +54,8 @@ int cmdCheck(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[1], args.flag("--keep-position"))) return kRefused;
-    BatchViewFrame frame(*session);
-    runCheck(*session, kChecks.at(args.positional[0]), frame);
+    BatchViewFrame frame(session->drawing, session->view, host);
+    runCheck(session->drawing, session->view, host, kChecks.at(args.positional[0]), frame);
 
     const CheckLabels& l = frame.labels;
     std::string out = "{\"marks\": " + marksJson(*session) + ",\n \"labels\": {\"Label3\": ";

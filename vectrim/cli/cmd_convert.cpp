@@ -1,5 +1,5 @@
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 
 #include <memory>
 

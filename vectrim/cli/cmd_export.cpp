@@ -1,5 +1,5 @@
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 
 #include <cstdio>
 #include <memory>
@@ -17,13 +17,14 @@ int cmdExport(const std::vector<std::string>& argv) {
     CliHost host;
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    if (!dxfSaveAllowed(*session)) return kRefused;
+    if (!dxfSaveAllowed(session->drawing, host)) return kRefused;
     const DxfForm form = args.flag("--polylines") ? DxfForm::Polylines : DxfForm::LinesArcs;
-    const DxfSaved saved = savedxf(*session, *out, form, drawingUnit(session->state));
+    const DxfSaved saved = savedxf(session->drawing, host, *out, form, drawingUnit(session->state));
     if (!saved.ok) return kRefused;
     std::fprintf(stderr, "vectrim-cli: %d entities written", saved.content.entities);
     if (saved.content.skipped > 0)
-        std::fprintf(stderr, ", %d degenerate elements (zero length or sweep) left out", saved.content.skipped);
+        std::fprintf(stderr, ", %d degenerate elements (zero length or sweep) left out",
+                     saved.content.skipped);
     std::fprintf(stderr, "\n");
     return kOk;
 }

@@ -1,8 +1,8 @@
 // import IN.dxf [-o OUT]: the exchange file that load writes for the DXF,
 // to OUT or to standard output.
-#include "cli/cli.h"
-#include "cli/cli_host.h"
-#include "cli/dxf_input.h"
+#include "cli.h"
+#include "cli_host.h"
+#include "dxf_input.h"
 #include "model/par_file.h"
 
 #include <unistd.h>

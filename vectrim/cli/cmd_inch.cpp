@@ -1,6 +1,6 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "view/scaling.h"
+#include "cli.h"
+#include "inspect/scaling.h"
+#include "io.h"
 
 #include <cstdlib>
 #include <memory>
@@ -17,13 +17,13 @@ int cmdInch(const std::vector<std::string>& argv) {
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    BatchViewFrame frame(*session);
+    BatchViewFrame frame(session->drawing, session->view, host);
     frame.getmima();
     if (args.flag("--back")) {
         session->state.inchConverted = 1; // the input is the result of a conversion
-        mzurueck(*session, frame);
+        mzurueck(session->drawing, session->state.inchConverted, host, frame);
     } else {
-        wandel1(*session, frame);
+        wandel1(session->drawing, session->state.inchConverted, host, frame);
     }
     return writeDrawing(*session, host, args.value("-o").value_or("")) ? kOk : kRefused;
 }

@@ -1,10 +1,11 @@
-#include "cli/cli.h"
+#include "cli.h"
 
 #ifdef VECTRIM_PRINT
-#include "cli/io.h"
+#include "io.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "print/page_layout.h"
-#include "print/qt_page.h"
+#include "qt_page.h"
 #include "view/view.h"
 
 #include <charconv>
@@ -33,11 +34,11 @@ int cmdPrint(const std::vector<std::string>& argv) {
     if (!loadDrawing(*session, args.positional[0], false)) return kRefused;
     Drawing& d = session->drawing;
     if (d.linecount == 0 && d.arccount == 0) {
-        host.message("Keine Elemente vorhanden !", "Exit", Icon::Information);
+        host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
         return kRefused;
     }
     // The header shows the size fields as the main window does.
-    BatchViewFrame frame(*session);
+    BatchViewFrame frame(session->drawing, session->view, host);
     frame.getmima();
     PageSetup setup;
     setup.rotate = args.flag("--rotate");
@@ -48,7 +49,7 @@ int cmdPrint(const std::vector<std::string>& argv) {
     const PrintMode mode = args.flag("--bw") ? PrintMode::BlackWhite : PrintMode::Colour;
     const auto app = makeGuiApplication();
     if (!printToPdf(*pdf, d, setup, mode)) {
-        host.message("Abbruch  -> Ausgabefehler !", "Error", Icon::Critical);
+        host.message(msg::kPrintFailed, msg::kTitleError, Icon::Critical);
         return kRefused;
     }
     char buf[32];

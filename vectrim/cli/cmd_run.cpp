@@ -1,13 +1,14 @@
 // vectrim-cli run: a whole processing run, with the tolerances typed as into
 // the fields of the main window.
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 #include "pipeline/run.h"
 
 namespace vectrim::cli {
 
 int cmdRun(const std::vector<std::string>& args) {
-    const Args a(args, {"--reduce", "--gaps", "--smooth", "--answer", "-o"}, {"--round-line-line", "--keep-position"});
+    const Args a(args, {"--reduce", "--gaps", "--smooth", "--answer", "-o"},
+                 {"--round-line-line", "--keep-position"});
     if (!a.ok()) return usage(a.error);
     if (a.positional.size() != 1) return usage("run needs exactly one input file");
     const std::string answer = a.value("--answer").value_or("J");

@@ -1,6 +1,6 @@
-#include "cli/cli.h"
-#include "cli/io.h"
-#include "view/scaling.h"
+#include "cli.h"
+#include "inspect/scaling.h"
+#include "io.h"
 
 #include <cstdlib>
 #include <memory>
@@ -18,25 +18,29 @@ int cmdScale(const std::vector<std::string>& argv) {
     if (!width && !height) return usage(kUsageText);
     DivisionQuality quality = DivisionQuality::None;
     if (const auto q = args.value("--quality")) {
-        if (*q == "fein") quality = DivisionQuality::Fein;
-        else if (*q == "mittel") quality = DivisionQuality::Mittel;
-        else if (*q == "grob") quality = DivisionQuality::Grob;
-        else return usage("--quality takes fein, mittel or grob");
+        if (*q == "fein")
+            quality = DivisionQuality::Fein;
+        else if (*q == "mittel")
+            quality = DivisionQuality::Mittel;
+        else if (*q == "grob")
+            quality = DivisionQuality::Grob;
+        else
+            return usage("--quality takes fein, mittel or grob");
     }
 
     const char* answers = std::getenv("VECTRIM_ANSWERS");
     CliHost host(answers ? answers : "");
     auto session = std::make_unique<Session>(host);
     if (!loadDrawing(*session, args.positional[0], args.flag("--keep-position"))) return kRefused;
-    BatchViewFrame frame(*session);
+    BatchViewFrame frame(session->drawing, session->view, host);
     frame.getmima();
-    if (!massstabOpen(*session, frame)) return kRefused;
+    if (!massstabOpen(session->drawing, host, frame)) return kRefused;
     ScaleForm form = form399Load(frame);
     form.text1 = width.value_or("");
     form.text2 = height.value_or("");
     form.quality = quality;
-    if (!width || !height) proportion(*session, form);
-    if (!applyScale(*session, form)) return kRefused;
+    if (!width || !height) proportion(host, form);
+    if (!applyScale(session->drawing, host, form)) return kRefused;
     massstabClosed(frame);
     return writeDrawing(*session, host, args.value("-o").value_or("")) ? kOk : kRefused;
 }

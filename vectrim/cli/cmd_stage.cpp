@@ -1,7 +1,7 @@
 // vectrim-cli stage: one stage of the processing run by its name, with the
 // settings the run gives it.
-#include "cli/cli.h"
-#include "cli/io.h"
+#include "cli.h"
+#include "io.h"
 #include "pipeline/run.h"
 #include "pipeline/stages.h"
 
@@ -37,11 +37,11 @@ int cmdStage(const std::vector<std::string>& args) {
         if (stage->tolerance == StageTolerance::Smooth) frame.smoothText = *tol;
     }
     int16_t error = 0;
-    getwerte(session, frame, error);
+    getwerte(session.settings, host, frame, error);
     if (error) return kRefused;
 
     if (!loadDrawing(session, a.positional[1], a.flag("--keep-position"))) return kRefused;
-    const bool ok = stage->run(session);
+    const bool ok = stage->run(session.drawing, session.settings, host);
     if (!writeDrawing(session, host, a.value("-o").value_or(""))) return kRefused;
     return ok ? kOk : kRefused;
 }

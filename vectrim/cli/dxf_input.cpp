@@ -1,4 +1,4 @@
-#include "cli/dxf_input.h"
+#include "dxf_input.h"
 
 #include "import/import.h"
 #include "model/host.h"
@@ -22,7 +22,8 @@ bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& 
     dxf::TextOutliner* textOutliner = nullptr;
 #endif
     std::string report;
-    const bool ok = load::importToExchangeFile(dxfPath, curveQuality, exchangePath, host, textOutliner, &report);
+    const bool ok =
+        load::importToExchangeFile(dxfPath, curveQuality, exchangePath, host, textOutliner, &report);
     if (!report.empty()) std::fprintf(stderr, "vectrim-cli: %s\n", report.c_str());
     return ok;
 }

@@ -9,7 +9,6 @@ namespace vectrim::cli {
 
 // Imports `dxfPath` with the given curve quality and writes the exchange
 // file to `exchangePath`. False (with a message) when the DXF cannot be read.
-bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath,
-               Host& host);
+bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host);
 
 } // namespace vectrim::cli

@@ -1,8 +1,9 @@
-#include "cli/io.h"
+#include "io.h"
 
-#include "cli/dxf_input.h"
-#include "cli/json_text.h"
+#include "dxf_input.h"
+#include "json_text.h"
 #include "model/exchange_file.h"
+#include "model/messages.h"
 #include "model/par_file.h"
 #include "view/extents.h"
 
@@ -44,9 +45,8 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
         ok = importDxf(path, kCurveQuality, temp, *s.host);
     } else if (ext == ".dat") {
         std::error_code ec;
-        ok = std::filesystem::copy_file(path, temp,
-                                        std::filesystem::copy_options::overwrite_existing, ec);
-        if (!ok) s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+        ok = std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing, ec);
+        if (!ok) s.host->message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
     } else {
         std::fprintf(stderr, "vectrim-cli: %s: not a .dxf or .dat file\n", path.c_str());
     }
@@ -62,7 +62,7 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
         moveToOrigin(s.drawing, s.view.window);
     }
     if (s.drawing.elementCount() == 0)
-        s.host->message("DXF konnte nicht geladen werden !", "Lesefehler !", Icon::Information);
+        s.host->message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
     return true;
 }
 
@@ -85,7 +85,7 @@ std::string modelJson(const Session& s, const CliHost& host) {
     out += "],\n \"order\": [";
     for (int32_t i = 0; i < d.elementCount(); ++i) {
         if (i) out += ", ";
-        out += std::to_string(d.order[i]);
+        out += std::to_string(d.order[i].raw());
     }
     out += "],\n \"freeends\": [";
     for (int32_t i = 0; i < d.freecount && i < kFreeEndSlots; ++i) {
@@ -94,7 +94,7 @@ std::string modelJson(const Session& s, const CliHost& host) {
         appendJsonNumber(out, f.x);
         out += ", ";
         appendJsonNumber(out, f.y);
-        out += ", " + std::to_string(f.ref) + ", " + std::to_string(f.end) + "]";
+        out += ", " + std::to_string(f.ref.raw()) + ", " + std::to_string(static_cast<int>(f.end)) + "]";
     }
     out += "],\n \"messages\": [";
     for (size_t i = 0; i < host.messages.size(); ++i) {
@@ -116,7 +116,7 @@ bool writeDrawing(const Session& s, const CliHost& host, const std::string& path
     const std::string ext = lowerExtension(path);
     if (ext == ".dat") return writeExchangeFile(path, s.drawing);
     if (ext == ".dxf") {
-        const DxfSaved saved = savedxf(s, path, form, drawingUnit(s.state));
+        const DxfSaved saved = savedxf(s.drawing, *s.host, path, form, drawingUnit(s.state));
         if (saved.ok && saved.content.skipped > 0)
             std::fprintf(stderr, "vectrim-cli: %d degenerate elements (zero length or sweep) left out\n",
                          saved.content.skipped);

@@ -1,7 +1,7 @@
 // Reading a drawing into the command line's session and writing results.
 #pragma once
 
-#include "cli/cli_host.h"
+#include "cli_host.h"
 #include "export/dxf_save.h"
 #include "model/session.h"
 

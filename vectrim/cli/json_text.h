@@ -24,19 +24,19 @@ inline void appendJsonString(std::string& out, const std::string& s) {
     out += '"';
     for (const unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
         }
     }
     out += '"';
@@ -44,8 +44,10 @@ inline void appendJsonString(std::string& out, const std::string& s) {
 
 // A text, or null when there is none (a hidden label).
 inline void appendJsonText(std::string& out, const std::optional<std::string>& s) {
-    if (s) appendJsonString(out, *s);
-    else out += "null";
+    if (s)
+        appendJsonString(out, *s);
+    else
+        out += "null";
 }
 
 } // namespace vectrim::cli

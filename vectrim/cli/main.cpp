@@ -1,6 +1,6 @@
 // vectrim-cli: the batch front end of the main program, for users' scripts
 // and for tests. Messages go to standard error as "[TITLE] TEXT".
-#include "cli/cli.h"
+#include "cli.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,7 +13,10 @@ using namespace vectrim::cli;
 
 const Command kCommands[] = {
     {"import", "import IN.dxf [-o OUT]", cmdImport},
-    {"run", "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT] [--keep-position]", cmdRun},
+    {"run",
+     "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT] "
+     "[--keep-position]",
+     cmdRun},
     {"stage", "stage NAME IN [--tol T] [-o OUT] [--keep-position]", cmdStage},
     {"check", "check endpoints|directions|open|junctions|small IN", cmdCheck},
     {"analyse", "analyse IN", cmdAnalyse},

@@ -1,0 +1,44 @@
+// The preset wizard: six presets for the three tolerances of the processing
+// run, the choice it remembers (WizardChoice), and what the wizard button of
+// the main window does before the window opens.
+#pragma once
+
+#include "model/drawing.h"
+#include "model/host.h"
+#include "model/messages.h"
+#include "view/view_frame.h"
+
+#include <cstdint>
+
+namespace vectrim {
+
+// One preset: the number of its option button (3 .. 8), its caption and the
+// texts it writes into ktoleranz (reduction), ftoleranz (gaps) and
+// gtoleranz (smoothing).
+struct WizardPreset {
+    int16_t option;
+    const char* caption;
+    const char* reduceText; // ktoleranz
+    const char* gapText;    // ftoleranz
+    const char* smoothText; // gtoleranz
+};
+
+// In the order the window lists them, fine to coarse. The captions give
+// reduction / gaps / smoothing, the order of the heading.
+inline constexpr WizardPreset kWizardPresets[6] = {
+    {8, msg::kPresetFine, "0.025", "0.1", "0.1"},   {7, msg::kPresetFiner, "0.05", "0.05", "0.05"},
+    {3, msg::kPresetSmall, "0.1", "0.1", "0.1"},    {4, msg::kPresetMedium, "0.2", "0.2", "0.2"},
+    {5, msg::kPresetLarge, "0.3", "0.5", "0.4"},    {6, msg::kPresetLarger, "0.5", "1.0", "0.6"}};
+
+// WizardChoice when no preset has been chosen.
+inline constexpr int16_t kNoWizardChoice = -1;
+
+// The preset of an option number, or null.
+const WizardPreset* wizardPreset(int16_t option);
+
+// The wizard button before its window opens: refuses an empty drawing with
+// "Keine Elemente vorhanden !" (false), and asks whether a drawing smaller
+// than 20 x 20 is in inch (converting it on any answer but "N").
+bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame);
+
+} // namespace vectrim

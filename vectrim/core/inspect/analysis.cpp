@@ -1,0 +1,70 @@
+#include "inspect/analysis.h"
+
+#include "inspect/checks.h"
+#include "model/messages.h"
+#include "kgeom_api.h"
+#include "model/numtext.h"
+#include "pipeline/contours.h"
+#include "pipeline/elements.h"
+#include "pipeline/run.h"
+
+#include <algorithm>
+
+namespace vectrim {
+
+namespace {
+
+constexpr double kNoValue = 1e6; // start value of the four measures
+
+std::string roundedText(double v) {
+    int16_t decimals = 3;
+    kg::api().rounder(&v, &decimals);
+    return numberText(v);
+}
+
+} // namespace
+
+Analysis analyse(Drawing& d, double minlength) {
+    double rmin = kNoValue, rmax = -kNoValue, arcmin = kNoValue, linemin = kNoValue;
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const Arc& a = d.arcs[i];
+        if (a.r > rmax) rmax = a.r;
+        if (a.r < rmin) rmin = a.r;
+        arcmin = std::min(arcmin, arclength(a.r, a.a1 * kDegToRad, a.a2 * kDegToRad));
+    }
+    for (int32_t i = 0; i < d.linecount; ++i) linemin = std::min(linemin, lineLength(d.lines[i]));
+
+    Analysis out;
+    out.text3 = d.arccount ? roundedText(rmin) : msg::kNoValue;
+    out.text4 = d.arccount ? roundedText(rmax) : msg::kNoValue;
+    out.text5 = d.arccount ? roundedText(arcmin) : msg::kNoValue;
+    out.text6 = d.linecount ? roundedText(linemin) : msg::kNoValue;
+
+    d.freecount = 0;
+    findfreeends(d);
+    out.label9 = d.freecount == 0 ? ResultLabel{msg::kNoOpenContour, kResultGood}
+                                  : ResultLabel{msg::kOpenContours, kResultBad};
+    d.freecount = 0; // the window leaves no marks behind
+
+    out.label10 = (arcmin < minlength || linemin < minlength)
+                      ? ResultLabel{msg::kBelowMinLength, kResultBad}
+                      : ResultLabel{msg::kNotBelowMinLength, kResultGood};
+
+    const bool any = d.elementCount() > 0;
+    out.label9.visible = any;
+    out.label10.visible = any;
+    return out;
+}
+
+bool pruefen(const Drawing& d, Host& host) { return confirmLongCheck(d, host); }
+
+Analysis form400Load(Drawing& d, RunSettings& t, Host& host, RunFrame& frame) {
+    int16_t error = 0;
+    getwerte(t, host, frame, error); // the fixed minimum length is set even when a field is invalid
+    host.info(msg::kAnalysing);
+    Analysis a = analyse(d, t.minlength);
+    host.info(msg::kAnalysed);
+    return a;
+}
+
+} // namespace vectrim

@@ -1,0 +1,274 @@
+#include "inspect/selection.h"
+
+#include "kgeom_api.h"
+#include "model/messages.h"
+#include "model/numtext.h"
+#include "pipeline/contours.h"
+#include "view/extents.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vectrim {
+
+namespace {
+
+constexpr double kNoCorner = -10000; // SelPrevX / SelPrevY before a rectangle is drawn
+
+Box selectionBox(const ViewState& v) {
+    return {std::min(v.selX1, v.selX2), std::min(v.selY1, v.selY2), std::max(v.selX1, v.selX2),
+            std::max(v.selY1, v.selY2)};
+}
+
+bool inside(const Box& b, double x, double y) {
+    return b.xmin <= x && x <= b.xmax && b.ymin <= y && y <= b.ymax;
+}
+
+double segmentDistance(const Line& l, double x, double y) {
+    const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
+    const double len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? ((x - l.x1) * dx + (y - l.y1) * dy) / len2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(x - (l.x1 + t * dx), y - (l.y1 + t * dy));
+}
+
+double arcDistance(const Arc& a, double x, double y) {
+    double px = x, py = y, cx = a.cx, cy = a.cy, r = a.r;
+    double a1 = normalisedAngle(a.a1) * kDegToRad, a2 = normalisedAngle(a.a2) * kDegToRad;
+    double d = 0, qx = 0, qy = 0, t = 0;
+    int16_t on = 0;
+    kg::api().comparer(&px, &py, &cx, &cy, &r, &a1, &a2, &d, &qx, &qy, &t, &on);
+    return d;
+}
+
+} // namespace
+
+void linebox(const Drawing& d, const ViewState& v, int32_t t, int32_t& s) {
+    const Box b = selectionBox(v);
+    const Line& l = d.lines[t];
+    s = inside(b, l.x1, l.y1) && inside(b, l.x2, l.y2) ? 1 : 0;
+}
+
+void kreisbox(const Drawing& d, const ViewState& v, int32_t t, int32_t& s) {
+    const Box b = selectionBox(v);
+    const Arc& a = d.arcs[t];
+    const ArcBox ab = arcbox(a.cx, a.cy, a.r, a.a1 * kDegToRad, a.a2 * kDegToRad);
+    s = inside(b, ab.box.xmin, ab.box.ymin) && inside(b, ab.box.xmax, ab.box.ymax) ? 1 : 0;
+}
+
+std::vector<ElementRef> elementsInside(const Drawing& d, const ViewState& v) {
+    std::vector<ElementRef> refs;
+    int32_t s = 0;
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        linebox(d, v, i, s);
+        if (s) refs.push_back(ElementRef::line(i));
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        kreisbox(d, v, i, s);
+        if (s) refs.push_back(ElementRef::arc(i));
+    }
+    return refs;
+}
+
+std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double tol) {
+    std::optional<ElementRef> best;
+    double bestDistance = tol;
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        const double dist = segmentDistance(d.lines[i], x, y);
+        if (dist < bestDistance) {
+            bestDistance = dist;
+            best = ElementRef::line(i);
+        }
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        const double dist = arcDistance(d.arcs[i], x, y);
+        if (dist < bestDistance) {
+            bestDistance = dist;
+            best = ElementRef::arc(i);
+        }
+    }
+    return best;
+}
+
+std::vector<ElementRef> contourOf(const Drawing& drawing, Host& host, ElementRef ref) {
+    if (!drawing.holds(ref)) return {};
+    // Built on a copy, so that a declined deletion leaves the drawing as it was.
+    const auto scratch = contoursOnCopy(drawing, host);
+    const Drawing& d = *scratch;
+    const int16_t c = d.contourOf(ref);
+    const std::span<const ElementRef> order = d.usedOrder();
+    const auto pos = std::find(order.begin(), order.end(), ref);
+    if (c == -1 || pos == order.end()) return {ref};
+    // The contour order table lists each contour as one run of entries.
+    auto lo = pos, hi = pos + 1;
+    while (lo > order.begin() && d.contourOf(*(lo - 1)) == c) --lo;
+    while (hi < order.end() && d.contourOf(*hi) == c) ++hi;
+    std::vector<ElementRef> refs(lo, hi);
+    std::sort(refs.begin(), refs.end(), [](ElementRef a, ElementRef b) { return a.raw() < b.raw(); });
+    return refs;
+}
+
+void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
+    // New index of every line and arc, -1 for the removed ones.
+    std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0),
+        arcTo(static_cast<size_t>(d.arccount), 0);
+    for (const ElementRef r : refs) {
+        if (!d.holds(r)) continue;
+        (r.isArc() ? arcTo : lineTo)[static_cast<size_t>(r.index())] = -1;
+    }
+    int32_t lines = 0, arcs = 0;
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        if (lineTo[i] < 0) continue;
+        d.lines[lines] = d.lines[i];
+        lineTo[i] = lines++;
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        if (arcTo[i] < 0) continue;
+        d.arcs[arcs] = d.arcs[i];
+        arcTo[i] = arcs++;
+    }
+    const int32_t n = d.elementCount();
+    int32_t out = 0;
+    for (int32_t k = 0; k < n; ++k) {
+        const ElementRef e = d.order[k];
+        if (!d.holds(e)) continue;
+        const int32_t to = (e.isArc() ? arcTo : lineTo)[static_cast<size_t>(e.index())];
+        if (to >= 0) d.order[out++] = ElementRef::of(e.kind(), to);
+    }
+    d.linecount = lines;
+    d.arccount = arcs;
+}
+
+// ---- ElementEditor ---------------------------------------------------------
+
+bool ElementEditor::bandDrawn() const {
+    return !(v_.selPrevX == kNoCorner && v_.selPrevY == kNoCorner);
+}
+
+void ElementEditor::eraseBand() {
+    ViewState& v = v_;
+    if (v.dragActive == 1 && bandDrawn()) {
+        v.selX2 = v.selPrevX;
+        v.selY2 = v.selPrevY;
+        frame_.rechteck();
+    }
+    v.selPrevX = v.selPrevY = kNoCorner;
+    v.dragActive = 0;
+}
+
+void ElementEditor::forgetSelection() {
+    if (selection_.empty()) return;
+    selection_.clear();
+    frame_.paint();
+}
+
+bool ElementEditor::noElements() {
+    if (d_.elementCount() > 0) return false;
+    host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+    return true;
+}
+
+void ElementEditor::eloesch() {
+    if (v_.pickMode == kPickElements && !selection_.empty()) {
+        deleteSelection(msg::kDeleteSelection);
+        return;
+    }
+    if (noElements()) return;
+    eraseBand();
+    forgetSelection();
+    v_.pickMode = kPickElements;
+    host_.info(msg::kFrameElements);
+}
+
+void ElementEditor::konl() {
+    if (noElements()) return;
+    eraseBand();
+    forgetSelection();
+    v_.pickMode = kPickContour;
+    host_.info(msg::kPickContour);
+}
+
+bool ElementEditor::mouseDown(double x, double y) {
+    ViewState& v = v_;
+    if (v.pickMode == kPickContour) {
+        pickContour(x, y);
+        return true;
+    }
+    if (v.pickMode != kPickElements) return false;
+    eraseBand();
+    // The highlight goes before the band is drawn: a later redraw would
+    // wipe the band and the exclusive-or drawing would lose track of it.
+    forgetSelection();
+    v.selX1 = v.selX2 = x;
+    v.selY1 = v.selY2 = y;
+    v.selPrevX = v.selPrevY = kNoCorner;
+    v.dragActive = 1;
+    return true;
+}
+
+void ElementEditor::mouseMove(double x, double y) {
+    ViewState& v = v_;
+    if (v.dragActive != 1 || v.pickMode != kPickElements) return;
+    if (bandDrawn()) {
+        v.selX2 = v.selPrevX;
+        v.selY2 = v.selPrevY;
+        frame_.rechteck();
+    }
+    v.selX2 = x;
+    v.selY2 = y;
+    frame_.rechteck();
+    v.selPrevX = x;
+    v.selPrevY = y;
+}
+
+void ElementEditor::mouseUp(double x, double y) {
+    ViewState& v = v_;
+    if (v.dragActive != 1 || v.pickMode != kPickElements) return;
+    eraseBand();
+    v.selX2 = x;
+    v.selY2 = y;
+    selection_ = elementsInside(d_, v);
+    host_.info(msg::kSelected + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
+    frame_.paint();
+}
+
+bool ElementEditor::deleteKey() {
+    if (v_.pickMode != kPickElements || selection_.empty() || v_.dragActive == 1) return false;
+    deleteSelection(msg::kDeleteSelection);
+    return true;
+}
+
+bool ElementEditor::escapeKey() {
+    if (v_.pickMode == 0) return false;
+    breaks();
+    return true;
+}
+
+void ElementEditor::breaks() {
+    eraseBand();
+    v_.pickMode = 0;
+    v_.dragActive = 0;
+    forgetSelection();
+}
+
+void ElementEditor::pickContour(double x, double y) {
+    const ViewWindow& w = v_.window;
+    const auto ref = elementAt(d_, x, y, (w.xmax - w.xmin) / kPickDivisor);
+    if (!ref) return;
+    selection_ = contourOf(d_, host_, *ref);
+    frame_.paint(); // the contour highlighted while the question is open
+    if (!deleteSelection(msg::kDeleteContour)) forgetSelection();
+}
+
+bool ElementEditor::deleteSelection(const char* question) {
+    if (host_.ask(msg::kTitleProgram, question) == 'N') return false;
+    removeElements(d_, selection_);
+    host_.info(msg::kDeleted + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
+    selection_.clear();
+    frame_.getmima();
+    frame_.showCounts();
+    frame_.clearMarks(); // marks of the old drawing are void; redraws
+    return true;
+}
+
+} // namespace vectrim

@@ -1,0 +1,37 @@
+// Everything one main program holds besides its windows: the drawing, the
+// view window and marks, the values of a processing run, the main-window
+// state and the host through which the core talks to the user.
+#pragma once
+
+#include "drawing.h"
+#include "host.h"
+#include "run_settings.h"
+#include "view_state.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace vectrim {
+
+// The main-window state that travels with the drawing.
+struct MainState {
+    std::string dxfPath; // as handed to load (may end in a NUL)
+    int16_t drawingLoaded = 0;
+    int16_t inchConverted = 0; // InchConverted
+    int16_t wizardChoice = -1; // WizardChoice
+    int16_t busyflag = 0;
+    std::string lastFolder;
+    int32_t top = 0, left = 0; // saved window position, twips
+};
+
+struct Session {
+    explicit Session(Host& h) : host(&h) {}
+    Drawing drawing;
+    ViewState view;
+    RunSettings settings;
+    MainState state;
+    Host* host;
+};
+
+} // namespace vectrim

@@ -1,0 +1,93 @@
+// The main window's commands that open windows of their own: printing, the
+// wizard, the analysis and scale windows, deleting elements, saving a DXF,
+// the inch conversion.
+#include "main_window.h"
+
+#include "analysis_window.h"
+#include "app/presets.h"
+#include "drawing_area.h"
+#include "dxf_save_window.h"
+#include "file_dialogs.h"
+#include "inspect/analysis.h"
+#include "inspect/scaling.h"
+#include "inspect/selection.h"
+#include "print_window.h"
+#include "scale_window.h"
+#include "wizard_window.h"
+
+namespace vectrim {
+
+// ---- printing -----------------------------------------------------------------------
+
+void Form16::druck_Click() {
+    const Drawing& d = session_->drawing;
+    if (d.linecount == 0 && d.arccount == 0) {
+        host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+        return;
+    }
+    Form77Options options;
+    options.folder = folder_;
+    Form77 window(this, d, host_, *this, *dialogs_, options);
+    window.exec();
+    update(); // every control of the main window is drawn anew
+}
+
+// ---- the wizard ---------------------------------------------------------------------
+
+void Form16::Command10_Click() {
+    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this)) return;
+    Form43 wizard(this, session_->state.wizardChoice, {c_.ktoleranz, c_.ftoleranz, c_.gtoleranz});
+    wizard.exec();
+    // The run starts once the wizard has closed.
+    if (wizard.startRun()) Command4_Click();
+}
+
+// ---- inch conversion --------------------------------------------------------------
+
+void Form16::wandel1_Click() { wandel1(session_->drawing, session_->state.inchConverted, host_, *this); }
+void Form16::mzurueck_Click() { mzurueck(session_->drawing, session_->state.inchConverted, host_, *this); }
+
+// ---- analysis, scaling, deleting elements ------------------------------------------
+
+void Form16::pruefen_Click() {
+    Session& s = *session_;
+    if (!pruefen(s.drawing, host_)) return;
+    Form400 window(this);
+    window.fill(form400Load(s.drawing, s.settings, host_, *this));
+    window.exec();
+    host_.doEvents();
+}
+
+void Form16::massstab_Click() {
+    if (!massstabOpen(session_->drawing, host_, *this)) return;
+    Form399 window(this, session_->drawing, host_, form399Load(*this));
+    window.exec();
+    massstabClosed(*this);
+}
+
+void Form16::eloesch_Click() {
+    editor_->eloesch();
+    if (session_->view.pickMode != 0) c_.Bild1->setFocus(); // for Delete and Escape
+    updatePointer();
+}
+
+void Form16::konl_Click() {
+    editor_->konl();
+    if (session_->view.pickMode != 0) c_.Bild1->setFocus();
+    updatePointer();
+}
+
+// ---- saving, undo ---------------------------------------------------------------
+
+// "DXF speichern": the drawing as it is now, for the CAM program.
+void Form16::savedxfm_Click() {
+    savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
+             [this](const std::string& filter, const std::string& title, const std::string& folder,
+                    const std::string& suggested) {
+                 return dialogs_->save(this, filter, title, folder, suggested);
+             });
+}
+void Form16::Command6_Click() {}
+void Form16::Command7_Click() {}
+
+} // namespace vectrim
