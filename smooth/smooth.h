@@ -25,8 +25,7 @@
  * directions of travel agree to within 1e-7 (mm, rad); the callers check
  * arc limits and tolerances on top.
  *
- * runderkl, runder1c and sroundm1 (declared by the original program, never
- * called) are not provided.
+ * runderkl, runder1c and sroundm1 are not provided: no stage calls them.
  */
 #ifndef SMOOTH_H
 #define SMOOTH_H

@@ -69,7 +69,8 @@ TEST(Savedxfm, DialogGetsFilterTitleFolderAndSuggestion) {
     Dialog dialog;
     dialog.answer = dir.file("halter_opt.dxf") + std::string(1, '\0');
     DxfForm last = DxfForm::LinesArcs;
-    EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()), dir.file("HALTER_OPT.DXF"));
+    EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()),
+              dir.file("HALTER_OPT.DXF"));
     EXPECT_EQ(dialog.filter, "CAD-Austauschformat (DXF)|*.DXF");
     EXPECT_EQ(dialog.title, "Speichern...");
     EXPECT_EQ(dialog.folder, dir.folder());
@@ -100,7 +101,8 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
         w->Option2->click();
         w->Command1->click();
     });
-    const std::optional<std::string> file = savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
+    const std::optional<std::string> file =
+        savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
     // Cancelled form window: no dialog, nothing written.
     QTimer::singleShot(0, [] {
         auto* w = qobject_cast<DxfFormWindow*>(QApplication::activeModalWidget());
@@ -109,7 +111,8 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
         w->Command2->click();
     });
     dialog.answer = dir.file("never");
-    const std::optional<std::string> cancelled = savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
+    const std::optional<std::string> cancelled =
+        savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn());
     if (before)
         setenv("VECTRIM_NONINTERACTIVE", saved.c_str(), 1);
     else

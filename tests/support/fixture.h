@@ -12,9 +12,7 @@
 namespace vectrim {
 
 // How gtest prints element references and end codes in its messages.
-inline void PrintTo(ElementRef r, std::ostream* os) {
-    *os << (r.isArc() ? "arc " : "line ") << r.index();
-}
+inline void PrintTo(ElementRef r, std::ostream* os) { *os << (r.isArc() ? "arc " : "line ") << r.index(); }
 inline void PrintTo(EndCode e, std::ostream* os) { *os << "end code " << static_cast<int>(e); }
 
 } // namespace vectrim

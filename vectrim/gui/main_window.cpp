@@ -462,11 +462,21 @@ void Form16::keyPressEvent(QKeyEvent* e) {
 }
 
 void Form16::Picture8_Click() { runCheck(session_->drawing, session_->view, host_, Check::EndPoints, *this); }
-void Form16::Picture13_Click() { runCheck(session_->drawing, session_->view, host_, Check::Directions, *this); }
-void Form16::Picture15_Click() { runCheck(session_->drawing, session_->view, host_, Check::OpenContours, *this); }
-void Form16::Picture16_Click() { runCheck(session_->drawing, session_->view, host_, Check::Junctions, *this); }
-void Form16::Picture18_Click() { runCheck(session_->drawing, session_->view, host_, Check::SmallElements, *this); }
-void Form16::Picture19_Click() { runCheck(session_->drawing, session_->view, host_, Check::ClearMarks, *this); }
+void Form16::Picture13_Click() {
+    runCheck(session_->drawing, session_->view, host_, Check::Directions, *this);
+}
+void Form16::Picture15_Click() {
+    runCheck(session_->drawing, session_->view, host_, Check::OpenContours, *this);
+}
+void Form16::Picture16_Click() {
+    runCheck(session_->drawing, session_->view, host_, Check::Junctions, *this);
+}
+void Form16::Picture18_Click() {
+    runCheck(session_->drawing, session_->view, host_, Check::SmallElements, *this);
+}
+void Form16::Picture19_Click() {
+    runCheck(session_->drawing, session_->view, host_, Check::ClearMarks, *this);
+}
 
 std::string Form16::sizeText(SizeField f) const {
     return str((f == SizeField::Width ? c_.Text2 : c_.Text3)->text());

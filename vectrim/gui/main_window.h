@@ -4,9 +4,9 @@
 // the session (drawing, view state, settings) for the life of the program.
 //
 // Every control carries its name as Qt object name and has a handler named
-// control_Event. Commands that need windows of their own (printing, the
-// analysis, the scale window, deleting elements, the wizard) have their
-// handlers here as empty slots, to be filled in.
+// control_Event. The handlers of commands that open windows of their own
+// (printing, the analysis, the scale window, deleting elements, the wizard,
+// saving a DXF) are in main_window_commands.cpp.
 #pragma once
 
 #include "export/dxf_save.h"

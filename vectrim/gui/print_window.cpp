@@ -40,8 +40,8 @@ constexpr int kColumnWidth = 250;
 
 } // namespace
 
-Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFrame& frame, FileDialogs& dialogs,
-               Form77Options options)
+Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFrame& frame,
+               FileDialogs& dialogs, Form77Options options)
     : QDialog(mainWindow),
       d_(d),
       host_(host),

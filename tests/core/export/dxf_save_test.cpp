@@ -142,7 +142,8 @@ TEST(DxfSave, WriteThatFailsHalfWayLeavesTheOldFile) {
         setrlimit(RLIMIT_FSIZE, &limit);
         Fixture f;
         for (int i = 0; i < 2000; ++i) f.line(i, 0, i + 0.5, 1.25);
-        const bool ok = savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok;
+        const bool ok =
+            savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre).ok;
         const bool told = f.host.messages.size() == 1 &&
                           f.host.messages[0].text == "Datei konnte nicht gespeichert werden !";
         _exit(!ok && told ? 0 : 1);
@@ -160,7 +161,8 @@ TEST(DxfSave, SuccessfulSaveReplacesTheOldFile) {
     dir.write("PART.DXF", "old contents");
     Fixture f;
     f.line(0, 0, 10, 0);
-    const DxfSaved saved = savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre);
+    const DxfSaved saved =
+        savedxf(f.d, f.host, dir.file("PART.DXF"), DxfForm::LinesArcs, DxfUnit::Millimetre);
     EXPECT_TRUE(saved.ok);
     EXPECT_EQ(saved.content.entities, 1);
     EXPECT_TRUE(f.host.messages.empty());
@@ -195,19 +197,23 @@ TEST(DxfSaveAs, AppliesTheNameRuleAndAsksBeforeReplacingAnotherFile) {
     TempDir dir;
     Fixture f("N");
     f.line(0, 0, 10, 0);
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), "", DxfForm::LinesArcs), std::nullopt); // cancelled
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), "", DxfForm::LinesArcs),
+              std::nullopt); // cancelled
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil"), DxfForm::LinesArcs),
+              dir.file("TEIL.DXF"));
     EXPECT_TRUE(f.host.questions.empty());
     // "teil.dxf" becomes TEIL.DXF, which exists but was not the name the
     // dialog asked about: ask, and "Nein" keeps it.
     dir.write("TEIL.DXF", "keep me");
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil.dxf"), DxfForm::LinesArcs), std::nullopt);
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil.dxf"), DxfForm::LinesArcs),
+              std::nullopt);
     ASSERT_EQ(f.host.questions.size(), 1u);
     EXPECT_EQ(f.host.questions[0].title, "Speichern...");
     EXPECT_EQ(f.host.questions[0].text, "TEIL.DXF existiert bereits. Ersetzen ?");
     EXPECT_EQ(dir.read("TEIL.DXF"), "keep me");
     // Choosing TEIL.DXF itself: the dialog has asked already.
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("TEIL.DXF"), DxfForm::LinesArcs), dir.file("TEIL.DXF"));
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("TEIL.DXF"), DxfForm::LinesArcs),
+              dir.file("TEIL.DXF"));
     EXPECT_EQ(f.host.questions.size(), 1u);
     EXPECT_NE(dir.read("TEIL.DXF"), "keep me");
 }

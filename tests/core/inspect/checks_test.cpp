@@ -328,7 +328,7 @@ TEST(CheckFrame, EndPointsAndClearMarks) {
 TEST(AngleReadout, ShowsTheCornerUnderTheMouse) {
     ViewFixture f;
     bend(f, 0.2);
-    f.session->view.window = {0, 0, 160, 120};                     // tolerance 1
+    f.session->view.window = {0, 0, 160, 120};                               // tolerance 1
     EXPECT_FALSE(angleReadoutText(f.d, f.session->view, 10, 0).has_value()); // off before a check
     runCheck(f.d, f.session->view, f.host, Check::Directions, f.frame);
     EXPECT_EQ(angleReadoutText(f.d, f.session->view, 10.5, -0.5), " 179.8 Grad");

@@ -27,7 +27,7 @@ TEST(Drawing, OrderTableEncodesArcsAbove100000) {
     d->appendArc(5, 5, 2, 0, 360);
     EXPECT_EQ(d->order[0], ElementRef::line(0));
     EXPECT_EQ(d->order[1], ElementRef::arc(0));
-    EXPECT_EQ(d->order[2].raw(), 1); // stored as the line index
+    EXPECT_EQ(d->order[2].raw(), 1);           // stored as the line index
     EXPECT_EQ(d->order[3].raw(), kArcRef + 1); // stored as arc index + 100000
     EXPECT_EQ(d->elementCount(), 4);
     d->clear();

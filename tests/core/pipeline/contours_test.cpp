@@ -174,8 +174,10 @@ std::vector<FreeEnd> freeEndsByComparingAll(const Drawing& d) {
         ends.push_back({{d.lines[i].x1, d.lines[i].y1}, ElementRef::line(i), EndCode::Start});
     for (int32_t i = 0; i < d.linecount; ++i)
         ends.push_back({{d.lines[i].x2, d.lines[i].y2}, ElementRef::line(i), EndCode::End});
-    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcStart(d.arcs[i]), ElementRef::arc(i), EndCode::Start});
-    for (int32_t i = 0; i < d.arccount; ++i) ends.push_back({arcEnd(d.arcs[i]), ElementRef::arc(i), EndCode::End});
+    for (int32_t i = 0; i < d.arccount; ++i)
+        ends.push_back({arcStart(d.arcs[i]), ElementRef::arc(i), EndCode::Start});
+    for (int32_t i = 0; i < d.arccount; ++i)
+        ends.push_back({arcEnd(d.arcs[i]), ElementRef::arc(i), EndCode::End});
     std::vector<FreeEnd> out;
     for (const End& e : ends) {
         bool touches = false;

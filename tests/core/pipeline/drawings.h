@@ -44,24 +44,30 @@ inline double dist(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); 
 
 // A run frame that records the stages in the order they ran and what the
 // run did with the window.
+// The window as the run leaves it, and what it was while the stages ran.
 class RecordingFrame : public BatchRunFrame {
 public:
     std::vector<std::string> stages;
-    std::vector<std::string> calls;
-    void stageStarted(std::string_view name) override { stages.emplace_back(name); }
-    void showAbortWindow() override { calls.push_back("showAbort"); }
-    void unloadAbortWindow() override { calls.push_back("unloadAbort"); }
-    void minimiseWindow() override { calls.push_back("minimise"); }
-    void restoreWindow() override { calls.push_back("restore"); }
-    void setWindowEnabled(bool on) override { calls.push_back(on ? "enable" : "disable"); }
-    void clearMinimise() override {
-        calls.push_back("clearCheck1");
-        BatchRunFrame::clearMinimise();
+    bool enabled = true, minimised = false, abortShown = false;
+    bool marksCleared = false, measured = false, painted = false;
+    bool stageWhileEnabled = false, stageWithoutAbortWindow = false;
+    bool minimisedDuringStages = false, lastStageMinimised = false;
+
+    void stageStarted(std::string_view name) override {
+        stages.emplace_back(name);
+        stageWhileEnabled = stageWhileEnabled || enabled;
+        stageWithoutAbortWindow = stageWithoutAbortWindow || !abortShown;
+        minimisedDuringStages = minimisedDuringStages || minimised;
+        lastStageMinimised = minimised;
     }
-    void showCounts() override { calls.push_back("counts"); }
-    void getmima() override { calls.push_back("getmima"); }
-    void paint() override { calls.push_back("paint"); }
-    void clearMarks() override { calls.push_back("clearMarks"); }
+    void showAbortWindow() override { abortShown = true; }
+    void unloadAbortWindow() override { abortShown = false; }
+    void minimiseWindow() override { minimised = true; }
+    void restoreWindow() override { minimised = false; }
+    void setWindowEnabled(bool on) override { enabled = on; }
+    void getmima() override { measured = true; }
+    void paint() override { painted = true; }
+    void clearMarks() override { marksCleared = true; }
 };
 
 } // namespace vectrim::test

@@ -71,7 +71,8 @@ TEST(Reattachend, ArcEndNeedsTheFinerMatch) {
     Fixture f;
     f.arc(0, 0, 10, 0, 90); // end at (0, 10)
     int16_t found = 0;
-    reattachend(f.d, 0.0005, 10, 1, 11, 5, ElementKind::Line, found); // 0.0005 from the end: too far for an end
+    reattachend(f.d, 0.0005, 10, 1, 11, 5, ElementKind::Line,
+                found); // 0.0005 from the end: too far for an end
     EXPECT_EQ(found, 1);
     reattachend(f.d, 0.00005, 10, 1, 11, 5, ElementKind::Line, found);
     EXPECT_EQ(found, 0);
@@ -79,26 +80,21 @@ TEST(Reattachend, ArcEndNeedsTheFinerMatch) {
     EXPECT_EQ(found, 1);
 }
 
-TEST(CloseGaps, GapBelowTheRadiusClosesOntoTheOtherEnd) {
-    Fixture f;
-    f.line(0, 0, 10, 0);
-    f.line(10.3, 0, 20, 0);
-    double t = 0.5;
-    closegaps(f.d, f.host, t);
-    // Line 1's start comes first in the free-end table: it is the one moved.
-    EXPECT_EQ(f.d.lines[1].x1, 10);
-    EXPECT_EQ(f.d.lines[0].x2, 10);
-    EXPECT_EQ(f.d.freecount, 0);
-    EXPECT_EQ(f.host.infos.back(), "Beseitige Lücken ...          ");
-}
-
-TEST(CloseGaps, GapOfExactlyTheRadiusStays) {
-    Fixture f;
-    f.line(0, 0, 10, 0);
-    f.line(10.5, 0, 20, 0);
-    double t = 0.5;
-    closegaps(f.d, f.host, t);
-    EXPECT_EQ(f.d.lines[1].x1, 10.5);
+// A gap after line 0 at radius 0.5: below the radius line 1's start (the
+// first free end in the table) moves onto line 0's end; at the radius it stays.
+TEST(CloseGaps, GapsBelowTheRadiusCloseOntoTheOtherEnd) {
+    const std::pair<double, double> cases[] = {{10.3, 10}, {10.49, 10}, {10.5, 10.5}};
+    for (const auto& [start, after] : cases) {
+        Fixture f;
+        f.line(0, 0, 10, 0);
+        f.line(start, 0, 20, 0);
+        double t = 0.5;
+        closegaps(f.d, f.host, t);
+        EXPECT_EQ(f.d.lines[1].x1, after) << start;
+        EXPECT_EQ(f.d.lines[0].x2, 10) << start;
+        EXPECT_EQ(f.d.freecount, 0);
+        EXPECT_EQ(f.host.infos.back(), "Beseitige Lücken ...          ");
+    }
 }
 
 TEST(CloseGaps, NearestPartnerWinsTheOtherStaysFree) {

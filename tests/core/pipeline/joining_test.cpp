@@ -9,25 +9,28 @@ namespace {
 
 using test::Fixture;
 
+// Two collinear lines on the x axis, met every way round, become the line
+// 0-10, running as the merge turned line A.
 TEST(JoinLines, CollinearLinesBecomeOne) {
-    Fixture f;
-    f.line(0, 0, 5, 0);
-    f.line(5, 0, 10, 0);
-    joinlines(f.d);
-    ASSERT_EQ(f.d.linecount, 1);
-    EXPECT_EQ(f.d.lines[0].x1, 0);
-    EXPECT_EQ(f.d.lines[0].x2, 10);
-    EXPECT_EQ(test::orderOf(f.d), std::vector<int32_t>{0});
-}
-
-TEST(JoinLines, LinesMeetingAtTheirStartsAreTurned) {
-    Fixture f;
-    f.line(5, 0, 0, 0);
-    f.line(5, 0, 10, 0);
-    joinlines(f.d);
-    ASSERT_EQ(f.d.linecount, 1);
-    EXPECT_EQ(f.d.lines[0].x1, 0); // A was turned round
-    EXPECT_EQ(f.d.lines[0].x2, 10);
+    struct Case {
+        double a1, a2, b1, b2, x1, x2;
+    };
+    const Case cases[] = {
+        {0, 5, 5, 10, 0, 10},  // A's end on B's start
+        {5, 0, 5, 10, 0, 10},  // the starts meet: A is turned
+        {5, 10, 0, 5, 10, 0},  // A's start on B's end: both turned
+        {0, 5, 10, 5, 0, 10},  // the ends meet: B is turned
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.line(c.a1, 0, c.a2, 0);
+        f.line(c.b1, 0, c.b2, 0);
+        joinlines(f.d);
+        ASSERT_EQ(f.d.linecount, 1) << c.a1 << " " << c.b1;
+        EXPECT_EQ(f.d.lines[0].x1, c.x1) << c.a1 << " " << c.b1;
+        EXPECT_EQ(f.d.lines[0].x2, c.x2) << c.a1 << " " << c.b1;
+        EXPECT_EQ(test::orderOf(f.d), std::vector<int32_t>{0});
+    }
 }
 
 TEST(JoinLines, EveryWayRoundAndChainsOutOfOrder) {

@@ -26,9 +26,9 @@ struct WizardPreset {
 // In the order the window lists them, fine to coarse. The captions give
 // reduction / gaps / smoothing, the order of the heading.
 inline constexpr WizardPreset kWizardPresets[6] = {
-    {8, msg::kPresetFine, "0.025", "0.1", "0.1"},   {7, msg::kPresetFiner, "0.05", "0.05", "0.05"},
-    {3, msg::kPresetSmall, "0.1", "0.1", "0.1"},    {4, msg::kPresetMedium, "0.2", "0.2", "0.2"},
-    {5, msg::kPresetLarge, "0.3", "0.5", "0.4"},    {6, msg::kPresetLarger, "0.5", "1.0", "0.6"}};
+    {8, msg::kPresetFine, "0.025", "0.1", "0.1"}, {7, msg::kPresetFiner, "0.05", "0.05", "0.05"},
+    {3, msg::kPresetSmall, "0.1", "0.1", "0.1"},  {4, msg::kPresetMedium, "0.2", "0.2", "0.2"},
+    {5, msg::kPresetLarge, "0.3", "0.5", "0.4"},  {6, msg::kPresetLarger, "0.5", "1.0", "0.6"}};
 
 // WizardChoice when no preset has been chosen.
 inline constexpr int16_t kNoWizardChoice = -1;

@@ -20,7 +20,6 @@ enum class DxfForm {
     Polylines, // "Konturen als Polylinien": R2000 with one LWPOLYLINE per contour
 };
 
-
 // The name the save dialog suggests: the file name of the opened DXF (the
 // path up to its first NUL, without its folder) with "_opt" before the
 // extension: "C:/a/part.dxf" gives "part_opt.dxf", "part" gives

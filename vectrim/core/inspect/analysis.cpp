@@ -1,8 +1,8 @@
 #include "inspect/analysis.h"
 
 #include "inspect/checks.h"
-#include "model/messages.h"
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"

@@ -188,7 +188,8 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
         frame.paint();
         return true;
     }
-    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(d, host)) return false;
+    if ((check == Check::Directions || check == Check::OpenContours) && !confirmLongCheck(d, host))
+        return false;
 
     CheckLabels waiting;
     waiting.label3 = msg::kPleaseWait;
@@ -224,7 +225,9 @@ void eck3(Drawing& d) {
             lineEnds(d.lines[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
-                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) && !markCorner(d, a, b, ElementRef::line(i), false)) return;
+                    if (coincide(a.p.x, a.p.y, b.p.x, b.p.y) &&
+                        !markCorner(d, a, b, ElementRef::line(i), false))
+                        return;
         }
     }
 }
@@ -238,7 +241,8 @@ void eck2(Drawing& d) {
             lineEnds(d.lines[j], el);
             for (const ElementEnd& a : ea)
                 for (const ElementEnd& b : el)
-                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, ElementRef::arc(i), false))
+                    if (withinDistance(a.p, b.p, kSamePoint) &&
+                        !markCorner(d, a, b, ElementRef::arc(i), false))
                         return;
         }
     }
@@ -255,7 +259,8 @@ void eck1(Drawing& d) {
             arcEnds(d.arcs[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
-                    if (withinDistance(a.p, b.p, kSamePoint) && !markCorner(d, a, b, ElementRef::arc(i), true))
+                    if (withinDistance(a.p, b.p, kSamePoint) &&
+                        !markCorner(d, a, b, ElementRef::arc(i), true))
                         return;
         }
     }

@@ -141,9 +141,7 @@ void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
 
 // ---- ElementEditor ---------------------------------------------------------
 
-bool ElementEditor::bandDrawn() const {
-    return !(v_.selPrevX == kNoCorner && v_.selPrevY == kNoCorner);
-}
+bool ElementEditor::bandDrawn() const { return !(v_.selPrevX == kNoCorner && v_.selPrevY == kNoCorner); }
 
 void ElementEditor::eraseBand() {
     ViewState& v = v_;

@@ -18,12 +18,14 @@ inline constexpr const char* kTitleViewRange = "Error: Auflösung zurück";
 
 // ---- loading a drawing ----
 inline constexpr const char* kDxfNotLoaded = "DXF konnte nicht geladen werden !";
-inline constexpr const char* kDrawingTooLarge = "Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !";
+inline constexpr const char* kDrawingTooLarge =
+    "Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !";
 
 // ---- the processing run ----
 inline constexpr const char* kReduceOutOfRange = "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) ";
 inline constexpr const char* kGapOutOfRange = "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) ";
-inline constexpr const char* kSmoothOutOfRange = "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) ";
+inline constexpr const char* kSmoothOutOfRange =
+    "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) ";
 inline constexpr const char* kRunStarting = "Starte Konvertierung... ";
 inline constexpr const char* kRunFailedTooSmall = "Fehler bei der Bearbeitung ! Zeichnung zu klein ?";
 inline constexpr const char* kRunFailedValues =
@@ -92,7 +94,8 @@ inline constexpr const char* kValueTooLarge = "Eingabewert zu groß !";
 inline constexpr const char* kAlreadyConverted = "Maße wurden bereits umgewandelt !";
 inline constexpr const char* kConvertInch = "Maße von Inch in Millimeter umwandeln ?";
 inline constexpr const char* kConvertBack = "Zurück ?";
-inline constexpr const char* kIsItInch = "Liegt die Grafik in Inch vor ?  Maße von Inch in Millimeter umwandeln ?";
+inline constexpr const char* kIsItInch =
+    "Liegt die Grafik in Inch vor ?  Maße von Inch in Millimeter umwandeln ?";
 
 // ---- saving a DXF ----
 inline constexpr const char* kDxfFilter = "CAD-Austauschformat (DXF)|*.DXF";

@@ -1,9 +1,9 @@
 #include "pipeline/arc_fitting.h"
 
 #include "kgeom_api.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
-#include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/line_run_walk.h"
 #include "pipeline/progress.h"

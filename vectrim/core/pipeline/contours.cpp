@@ -136,15 +136,18 @@ void findfreeends(Drawing& d) {
     const EndIndex ends(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x1, d.lines[i].y1};
-        if (!touchesOther(d, ends, p, ElementRef::line(i))) addFreeEnd(d, p, ElementRef::line(i), EndCode::Start);
+        if (!touchesOther(d, ends, p, ElementRef::line(i)))
+            addFreeEnd(d, p, ElementRef::line(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x2, d.lines[i].y2};
-        if (!touchesOther(d, ends, p, ElementRef::line(i))) addFreeEnd(d, p, ElementRef::line(i), EndCode::End);
+        if (!touchesOther(d, ends, p, ElementRef::line(i)))
+            addFreeEnd(d, p, ElementRef::line(i), EndCode::End);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcStart(d.arcs[i]);
-        if (!touchesOther(d, ends, p, ElementRef::arc(i))) addFreeEnd(d, p, ElementRef::arc(i), EndCode::Start);
+        if (!touchesOther(d, ends, p, ElementRef::arc(i)))
+            addFreeEnd(d, p, ElementRef::arc(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = arcEnd(d.arcs[i]);

@@ -69,7 +69,8 @@ void removePhase(const Drawing& d, Host& host, const int32_t& count, int32_t cou
 void removeduplicates(Drawing& d, Host& host) {
     const int32_t l0 = d.linecount, a0 = d.arccount;
     removePhase(
-        d, host, d.linecount, l0, l0 + a0, [&](int32_t i, int32_t j) { return sameLine(d.lines[i], d.lines[j]); },
+        d, host, d.linecount, l0, l0 + a0,
+        [&](int32_t i, int32_t j) { return sameLine(d.lines[i], d.lines[j]); },
         [&](int32_t j) { deleteline(d, j); });
     removePhase(
         d, host, d.arccount, a0, l0 + a0, [&](int32_t i, int32_t j) { return sameArc(d.arcs[i], d.arcs[j]); },

@@ -35,8 +35,7 @@ void getwerte(RunSettings& t, Host& host, RunFrame& frame, int16_t& error) {
     const Check checks[] = {
         {t.reducetol, 5, ToleranceField::Reduce, msg::kReduceOutOfRange},
         {t.gaptol, 5, ToleranceField::Gap, msg::kGapOutOfRange},
-        {t.smoothtol, 2, ToleranceField::Smooth,
-         msg::kSmoothOutOfRange},
+        {t.smoothtol, 2, ToleranceField::Smooth, msg::kSmoothOutOfRange},
     };
     for (const Check& c : checks) {
         if (!(c.value >= 0 && c.value <= c.limit)) {
@@ -156,7 +155,8 @@ private:
         frame_.paint();
         host_.doEvents();
         setCornerAngles();
-        if (frame_.roundLineLineChecked()) stage("roundlinecorners", [&] { roundlinecorners(d_, t_, host_); });
+        if (frame_.roundLineLineChecked())
+            stage("roundlinecorners", [&] { roundlinecorners(d_, t_, host_); });
         stage("roundarcline", [&] { roundarcline(d_, t_, host_); });
         setCornerAngles();
         stage("roundarcarc", [&] { roundarcarc(d_, t_, host_); });

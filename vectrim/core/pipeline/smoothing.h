@@ -10,9 +10,9 @@
 namespace vectrim {
 
 void roundlinecorners(Drawing& d, const RunSettings& t, Host& host); // fillets between two lines
-void smootharcline(Drawing& d, const RunSettings& t, Host& host); // small kinks between an arc and a line
-void roundarcline(Drawing& d, const RunSettings& t, Host& host); // fillets between an arc and a line
-void smootharcarc(Drawing& d, const RunSettings& t, Host& host); // kinks between two arcs
-void roundarcarc(Drawing& d, const RunSettings& t, Host& host); // fillets between two arcs
+void smootharcline(Drawing& d, const RunSettings& t, Host& host);    // small kinks between an arc and a line
+void roundarcline(Drawing& d, const RunSettings& t, Host& host);     // fillets between an arc and a line
+void smootharcarc(Drawing& d, const RunSettings& t, Host& host);     // kinks between two arcs
+void roundarcarc(Drawing& d, const RunSettings& t, Host& host);      // fillets between two arcs
 
 } // namespace vectrim

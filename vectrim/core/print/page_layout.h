@@ -73,11 +73,8 @@ struct PresetScale {
     const char* entry;
     const char* text;
 };
-inline constexpr PresetScale kPresetScales[5] = {{msg::kScaleFull, " 1"},
-                                                 {msg::kScaleHalf, "0.5"},
-                                                 {"1:5", "0.2"},
-                                                 {"1:10", "0.1"},
-                                                 {"1:20", "0.05"}};
+inline constexpr PresetScale kPresetScales[5] = {
+    {msg::kScaleFull, " 1"}, {msg::kScaleHalf, "0.5"}, {"1:5", "0.2"}, {"1:10", "0.1"}, {"1:20", "0.05"}};
 // Combo2 shows this when no entry is chosen.
 inline constexpr const char* kScaleComboText = msg::kScaleCombo;
 
