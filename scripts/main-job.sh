@@ -10,7 +10,7 @@
 # usage: scripts/main-job.sh <program folder> [drawing.dxf]
 set -euo pipefail
 bin="$(cd "$1" && pwd)"
-drawing="$(realpath "${2:-$bin/demo-blume.dxf}")"
+drawing="$(realpath "${2:-$bin/flower.dxf}")"
 
 "$bin/vectrim-cli" selftest
 

@@ -33,6 +33,13 @@ VariantWindow::VariantWindow(std::string folder, QWidget* parent)
         connect(button, &QPushButton::clicked, this, [this, v] { choose(v); });
         layout->addWidget(button);
     }
+    note_ = new QLabel(this);
+    note_->setObjectName("Label2");
+    note_->setWordWrap(true);
+    note_->setStyleSheet("color: #b00000;");
+    note_->hide();
+    layout->addWidget(note_);
+    setMinimumWidth(320);
     adjustSize();
     // Centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -42,9 +49,19 @@ VariantWindow::VariantWindow(std::string folder, QWidget* parent)
 }
 
 void VariantWindow::choose(Variant variant) {
-    switchVariant(folder_, variant);
-    startProgram(fileInFolder(folder_, "vectrim"), {});
-    accept();
+    const SwitchResult result = switchVariant(folder_, variant);
+    QString note;
+    if (!result.switched)
+        note = QString::fromStdString(missingFilesText(result.missing));
+    else if (!startProgram(fileInFolder(folder_, "vectrim"), {}))
+        note = "The language was set, but vectrim could not be started.";
+    if (note.isEmpty()) {
+        accept();
+        return;
+    }
+    note_->setText(note);
+    note_->show();
+    adjustSize();
 }
 
 } // namespace vectrim::load

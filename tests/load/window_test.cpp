@@ -2,6 +2,7 @@
 // Form1's status while an import runs.
 #include "status_window.h"
 #include "temp_dir.h"
+#include "variant_folder.h"
 #include "variant_window.h"
 
 #include <QLabel>
@@ -55,19 +56,46 @@ TEST(VariantWindow, CaptionsAndButtons) {
     form11.grab().save(shot);
 }
 
-TEST(VariantWindow, InchButtonSwitchesAndStartsTheMainProgram) {
-    TempDir dir;
-    recordingProgram(dir, "vectrimi");
-    dir.write("vectrim", "english");
-    dir.write("defaulti.pro", "inch profile");
-    dir.write("default.pro", "mm profile");
-    load::VariantWindow form11(dir.folder());
-    form11.show();
-    QTest::mouseClick(form11.findChild<QPushButton*>("Command5"), Qt::LeftButton);
-    EXPECT_EQ(waitFor(dir, "started.txt"), "0:\n");
-    EXPECT_EQ(dir.read("default.pro"), "inch profile");
-    EXPECT_EQ(dir.read("unit"), "11\r\n");
-    EXPECT_FALSE(form11.isVisible());
+TEST(VariantWindow, EachButtonSwitchesTheFolderAndStartsItsBuild) {
+    const std::pair<const char*, load::Variant> buttons[] = {{"Command6", load::Variant::EnglishMm},
+                                                             {"Command5", load::Variant::EnglishInch},
+                                                             {"Command2", load::Variant::GermanMm}};
+    for (const auto& [button, variant] : buttons) {
+        SCOPED_TRACE(button);
+        TempDir dir;
+        test::fillAsBuilt(dir);
+        {
+            load::VariantWindow form11(dir.folder());
+            form11.show();
+            QTest::mouseClick(form11.findChild<QPushButton*>(button), Qt::LeftButton);
+            EXPECT_EQ(waitFor(dir, "started.txt"), std::string(load::buildCode(variant)) + "\n");
+            EXPECT_FALSE(form11.isVisible());
+        }
+        std::filesystem::remove(dir.file("started.txt"));
+        EXPECT_EQ(test::listing(dir), test::expectedListing(variant));
+
+        // A second choice: the same one starts the same build again; the
+        // others are refused in the window, which stays open.
+        for (const auto& [again, other] : buttons) {
+            load::VariantWindow form11(dir.folder());
+            form11.show();
+            QTest::mouseClick(form11.findChild<QPushButton*>(again), Qt::LeftButton);
+            const auto* note = form11.findChild<QLabel*>("Label2");
+            ASSERT_NE(note, nullptr);
+            if (other == variant) {
+                EXPECT_EQ(waitFor(dir, "started.txt"), std::string(load::buildCode(variant)) + "\n");
+                std::filesystem::remove(dir.file("started.txt"));
+            } else {
+                EXPECT_TRUE(form11.isVisible());
+                EXPECT_TRUE(note->isVisible());
+                EXPECT_TRUE(note->text().startsWith("The files for this choice are missing: ")) << again;
+                EXPECT_FALSE(std::filesystem::exists(dir.file("started.txt")));
+                form11.grab().save(
+                    QString::fromStdString(std::string(VECTRIM_BIN_DIR) + "/../tests/form11-refused.png"));
+            }
+            EXPECT_EQ(test::listing(dir), test::expectedListing(variant));
+        }
+    }
 }
 
 TEST(LoadWindow, StatusShowsTheReportAndTheMainProgramStarts) {
