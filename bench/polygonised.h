@@ -1,7 +1,7 @@
 // Generated drawings of the kind polygonising CAD exports produce: circles,
 // rounded rectangles and slots as chains of short lines, straight edges cut
-// into pieces, some corners left open by 0.1 mm. Shared by the benchmark and
-// the smoothing survey.
+// into pieces, some corners left open by 0.1 mm; arcs may be added. Shared
+// by the benchmarks, the drawing generator and the smoothing survey.
 #pragma once
 
 #include "model/drawing.h"
@@ -28,6 +28,18 @@ public:
             }
         }
         d_.linecount = lines;
+    }
+
+    // Adds `arcs` arcs of a quarter to three quarters of a turn in the cells
+    // that fill(lines) used, beside the shapes rather than on them.
+    void addArcs(int arcs, int lines) {
+        const int columns = static_cast<int>(std::sqrt(lines / 30.0)) + 1;
+        for (int k = 0; k < arcs; ++k) {
+            const int cell = k / 4, quarter = k % 4;
+            const double x = (cell % columns) * 60.0, y = (cell / columns) * 60.0;
+            const double start = 90.0 * quarter + 10.0 * (cell % 5);
+            d_.appendArc(x + 52, y + 52, 2 + quarter, start, std::fmod(start + 90 + 45 * (cell % 3), 360.0));
+        }
     }
 
 private:
