@@ -91,7 +91,7 @@ void ImageCanvas::circle(double cx, double cy, double r, int colour) {
 }
 
 void ImageCanvas::flush() {
-    painter_.reset();
+    finish();
     if (onFlush) onFlush();
 }
 
@@ -115,7 +115,7 @@ DrawingArea::DrawingArea(QWidget* parent) : QFrame(parent) {
 DrawingArea::~DrawingArea() = default;
 
 const QImage& DrawingArea::image() {
-    canvas_->flush();
+    canvas_->finish();
     return image_;
 }
 
@@ -126,7 +126,9 @@ QPointF DrawingArea::surfacePoint(QPointF pos) const {
 }
 
 void DrawingArea::paintEvent(QPaintEvent* e) {
-    canvas_->flush();
+    // Only a copy: a flush here would schedule the next repaint, and the
+    // next, for as long as the window is open.
+    canvas_->finish();
     QPainter p(this);
     p.drawImage(contentsRect(), image_);
     p.end();
@@ -137,7 +139,7 @@ void DrawingArea::resizeEvent(QResizeEvent* e) {
     QFrame::resizeEvent(e);
     const QSize size = contentsRect().size() * devicePixelRatio();
     if (size.isEmpty() || size == image_.size()) return;
-    canvas_->release(); // the painter lets go of the old image first
+    canvas_->finish(); // the painter lets go of the old image first
     image_ = QImage(size, QImage::Format_RGB32);
     image_.fill(Qt::white);
     emit surfaceResized();

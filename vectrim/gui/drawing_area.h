@@ -1,6 +1,8 @@
 // The drawing area Bild1: a retained image of the 640 x 480 unit surface,
 // drawn through the Canvas interface and shown scaled to the widget, so that
-// a repaint by the window system only copies the image.
+// a repaint by the window system only copies the image. The image is drawn
+// only when the view redraws; a repaint schedules nothing, so the area is
+// quiet while nothing happens.
 #pragma once
 
 #include "view/canvas.h"
@@ -25,9 +27,12 @@ public:
     void line(double x1, double y1, double x2, double y2, int colour) override;
     void box(double x1, double y1, double x2, double y2, int colour) override;
     void circle(double cx, double cy, double r, int colour) override;
+    // Ends the drawing pass and shows it: onFlush schedules one repaint.
     void flush() override;
-    // Ends pending drawing without showing it (before the image is replaced).
-    void release() { painter_.reset(); }
+    // Ends pending drawing, so that the image holds everything drawn, without
+    // scheduling anything (a repaint and the image's readers call it; before
+    // the image is replaced it lets go of it).
+    void finish() { painter_.reset(); }
 
     // Called after every flush (the widget schedules its repaint).
     std::function<void()> onFlush;
