@@ -43,6 +43,20 @@ std::string trunderText(const std::string& text) { return numberText(roundTo(val
 
 // ---- drawing ---------------------------------------------------------------
 
+View::SurfaceReach View::SurfaceReach::of(const ViewWindow& w) {
+    SurfaceReach r;
+    const double mx = (w.xmax - w.xmin) / kSurfaceWidth, my = (w.ymax - w.ymin) / kSurfaceHeight;
+    // Only a window of positive, finite spans maps model boxes onto surface
+    // boxes; any other window tests nothing here.
+    if (!(mx > 0 && my > 0 && std::isfinite(mx) && std::isfinite(my))) return r;
+    r.active = true;
+    r.xmin = w.xmin - mx;
+    r.xmax = w.xmax + mx;
+    r.ymin = w.ymin - my;
+    r.ymax = w.ymax + my;
+    return r;
+}
+
 bool View::paint() {
     ViewWindow& w = v_.window;
     const bool zeroWindow = std::fabs(w.xmin) < kZeroWindow && std::fabs(w.ymin) < kZeroWindow &&
@@ -56,6 +70,7 @@ bool View::paint() {
         }
     }
     canvas_.clear();
+    reach_ = SurfaceReach::of(w);
     const Drawing& d = d_;
     const int32_t n = std::min(d.linecount + d.arccount, kOrderSlots);
     for (int32_t i = 0; i < n; ++i) drawElement(d.order[i], kBlack, kLightRed);
@@ -72,6 +87,8 @@ void View::drawElement(ElementRef ref, int colour, int arcColour) {
     if (!d.holds(ref)) return;
     if (ref.isLine()) {
         const Line& l = d.lines[ref.index()];
+        if (reach_.misses(std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)))
+            return;
         drawline(l.x1, l.y1, l.x2, l.y2, colour);
         return;
     }
@@ -95,6 +112,7 @@ void View::drawMarks() {
         }
         for (int32_t i = 0; i < d.arccount; ++i) {
             const Arc& a = d.arcs[i];
+            if (reach_.misses(a.cx - a.r, a.cy - a.r, a.cx + a.r, a.cy + a.r)) continue;
             const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
             markAt(a.cx + a.r * std::cos(a1), a.cy + a.r * std::sin(a1));
             markAt(a.cx + a.r * std::cos(a2), a.cy + a.r * std::sin(a2));
@@ -106,6 +124,7 @@ void View::drawMarks() {
 }
 
 void View::markAt(double x, double y) {
+    if (reach_.misses(x, y, x, y)) return;
     const SurfacePoint p = toSurface(v_.window, x, y);
     // Only marks whose point lies on the surface are drawn.
     if (p.x >= 0 && p.x <= kSurfaceWidth && p.y >= 0 && p.y <= kSurfaceHeight)

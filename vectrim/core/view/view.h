@@ -112,6 +112,20 @@ public:
     double clickPause = kClickPause;
 
 private:
+    // The view window widened by one surface unit on each side. Whatever lies
+    // wholly outside it maps wholly more than a unit beyond one edge of the
+    // surface, where clipping would draw nothing of it; so a redraw drops it
+    // after this box test, without mapping or clipping it.
+    struct SurfaceReach {
+        bool active = false;
+        double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+        static SurfaceReach of(const ViewWindow& w);
+        // Whether the box (model units) lies wholly outside.
+        bool misses(double x1, double y1, double x2, double y2) const {
+            return active && (x2 < xmin || x1 > xmax || y2 < ymin || y1 > ymax);
+        }
+    };
+
     void drawElement(ElementRef ref, int colour, int arcColour);
     void surfaceSegment(double x1, double y1, double x2, double y2, int colour);
     void drawMarks();
@@ -124,6 +138,7 @@ private:
     Canvas& canvas_;
     ViewPanel& panel_;
     const std::vector<ElementRef>* highlight_ = nullptr;
+    SurfaceReach reach_; // of the redraw under way
 };
 
 } // namespace vectrim
