@@ -33,14 +33,25 @@ ImageCanvas::~ImageCanvas() { painter_.reset(); }
 QPainter& ImageCanvas::painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
+        penColour_ = -1;
+        pixelsWide_ = image_.width();
+        pixelsHigh_ = image_.height();
         setMode(mode_);
     }
     return *painter_;
 }
 
+void ImageCanvas::setPen(QPainter& p, int colour) {
+    // A pen is made only when the colour changes: lines come in long runs
+    // of one colour.
+    if (colour == penColour_) return;
+    p.setPen(QPen(colourOf(colour), 0));
+    penColour_ = colour;
+}
+
 QPointF ImageCanvas::map(double x, double y) const {
-    const double px = std::clamp(x * image_.width() / unitsWide_, -kPixelLimit, kPixelLimit);
-    const double py = std::clamp(y * image_.height() / unitsHigh_, -kPixelLimit, kPixelLimit);
+    const double px = std::clamp(x * pixelsWide_ / unitsWide_, -kPixelLimit, kPixelLimit);
+    const double py = std::clamp(y * pixelsHigh_ / unitsHigh_, -kPixelLimit, kPixelLimit);
     return {px, py};
 }
 
@@ -62,7 +73,7 @@ void ImageCanvas::setMode(DrawMode mode) {
 void ImageCanvas::line(double x1, double y1, double x2, double y2, int colour) {
     if (!finite(x1, y1, x2, y2)) return;
     QPainter& p = painter();
-    p.setPen(QPen(colourOf(colour), 0));
+    setPen(p, colour);
     p.drawLine(map(x1, y1), map(x2, y2));
 }
 
@@ -71,7 +82,7 @@ void ImageCanvas::box(double x1, double y1, double x2, double y2, int colour) {
     QPainter& p = painter();
     const bool smooth = p.testRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(colourOf(colour), 0));
+    setPen(p, colour);
     p.setBrush(Qt::NoBrush);
     const QPointF a = map(std::min(x1, x2), std::min(y1, y2));
     const QPointF b = map(std::max(x1, x2), std::max(y1, y2));
@@ -82,11 +93,11 @@ void ImageCanvas::box(double x1, double y1, double x2, double y2, int colour) {
 void ImageCanvas::circle(double cx, double cy, double r, int colour) {
     if (!finite(cx, cy, r, 0)) return;
     QPainter& p = painter();
-    p.setPen(QPen(colourOf(colour), 0));
+    setPen(p, colour);
     p.setBrush(Qt::NoBrush);
     const QPointF c = map(cx, cy);
-    const double rx = std::min(r * image_.width() / unitsWide_, kPixelLimit);
-    const double ry = std::min(r * image_.height() / unitsHigh_, kPixelLimit);
+    const double rx = std::min(r * pixelsWide_ / unitsWide_, kPixelLimit);
+    const double ry = std::min(r * pixelsHigh_ / unitsHigh_, kPixelLimit);
     p.drawEllipse(c, rx, ry);
 }
 

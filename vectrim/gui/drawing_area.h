@@ -39,12 +39,15 @@ public:
 
 private:
     QPainter& painter();
+    void setPen(QPainter& p, int colour);
     QPointF map(double x, double y) const;
 
     QImage& image_;
     double unitsWide_, unitsHigh_;
     DrawMode mode_ = DrawMode::Copy;
     std::unique_ptr<QPainter> painter_;
+    int penColour_ = -1; // the palette number of the painter's pen; -1: none yet
+    double pixelsWide_ = 1, pixelsHigh_ = 1; // the image's size while the painter is on it
 };
 
 class DrawingArea : public QFrame {
