@@ -56,7 +56,8 @@ double medianMs(const std::function<void()>& work) {
     for (int k = 0; k < kRuns; ++k) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(ms.begin(), ms.end());
     return ms[kRuns / 2];
@@ -66,8 +67,8 @@ double medianMs(const std::function<void()>& work) {
 int inView(const Drawing& d, const ViewWindow& w) {
     int n = 0;
     for (const Line& l : d.usedLines())
-        n += std::max(l.x1, l.x2) >= w.xmin && std::min(l.x1, l.x2) <= w.xmax && std::max(l.y1, l.y2) >= w.ymin &&
-             std::min(l.y1, l.y2) <= w.ymax;
+        n += std::max(l.x1, l.x2) >= w.xmin && std::min(l.x1, l.x2) <= w.xmax &&
+             std::max(l.y1, l.y2) >= w.ymin && std::min(l.y1, l.y2) <= w.ymax;
     for (const Arc& a : d.usedArcs())
         n += a.cx + a.r >= w.xmin && a.cx - a.r <= w.xmax && a.cy + a.r >= w.ymin && a.cy - a.r <= w.ymax;
     return n;
@@ -109,9 +110,10 @@ int main(int argc, char** argv) {
     for (double hh = (drawn.ymax - drawn.ymin) / 1000; inView(d, zoomed) < d.elementCount() / 100; hh *= 1.02)
         zoomed = {cx - hh * 4 / 3, cy - hh, cx + hh * 4 / 3, cy + hh};
 
-    std::printf("view of %d lines and %d arcs on a %d x %d pixel drawing area, median of %d runs\n", d.linecount,
-                d.arccount, area.contentsRect().width(), area.contentsRect().height(), kRuns);
-    for (const auto& [name, window] : {std::pair{"image, whole drawing", whole}, {"image, zoomed in", zoomed}}) {
+    std::printf("view of %d lines and %d arcs on a %d x %d pixel drawing area, median of %d runs\n",
+                d.linecount, d.arccount, area.contentsRect().width(), area.contentsRect().height(), kRuns);
+    for (const auto& [name, window] :
+         {std::pair{"image, whole drawing", whole}, {"image, zoomed in", zoomed}}) {
         session->view.window = window;
         const double ms = medianMs([&] {
             view.paint();

@@ -46,7 +46,7 @@ private:
     double unitsWide_, unitsHigh_;
     DrawMode mode_ = DrawMode::Copy;
     std::unique_ptr<QPainter> painter_;
-    int penColour_ = -1; // the palette number of the painter's pen; -1: none yet
+    int penColour_ = -1;                     // the palette number of the painter's pen; -1: none yet
     double pixelsWide_ = 1, pixelsHigh_ = 1; // the image's size while the painter is on it
 };
 

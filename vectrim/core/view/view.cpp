@@ -87,7 +87,8 @@ void View::drawElement(ElementRef ref, int colour, int arcColour) {
     if (!d.holds(ref)) return;
     if (ref.isLine()) {
         const Line& l = d.lines[ref.index()];
-        if (reach_.misses(std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)))
+        if (reach_.misses(std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2),
+                          std::max(l.y1, l.y2)))
             return;
         drawline(l.x1, l.y1, l.x2, l.y2, colour);
         return;
