@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <memory>
+#include <random>
 
 namespace vectrim {
 namespace {
@@ -112,6 +113,79 @@ TEST_F(ViewTest, AbsurdCoordinatesAreNotDrawnAndDoNotBreakThePass) {
     for (const CanvasOp& op : canvas.of(CanvasOp::Line)) {
         EXPECT_TRUE(std::isfinite(op.x1) && std::isfinite(op.y1) && std::isfinite(op.x2) &&
                     std::isfinite(op.y2));
+    }
+}
+
+// Elements and marks around every edge of windows of several sizes and
+// shapes: the redraw draws exactly what mapping and clipping each of them on
+// its own draws, so the box test in front of that drops nothing visible.
+TEST_F(ViewTest, TheRedrawDrawsWhatMappingAndClippingEachElementAloneDraw) {
+    const ViewWindow windows[] = {{0, 0, 640, 480},
+                                  {-50, -20, -49.9, -19.925},
+                                  {1e5, -3e4, 2.99999e5, 1.2e5},
+                                  {10, 10, 30, 100},
+                                  {-7.5, 3.25, 11.125, 4.5}};
+    std::mt19937 rng(13);
+    for (const ViewWindow& w : windows) {
+        const double wx = w.xmax - w.xmin, wy = w.ymax - w.ymin;
+        // Coordinates on the edges, a hair and about a surface unit beside
+        // them, and anywhere within a fifth of the window beyond them.
+        auto coordinate = [&](double lo, double span, double unit) {
+            const double edges[] = {lo, lo + span};
+            const double offsets[] = {0,     1e-12 * span,  -1e-12 * span, unit,
+                                      -unit, 1.0001 * unit, -1.0001 * unit};
+            if (rng() % 3 == 0) return edges[rng() % 2] + offsets[rng() % 7];
+            return lo - 0.2 * span + 1.4 * span * std::uniform_real_distribution<double>(0, 1)(rng);
+        };
+        auto x = [&] { return coordinate(w.xmin, wx, wx / 640); };
+        auto y = [&] { return coordinate(w.ymin, wy, wy / 480); };
+        window() = w;
+        s->view.markMode = 1;
+        auto expectedMark = [&](RecordingCanvas& c, double px, double py) {
+            const SurfacePoint p = toSurface(w, px, py);
+            if (p.x >= 0 && p.x <= 640 && p.y >= 0 && p.y <= 480)
+                c.box(p.x - 3, p.y - 3, p.x + 3, p.y + 3, kLightBlue);
+        };
+        auto same = [&](const RecordingCanvas& expected, CanvasOp::Kind kind) {
+            const auto got = canvas.of(kind), want = expected.of(kind);
+            ASSERT_EQ(got.size(), want.size()) << w.xmin << " " << w.ymin;
+            for (size_t i = 0; i < got.size(); ++i)
+                EXPECT_TRUE(got[i].x1 == want[i].x1 && got[i].y1 == want[i].y1 && got[i].x2 == want[i].x2 &&
+                            got[i].y2 == want[i].y2)
+                    << i;
+        };
+
+        // Lines: their segments and their end marks.
+        d().clear();
+        for (int i = 0; i < 3000; ++i) d().appendLine(x(), y(), x(), y());
+        RecordingCanvas alone;
+        View single{s->drawing, s->view, host, alone, panel};
+        for (const Line& l : d().usedLines()) single.drawline(l.x1, l.y1, l.x2, l.y2, kBlack);
+        for (const Line& l : d().usedLines())
+            expectedMark(alone, l.x1, l.y1), expectedMark(alone, l.x2, l.y2);
+        canvas.ops.clear();
+        ASSERT_TRUE(view.paint());
+        same(alone, CanvasOp::Line);
+        same(alone, CanvasOp::Box);
+        EXPECT_GT(canvas.of(CanvasOp::Line).size(), 300u); // many are in view, many are not
+        EXPECT_LT(canvas.of(CanvasOp::Line).size(), 2900u);
+
+        // Arcs: their end marks.
+        d().clear();
+        for (int i = 0; i < 1000; ++i)
+            d().appendArc(x(), y(), std::fabs(x() - w.xmin) / 4 + 1e-9,
+                          std::uniform_real_distribution<double>(0, 360)(rng),
+                          std::uniform_real_distribution<double>(0, 360)(rng));
+        RecordingCanvas arcMarks;
+        for (const Arc& a : d().usedArcs()) {
+            expectedMark(arcMarks, a.cx + a.r * std::cos(a.a1 * kDegToRad),
+                         a.cy + a.r * std::sin(a.a1 * kDegToRad));
+            expectedMark(arcMarks, a.cx + a.r * std::cos(a.a2 * kDegToRad),
+                         a.cy + a.r * std::sin(a.a2 * kDegToRad));
+        }
+        canvas.ops.clear();
+        ASSERT_TRUE(view.paint());
+        same(arcMarks, CanvasOp::Box);
     }
 }
 
