@@ -132,6 +132,10 @@ void Form16::firstActivation() {
     bool withArgument = false;
     for (const std::string& a : options_.args) withArgument = withArgument || !a.empty();
     if (withArgument) startWithArgument();
+    // The drawing as loaded: nothing to take back, nothing changed.
+    history_.reset(s, labels_);
+    s.state.saved();
+    updateUndoButtons();
     emit firstActivationDone();
 }
 
@@ -483,6 +487,7 @@ std::string Form16::sizeText(SizeField f) const {
 }
 
 void Form16::showCheckLabels(const CheckLabels& l) {
+    labels_ = l;
     c_.Label3->setText(qs(l.label3));
     c_.Label3->setVisible(l.label3Visible);
     c_.Label2->setText(qs(l.label2));

@@ -9,6 +9,7 @@
 // saving a DXF) are in main_window_commands.cpp.
 #pragma once
 
+#include "app/history.h"
 #include "export/dxf_save.h"
 #include "model/session.h"
 #include "pipeline/run_frame.h"
@@ -181,6 +182,15 @@ public:
     void showCheckLabels(const CheckLabels& labels) override;
     void rechteck() override;
 
+    // ---- taking changes back ----------------------------------------------
+    // A command is about to change the drawing (RunFrame and ViewFrame):
+    // its state goes into the history, the drawing counts as changed.
+    void aboutToChange(const char* what) override;
+    History& history() { return history_; }
+    // "Zurück" and "Alles zurück" are enabled while there is something to
+    // take back.
+    void updateUndoButtons();
+
 signals:
     // Emitted once the first activation (and a start with argument) is done.
     void firstActivationDone();
@@ -208,8 +218,8 @@ public slots:
     void Command4_Click();  // ">> Starten <<": the processing run
     void Command10_Click(); // ">> Assistent <<": the wizard
     void Command9_Click();  // "<< DXF neu laden >>"
-    void Command6_Click();  // "Zurück"
-    void Command7_Click();  // "Alles zurück"
+    void Command6_Click();  // "Zurück": takes back the last change
+    void Command7_Click();  // "Alles zurück": back to the drawing as loaded
 
     // ---- view ----
     void Picture9_Click();  // "Show all"
@@ -252,12 +262,16 @@ private:
     void setPointer(int shape) override;
     // Cross over the view while an element selection mode is on.
     void updatePointer();
+    // The window after a change was taken back.
+    void takenBack(const TakenBack& back);
 
     QtHost host_;
     std::unique_ptr<Session> session_;
     Form16Controls c_;
     std::unique_ptr<View> view_;
     std::unique_ptr<ElementEditor> editor_;
+    History history_;
+    CheckLabels labels_; // shown under "Kontrolle:"
     Form1* form1_ = nullptr;
     Options options_;
     std::unique_ptr<FileDialogs> ownDialogs_;

@@ -15,6 +15,8 @@
 #include "scale_window.h"
 #include "wizard_window.h"
 
+#include <QPushButton>
+
 namespace vectrim {
 
 // ---- printing -----------------------------------------------------------------------
@@ -60,7 +62,7 @@ void Form16::pruefen_Click() {
 
 void Form16::massstab_Click() {
     if (!massstabOpen(session_->drawing, host_, *this)) return;
-    Form399 window(this, session_->drawing, host_, form399Load(*this));
+    Form399 window(this, session_->drawing, host_, form399Load(*this), this);
     window.exec();
     massstabClosed(*this);
 }
@@ -87,7 +89,41 @@ void Form16::savedxfm_Click() {
                  return dialogs_->save(this, filter, title, folder, suggested);
              });
 }
-void Form16::Command6_Click() {}
-void Form16::Command7_Click() {}
+
+// ---- taking changes back ------------------------------------------------------------
+
+void Form16::aboutToChange(const char* what) {
+    history_.record(*session_, labels_, what);
+    session_->state.changed();
+    updateUndoButtons();
+}
+
+void Form16::updateUndoButtons() {
+    c_.Command6->setEnabled(history_.canUndo());
+    c_.Command7->setEnabled(history_.canUndoAll());
+}
+
+void Form16::Command6_Click() {
+    breaks();
+    if (const auto back = history_.undo(*session_)) takenBack(*back);
+}
+
+void Form16::Command7_Click() {
+    breaks();
+    if (!history_.canUndoAll()) return;
+    if (askquestion(msg::kTitleProgram, msg::kUndoAllQuestion) != 'J') return;
+    if (const auto back = history_.undoAll(*session_)) takenBack(*back);
+}
+
+// The view keeps its window; sizes, counts, marks and labels follow the
+// drawing.
+void Form16::takenBack(const TakenBack& back) {
+    showCheckLabels(back.labels);
+    getmima();
+    showCounts();
+    paint();
+    host_.info(msg::kUndone + back.what);
+    updateUndoButtons();
+}
 
 } // namespace vectrim

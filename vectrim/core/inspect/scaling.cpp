@@ -32,7 +32,9 @@ double rounded(double v, int16_t decimals) {
 void refused(Host& host, const char* text) { host.message(text, msg::kTitleError, Icon::Critical); }
 
 // The scale commands of the inch conversion end alike.
-void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted) {
+void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted,
+                 const char* what) {
+    frame.aboutToChange(what);
     scaledrawing(d, factor, factor);
     inchConverted = converted;
     frame.getmima();
@@ -57,6 +59,12 @@ void scaledrawing(Drawing& d, double fx, double fy) {
     }
 }
 
+bool divisionFits(const Drawing& d, DivisionQuality quality) {
+    int64_t needed = 0;
+    for (int32_t i = 0; i < d.arccount; ++i) needed += std::max(divisionCount(d.arcs[i], quality), 1);
+    return d.linecount + needed <= kMaxElements;
+}
+
 int32_t divisionCount(const Arc& a, DivisionQuality quality) {
     const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
     // Equal angles are a full circle, as for the arc length.
@@ -70,9 +78,7 @@ int32_t divisionCount(const Arc& a, DivisionQuality quality) {
 }
 
 bool dividearcs(Drawing& d, Host& host, DivisionQuality quality) {
-    int64_t needed = 0;
-    for (int32_t i = 0; i < d.arccount; ++i) needed += std::max(divisionCount(d.arcs[i], quality), 1);
-    if (d.linecount + needed > kMaxElements) {
+    if (!divisionFits(d, quality)) {
         host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
         return false;
     }
@@ -142,7 +148,7 @@ void proportion(Host& host, ScaleForm& f) {
     }
 }
 
-bool applyScale(Drawing& d, Host& host, ScaleForm& f) {
+bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
     const double newWidth = val(f.text1), newHeight = val(f.text2);
     if (newWidth <= 0 || newHeight <= 0) {
         refused(host, msg::kValueNotPositive);
@@ -175,6 +181,11 @@ bool applyScale(Drawing& d, Host& host, ScaleForm& f) {
         refused(host, msg::kValueTooLarge);
         return false;
     }
+    if (std::fabs(fx - fy) >= kUniformScale && !divisionFits(d, f.quality)) {
+        host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+        return false;
+    }
+    if (frame) frame->aboutToChange(msg::kStepScale);
     return scaledrawingxy(d, host, fx, fy, f.quality);
 }
 
@@ -193,14 +204,14 @@ void wandel1(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     }
     frame.breaks();
     if (host.ask(msg::kTitleProgram, msg::kConvertInch) == 'N') return;
-    convertInch(d, inchConverted, frame, kInchToMm, 1);
+    convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
 }
 
 void mzurueck(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     if (inchConverted == 0) return;
     frame.breaks();
     if (host.ask(msg::kTitleProgram, msg::kConvertBack) == 'N') return;
-    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0);
+    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0, msg::kStepInchBack);
 }
 
 bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
@@ -210,7 +221,7 @@ bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame
         return false;
     frame.breaks(); // a selection would not survive the conversion
     if (host.ask(msg::kTitleSmallDrawing, msg::kIsItInch) != 'N')
-        convertInch(d, inchConverted, frame, kInchToMm, 1);
+        convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
     return true;
 }
 

@@ -28,6 +28,9 @@ void scaledrawing(Drawing& d, double fx, double fy);
 // changes nothing and returns false.
 bool dividearcs(Drawing& d, Host& host, DivisionQuality quality);
 
+// Whether the line table can take the lines dividearcs would make.
+bool divisionFits(const Drawing& d, DivisionQuality quality);
+
 // Number of lines dividearcs makes of one arc.
 int32_t divisionCount(const Arc& a, DivisionQuality quality);
 
@@ -56,8 +59,9 @@ ScaleForm form399Load(const ViewFrame& frame);
 void proportion(Host& host, ScaleForm& f);
 
 // Command1 "Start": checks the new size and scales. True when the window
-// closes (the drawing was scaled), false when it stays open.
-bool applyScale(Drawing& d, Host& host, ScaleForm& f);
+// closes (the drawing was scaled), false when it stays open. The frame, when
+// given, hears of the change before the drawing is scaled.
+bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame = nullptr);
 
 // After the window closed: counts, marks removed, view fitted, size fields.
 void massstabClosed(ViewFrame& frame);

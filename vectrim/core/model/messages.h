@@ -105,6 +105,18 @@ inline constexpr const char* kFormPolylines = "Konturen als Polylinien";
 inline constexpr const char* kSaveFailed = "Datei konnte nicht gespeichert werden !";
 inline constexpr const char* kReplaceFile = " existiert bereits. Ersetzen ?"; // after the file name
 
+// ---- taking changes back ("Zurück", "Alles zurück") ----
+inline constexpr const char* kUndone = "Zurückgenommen: "; // followed by the command taken back
+inline constexpr const char* kUndoAllQuestion = "Alle Änderungen zurücknehmen ?";
+inline constexpr const char* kUndoAllStep = "alle Änderungen";
+// The commands as the status line names them when they are taken back.
+inline constexpr const char* kStepRun = "Bearbeitung";
+inline constexpr const char* kStepDeleteElements = "Element(e) löschen";
+inline constexpr const char* kStepDeleteContour = "Kontur löschen";
+inline constexpr const char* kStepScale = "Maßstab ändern";
+inline constexpr const char* kStepInch = "Maße umwandeln";
+inline constexpr const char* kStepInchBack = "Zurück (Inch -> Millimeter)";
+
 // ---- the printed page ----
 inline constexpr const char* kPrintFailed = "Abbruch  -> Ausgabefehler !";
 inline constexpr const char* kPageTitle = "Vectrim";

@@ -23,6 +23,22 @@ struct MainState {
     int16_t busyflag = 0;
     std::string lastFolder;
     int32_t top = 0, left = 0; // saved window position, twips
+
+    // Whether the drawing changed since it was loaded or saved as DXF: every
+    // change gives the drawing a new number, which taking a change back
+    // restores. Numbers are never given out twice, so a drawing changed
+    // again after taking back does not count as saved.
+    int64_t revision = 0;
+    int64_t savedRevision = 0;
+    int64_t lastRevision = 0;
+    void changed() { revision = ++lastRevision; }
+    void saved() { savedRevision = revision; }
+    bool unsaved() const { return revision != savedRevision; }
+
+    // The unit the opened DXF declares (inch), and whether the question
+    // whether to convert it is still to be asked before the first run.
+    bool declaredInch = false;
+    bool inchQuestionPending = false;
 };
 
 struct Session {

@@ -55,6 +55,7 @@ public:
     Run(Session& s, RunFrame& frame) : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame) {}
 
     RunOutcome go() {
+        frame_.aboutToChange(msg::kStepRun);
         frame_.showAbortWindow();
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         frame_.setWindowEnabled(false);
