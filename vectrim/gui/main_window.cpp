@@ -12,6 +12,8 @@
 #include "inspect/checks.h"
 #include "inspect/scaling.h"
 #include "inspect/selection.h"
+#include "model/import_account.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "model/par_file.h"
 #include "model/platform.h"
@@ -162,6 +164,21 @@ void Form16::startWithArgument() {
         Picture9_Click();
     }
     host_.info("Info:");
+    takeAccount();
+}
+
+void Form16::takeAccount() {
+    Session& s = *session_;
+    if (const auto account = takeImportAccount(fileInFolder(folder_, kImportAccountFileName)))
+        s.state.import = *account;
+    const bool inch = s.state.import.declaresInch() && s.state.inchConverted == 0;
+    s.state.inchQuestionPending = inch;
+    // Once after loading: an inch drawing, and what the import left out.
+    std::string notice = inch ? msg::kInchDrawing : "";
+    const std::string skipped = s.state.import.skippedText();
+    if (!skipped.empty()) notice += (notice.empty() ? "" : "   ") + skipped;
+    if (!notice.empty()) host_.info(notice);
+    if (s.state.import.anythingSkipped()) showReport(RunReport{s.state.import, {}});
 }
 
 void Form16::getname() {
@@ -373,7 +390,11 @@ void Form16::Command81_Click() { c_.gtoleranz->setText(kToleranceOff); }
 
 void Form16::Command4_Click() {
     breaks(); // a selection would not survive the run
-    bearbeitungeinfach(*session_, *this);
+    Session& s = *session_;
+    RepairLog log;
+    ReportingRunFrame recorded(*this, s.drawing, log);
+    if (bearbeitungeinfach(s, recorded) == RunOutcome::InvalidInput) return;
+    showReport(makeRunReport(s.state.import, log));
 }
 
 std::string Form16::fieldText(ToleranceField f) const {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/history.h"
+#include "app/run_report.h"
 #include "export/dxf_save.h"
 #include "model/session.h"
 #include "pipeline/run_frame.h"
@@ -39,6 +40,7 @@ class DrawingArea;
 class ElementEditor;
 class FileDialogs;
 class Form1;
+class ReportWindow;
 struct WorkingData;
 
 // The controls of Form16 by their names.
@@ -161,6 +163,9 @@ public:
     void getname();
     void loadtemp();
     void extract();
+    // The import's account beside the exchange file: read once, told in the
+    // info line (inch drawing, what was left out).
+    void takeAccount();
 
     // ---- the processing run's view of the window (RunFrame) -------------
     std::string fieldText(ToleranceField f) const override;
@@ -187,6 +192,14 @@ public:
     // its state goes into the history, the drawing counts as changed.
     void aboutToChange(const char* what) override;
     History& history() { return history_; }
+
+    // ---- the report of a run ----------------------------------------------
+    // Shows the report window beside the main window with the report.
+    void showReport(const RunReport& report);
+    // Closes it and removes its marks from the view.
+    void closeReport();
+    // The report window, once it was shown (null before).
+    ReportWindow* reportWindow() { return report_; }
     // "Zurück" and "Alles zurück" are enabled while there is something to
     // take back.
     void updateUndoButtons();
@@ -264,6 +277,8 @@ private:
     void updatePointer();
     // The window after a change was taken back.
     void takenBack(const TakenBack& back);
+    // The places the report window chose, marked in the view.
+    void markPlaces(const std::vector<PlaceMark>& marks);
 
     QtHost host_;
     std::unique_ptr<Session> session_;
@@ -272,6 +287,7 @@ private:
     std::unique_ptr<ElementEditor> editor_;
     History history_;
     CheckLabels labels_; // shown under "Kontrolle:"
+    ReportWindow* report_ = nullptr;
     Form1* form1_ = nullptr;
     Options options_;
     std::unique_ptr<FileDialogs> ownDialogs_;

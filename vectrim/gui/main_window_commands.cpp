@@ -12,6 +12,7 @@
 #include "inspect/scaling.h"
 #include "inspect/selection.h"
 #include "print_window.h"
+#include "report_window.h"
 #include "scale_window.h"
 #include "wizard_window.h"
 
@@ -93,6 +94,7 @@ void Form16::savedxfm_Click() {
 // ---- taking changes back ------------------------------------------------------------
 
 void Form16::aboutToChange(const char* what) {
+    closeReport(); // it belongs to the drawing as it is now
     history_.record(*session_, labels_, what);
     session_->state.changed();
     updateUndoButtons();
@@ -118,12 +120,41 @@ void Form16::Command7_Click() {
 // The view keeps its window; sizes, counts, marks and labels follow the
 // drawing.
 void Form16::takenBack(const TakenBack& back) {
+    closeReport();
     showCheckLabels(back.labels);
     getmima();
     showCounts();
     paint();
     host_.info(msg::kUndone + back.what);
     updateUndoButtons();
+}
+
+} // namespace vectrim
+
+namespace vectrim {
+
+// ---- the report of a run -----------------------------------------------------------
+
+void Form16::showReport(const RunReport& report) {
+    if (!report_) {
+        report_ = new ReportWindow(this);
+        connect(report_, &ReportWindow::marksChosen, this, &Form16::markPlaces);
+        connect(report_, &ReportWindow::closed, this, [this] { markPlaces({}); });
+    }
+    report_->showReport(report);
+}
+
+void Form16::closeReport() {
+    if (report_ && report_->isVisible()) report_->close(); // its marks go with it
+}
+
+void Form16::markPlaces(const std::vector<PlaceMark>& marks) {
+    ViewState& v = session_->view;
+    if (marks.empty() && v.markMode != kMarkPlaces) return;
+    v.placeMarks = marks;
+    v.markMode = marks.empty() ? 0 : kMarkPlaces;
+    v.angleReadout = 0;
+    paint();
 }
 
 } // namespace vectrim

@@ -5,6 +5,7 @@
 
 #include "drawing.h"
 #include "host.h"
+#include "import_account.h"
 #include "run_settings.h"
 #include "view_state.h"
 
@@ -35,9 +36,10 @@ struct MainState {
     void saved() { savedRevision = revision; }
     bool unsaved() const { return revision != savedRevision; }
 
-    // The unit the opened DXF declares (inch), and whether the question
-    // whether to convert it is still to be asked before the first run.
-    bool declaredInch = false;
+    // The import's account of the opened DXF: declared units, what was left
+    // out and approximated. Whether the drawing is to be asked about inch
+    // before the first run.
+    ImportAccount import;
     bool inchQuestionPending = false;
 };
 

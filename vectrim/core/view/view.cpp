@@ -102,15 +102,17 @@ void View::drawMarks() {
     } else if (v_.markMode == 2) {
         const int32_t n = std::min(d.freecount, kFreeEndSlots);
         for (int32_t i = 0; i < n; ++i) markAt(d.freeends[i].x, d.freeends[i].y);
+    } else if (v_.markMode == kMarkPlaces) {
+        for (const PlaceMark& m : v_.placeMarks) markAt(m.x, m.y, m.colour);
     }
 }
 
-void View::markAt(double x, double y) {
+void View::markAt(double x, double y, int colour) {
     const SurfacePoint p = toSurface(v_.window, x, y);
     // Only marks whose point lies on the surface are drawn.
     if (p.x >= 0 && p.x <= kSurfaceWidth && p.y >= 0 && p.y <= kSurfaceHeight)
         canvas_.box(p.x - kMarkHalfSize, p.y - kMarkHalfSize, p.x + kMarkHalfSize, p.y + kMarkHalfSize,
-                    kLightBlue);
+                    colour);
 }
 
 void View::drawline(double x1, double y1, double x2, double y2, int colour) {

@@ -45,6 +45,8 @@ inline constexpr int kHighlightColour = kLightMagenta;
 
 // Marks are boxes this many surface units from the point each way.
 inline constexpr double kMarkHalfSize = 3;
+// MarkMode of the places chosen in the report of a run (ViewState::placeMarks).
+inline constexpr int16_t kMarkPlaces = 3;
 
 // Mouse pointer shapes.
 inline constexpr int kArrowPointer = 1;
@@ -115,7 +117,7 @@ private:
     void drawElement(ElementRef ref, int colour, int arcColour);
     void surfaceSegment(double x1, double y1, double x2, double y2, int colour);
     void drawMarks();
-    void markAt(double x, double y);
+    void markAt(double x, double y, int colour = kLightBlue);
     void pause();
 
     Drawing& d_;
