@@ -242,6 +242,8 @@ public slots:
     void Bild1_MouseDown(Qt::MouseButton button, double sx, double sy);
     void Bild1_MouseMove(double sx, double sy);
     void Bild1_MouseUp(Qt::MouseButton button, double sx, double sy);
+    // The wheel zooms about the pointer, a notch as a zoom button's click.
+    void Bild1_Wheel(double sx, double sy, int angleDelta);
     // Delete and Escape for the element selection.
     void Bild1_KeyDown(int key);
 
@@ -267,6 +269,12 @@ private:
     void buildMenus();
     void buildControls();
     void connectControls();
+    // True when the drawing has no changes that were not saved, or the user
+    // answers "Änderungen verwerfen ?" with "J".
+    bool mayDiscardChanges();
+    // The folder the file dialogs start in: the current drawing's, else the
+    // program folder.
+    std::string dialogFolder() const;
     // Hands the DXF over to the import program and ends.
     void handOverAndEnd(const std::string& path, const std::string& display);
     void endNow();
@@ -300,6 +308,9 @@ private:
     bool activated_ = false;
     bool activationQueued_ = false;
     int trunderGuard_ = 1;
+    bool panning_ = false;       // the middle button drags the view
+    double panX_ = 0, panY_ = 0; // where the pointer was, surface units
+    int wheelRest_ = 0;          // eighths of a degree short of a notch
 };
 
 } // namespace vectrim

@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "analysis_window.h"
+#include "app/file_notice.h"
 #include "app/presets.h"
 #include "drawing_area.h"
 #include "dxf_save_window.h"
@@ -29,7 +30,7 @@ void Form16::druck_Click() {
         return;
     }
     Form77Options options;
-    options.folder = folder_;
+    options.folder = dialogFolder();
     Form77 window(this, d, host_, *this, *dialogs_, options);
     window.exec();
     update(); // every control of the main window is drawn anew
@@ -38,7 +39,9 @@ void Form16::druck_Click() {
 // ---- the wizard ---------------------------------------------------------------------
 
 void Form16::Command10_Click() {
-    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this)) return;
+    bool inchAsked = false;
+    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this, &inchAsked)) return;
+    if (inchAsked) session_->state.inchQuestionPending = false; // not again before the run
     Form43 wizard(this, session_->state.wizardChoice, {c_.ktoleranz, c_.ftoleranz, c_.gtoleranz});
     wizard.exec();
     // The run starts once the wizard has closed.
@@ -47,7 +50,11 @@ void Form16::Command10_Click() {
 
 // ---- inch conversion --------------------------------------------------------------
 
-void Form16::wandel1_Click() { wandel1(session_->drawing, session_->state.inchConverted, host_, *this); }
+void Form16::wandel1_Click() {
+    MainState& st = session_->state;
+    wandel1(session_->drawing, st.inchConverted, host_, *this);
+    if (st.inchConverted != 0) st.inchQuestionPending = false;
+}
 void Form16::mzurueck_Click() { mzurueck(session_->drawing, session_->state.inchConverted, host_, *this); }
 
 // ---- analysis, scaling, deleting elements ------------------------------------------
@@ -63,7 +70,7 @@ void Form16::pruefen_Click() {
 
 void Form16::massstab_Click() {
     if (!massstabOpen(session_->drawing, host_, *this)) return;
-    Form399 window(this, session_->drawing, host_, form399Load(*this), this);
+    Form399 window(this, session_->drawing, host_, form399Load(*this, session_->drawing), this);
     window.exec();
     massstabClosed(*this);
 }
@@ -84,11 +91,14 @@ void Form16::konl_Click() {
 
 // "DXF speichern": the drawing as it is now, for the CAM program.
 void Form16::savedxfm_Click() {
-    savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
-             [this](const std::string& filter, const std::string& title, const std::string& folder,
-                    const std::string& suggested) {
-                 return dialogs_->save(this, filter, title, folder, suggested);
-             });
+    const auto saved = savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
+                                [this](const std::string& filter, const std::string& title,
+                                       const std::string& /*folder*/, const std::string& suggested) {
+                                    return dialogs_->save(this, filter, title, dialogFolder(), suggested);
+                                });
+    if (!saved) return;
+    session_->state.saved(); // closing asks no more
+    host_.info(fileNotice(msg::kDxfSaved, *saved, msg::kIn));
 }
 
 // ---- taking changes back ------------------------------------------------------------

@@ -351,6 +351,7 @@ void Form16::connectControls() {
     connect(c_.Bild1, &DrawingArea::mousePressed, this, &Form16::Bild1_MouseDown);
     connect(c_.Bild1, &DrawingArea::mouseMoved, this, &Form16::Bild1_MouseMove);
     connect(c_.Bild1, &DrawingArea::mouseReleased, this, &Form16::Bild1_MouseUp);
+    connect(c_.Bild1, &DrawingArea::wheelTurned, this, &Form16::Bild1_Wheel);
     connect(c_.Bild1, &DrawingArea::surfaceResized, this, [this] { paint(); });
 
     // The size fields round themselves to 2 decimals whenever they change.

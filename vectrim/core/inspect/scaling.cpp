@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vectrim {
 
@@ -30,6 +31,33 @@ double rounded(double v, int16_t decimals) {
 }
 
 void refused(Host& host, const char* text) { host.message(text, msg::kTitleError, Icon::Critical); }
+
+// The sizes the scale commands work with: the current ones, exact where the
+// fields show the drawing's exact extent rounded, and the new ones, which
+// are the current ones where the size shown was typed again.
+struct Sizes {
+    double width = 0, height = 0, newWidth = 0, newHeight = 0;
+};
+
+// The fields show the extent rounded to 2 (the main window) or 5 decimals.
+constexpr double kShownRounding = 0.005;
+
+double current(double shown, double exact) {
+    return std::isfinite(exact) && std::fabs(shown - exact) <= kShownRounding * (1 + 1e-9) ? exact : shown;
+}
+
+Sizes sizes(const ScaleForm& f) {
+    const double shownWidth = fieldNumber(f.text4).value_or(0),
+                 shownHeight = fieldNumber(f.text3).value_or(0);
+    const double typedWidth = fieldNumber(f.text1).value_or(0),
+                 typedHeight = fieldNumber(f.text2).value_or(0);
+    Sizes z;
+    z.width = current(shownWidth, f.exactWidth);
+    z.height = current(shownHeight, f.exactHeight);
+    z.newWidth = typedWidth == shownWidth ? z.width : typedWidth;
+    z.newHeight = typedHeight == shownHeight ? z.height : typedHeight;
+    return z;
+}
 
 // The scale commands of the inch conversion end alike.
 void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted,
@@ -136,29 +164,44 @@ ScaleForm form399Load(const ViewFrame& frame) {
     return f;
 }
 
+ScaleForm form399Load(const ViewFrame& frame, Drawing& d) {
+    ScaleForm f = form399Load(frame);
+    Box b{0, 0, 0, 0};
+    if (getextents(d, b, 1)) {
+        f.exactWidth = b.xmax - b.xmin;
+        f.exactHeight = b.ymax - b.ymin;
+    }
+    return f;
+}
+
 void proportion(Host& host, ScaleForm& f) {
-    const double newWidth = val(f.text1), newHeight = val(f.text2);
-    const double width = val(f.text4), height = val(f.text3);
-    if (newHeight != 0) {
-        if (newHeight <= 0) return refused(host, msg::kValueNotPositive);
-        if (height > 0) f.text1 = numberText(rounded(width * (newHeight / height), 6));
-    } else if (newWidth != 0) {
-        if (newWidth <= 0) return refused(host, msg::kValueNotPositive);
-        if (width > 0) f.text2 = numberText(rounded(height * (newWidth / width), 6));
+    // An empty field is not given; any other text must be a number.
+    std::optional<double> newWidth = 0.0, newHeight = 0.0;
+    if (!f.text1.empty()) newWidth = fieldNumber(f.text1);
+    if (!f.text2.empty()) newHeight = fieldNumber(f.text2);
+    if (!newWidth || !newHeight) return refused(host, msg::kValueNotPositive);
+    const Sizes z = sizes(f);
+    if (*newHeight != 0) {
+        if (*newHeight <= 0) return refused(host, msg::kValueNotPositive);
+        if (z.height > 0) f.text1 = numberText(rounded(z.width * (z.newHeight / z.height), 6));
+    } else if (*newWidth != 0) {
+        if (*newWidth <= 0) return refused(host, msg::kValueNotPositive);
+        if (z.width > 0) f.text2 = numberText(rounded(z.height * (z.newWidth / z.width), 6));
     }
 }
 
 bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
-    const double newWidth = val(f.text1), newHeight = val(f.text2);
-    if (newWidth <= 0 || newHeight <= 0) {
+    const std::optional<double> typedWidth = fieldNumber(f.text1), typedHeight = fieldNumber(f.text2);
+    if (!typedWidth || !typedHeight || *typedWidth <= 0 || *typedHeight <= 0) {
         refused(host, msg::kValueNotPositive);
         return false;
     }
-    if (!(newWidth <= kMaxScaledSize && newHeight <= kMaxScaledSize)) {
+    if (!(*typedWidth <= kMaxScaledSize && *typedHeight <= kMaxScaledSize)) {
         refused(host, msg::kValueTooLarge);
         return false;
     }
-    const double width = val(f.text4), height = val(f.text3);
+    const Sizes z = sizes(f);
+    const double width = z.width, height = z.height, newWidth = z.newWidth, newHeight = z.newHeight;
     // A drawing without width (or height) takes the other axis' factor; one
     // without either is left as it is.
     double fx = newWidth / width, fy = newHeight / height;
@@ -222,6 +265,16 @@ bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame
     frame.breaks(); // a selection would not survive the conversion
     if (host.ask(msg::kTitleSmallDrawing, msg::kIsItInch) != 'N')
         convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
+    return true;
+}
+
+bool askInchBeforeRun(Drawing& d, MainState& state, Host& host, ViewFrame& frame) {
+    if (!state.inchQuestionPending) return false;
+    state.inchQuestionPending = false;
+    if (state.inchConverted != 0) return false;
+    frame.breaks();
+    if (host.ask(msg::kTitleProgram, msg::kIsItInch) != 'N')
+        convertInch(d, state.inchConverted, frame, kInchToMm, 1, msg::kStepInch);
     return true;
 }
 

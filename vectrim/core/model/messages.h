@@ -115,6 +115,17 @@ inline constexpr const char* kFormPolylines = "Konturen als Polylinien";
 inline constexpr const char* kSaveFailed = "Datei konnte nicht gespeichert werden !";
 inline constexpr const char* kReplaceFile = " existiert bereits. Ersetzen ?"; // after the file name
 
+// ---- what was written or read, and where (the info line) ----
+inline constexpr const char* kDxfSaved = "DXF gespeichert: ";        // file name, kIn, folder
+inline constexpr const char* kPdfSaved = "PDF gespeichert: ";        // file name, kIn, folder
+inline constexpr const char* kProfileSaved = "Profil gespeichert: "; // file name, kIn, folder
+inline constexpr const char* kProfileLoaded = "Profil geladen: ";    // file name, kFrom, folder
+inline constexpr const char* kIn = " in ";
+inline constexpr const char* kFrom = " aus ";
+
+// ---- changes not saved ----
+inline constexpr const char* kDiscardChanges = "Änderungen verwerfen ?";
+
 // ---- taking changes back ("Zurück", "Alles zurück") ----
 inline constexpr const char* kUndone = "Zurückgenommen: "; // followed by the command taken back
 inline constexpr const char* kUndoAllQuestion = "Alle Änderungen zurücknehmen ?";

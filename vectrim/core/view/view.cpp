@@ -198,6 +198,29 @@ void View::mouseDown(MouseButton b, double sx, double sy) {
     pause();
 }
 
+void View::wheelZoom(double sx, double sy, int notches) {
+    if (d_.linecount == 0 && d_.arccount == 0) return;
+    ViewWindow& w = v_.window;
+    const Point p = toModel(w, sx, sy);
+    // The window about p scaled by f: p keeps its place on the surface.
+    auto scaled = [&](double f) {
+        w = {p.x + (w.xmin - p.x) * f, p.y + (w.ymin - p.y) * f, p.x + (w.xmax - p.x) * f,
+             p.y + (w.ymax - p.y) * f};
+    };
+    for (int k = 0; k < notches && (w.xmax - w.xmin) * 0.25 >= kMinHalfWidth; ++k) scaled(0.5);
+    for (int k = 0; k < -notches && (w.xmax - w.xmin) * 0.5 < kMaxZoomOutHalf; ++k) scaled(2);
+    paint();
+}
+
+void View::pan(double dsx, double dsy) {
+    if (d_.linecount == 0 && d_.arccount == 0) return;
+    ViewWindow& w = v_.window;
+    const double dx = -dsx * (w.xmax - w.xmin) / kSurfaceWidth;
+    const double dy = dsy * (w.ymax - w.ymin) / kSurfaceHeight;
+    w = {w.xmin + dx, w.ymin + dy, w.xmax + dx, w.ymax + dy};
+    paint();
+}
+
 void View::pause() {
     if (clickPause <= 0) return;
     double seconds = clickPause;
