@@ -170,18 +170,30 @@ TEST_F(Report, WhatTheImportLeftOutIsToldOnceAfterLoading) {
     ASSERT_TRUE(reportShown());
     EXPECT_EQ(column(report()->Liste, 0)[0], "Import");
     EXPECT_GT(report()->Liste->topLevelItemCount(), 1);
+}
 
-    if (const char* shots = std::getenv("VECTRIM_SCREENSHOT_DIR"); shots && *shots) {
-        const QPixmap main = form->grab(), side = report()->grab();
-        QImage both(main.width() + 8 + side.width(), std::max(main.height(), side.height()),
-                    QImage::Format_RGB32);
-        both.fill(Qt::white);
-        QPainter p(&both);
-        p.drawPixmap(0, 0, main);
-        p.drawPixmap(main.width() + 8, 0, side);
-        p.end();
-        both.save(QString::fromUtf8(shots) + "/report.png");
-    }
+// The picture of the README: the demo drawing dragon.dxf after a run, with
+// the report beside the main window.
+TEST_F(Report, Screenshot) {
+    const char* shots = std::getenv("VECTRIM_SCREENSHOT_DIR");
+    if (!shots || !*shots) GTEST_SKIP() << "VECTRIM_SCREENSHOT_DIR is not set";
+    const test::CliResult r = test::runCli(dir, "import '" VECTRIM_BIN_DIR "/dragon.dxf' -o tempd.dat");
+    ASSERT_EQ(r.status, 0) << r.err;
+    dir.write("par.dat", "/teile/dragon.dxf\0\r\n 30\r\n/teile/dragon.dxf\0\r\n"s);
+    make({"1"});
+    c().Command4->click();
+    ASSERT_TRUE(reportShown());
+    report()->Command1->click();
+    QCoreApplication::processEvents();
+    const QPixmap main = form->grab(), side = report()->grab();
+    QImage both(main.width() + 8 + side.width(), std::max(main.height(), side.height()),
+                QImage::Format_RGB32);
+    both.fill(Qt::white);
+    QPainter p(&both);
+    p.drawPixmap(0, 0, main);
+    p.drawPixmap(main.width() + 8, 0, side);
+    p.end();
+    EXPECT_TRUE(both.save(QString::fromUtf8(shots) + "/report.png"));
 }
 
 TEST_F(Report, OnlyApproximationsShowNothingExtra) {

@@ -29,7 +29,8 @@ QString legendText() {
     QString html;
     for (int k = 0; k < kRepairKinds; ++k) {
         const auto kind = static_cast<RepairKind>(k);
-        html += QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2&nbsp;&nbsp; ")
+        html += QStringLiteral(
+                    "<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;</span>&nbsp;%2&nbsp;&nbsp; ")
                     .arg(hex(placeColour(kind)), QString::fromUtf8(placeCaption(kind)));
     }
     return html;
@@ -90,7 +91,8 @@ void ReportWindow::showReport(const RunReport& report) {
     if (!skipped.empty() || !approximated.empty()) {
         std::string text = skipped;
         if (!approximated.empty()) text += (text.empty() ? "" : "\n") + approximated;
-        new QTreeWidgetItem(Liste, {QString::fromUtf8(msg::kReportImport), qs(text), QString()});
+        auto* row = new QTreeWidgetItem(Liste, {QString::fromUtf8(msg::kReportImport), qs(text), QString()});
+        row->setToolTip(1, qs(text)); // a long list is cut at the column's edge
         firstStageRow_ = 1;
     }
     for (const StageReport& s : report.stages) {
