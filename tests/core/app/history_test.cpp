@@ -1,5 +1,5 @@
-// The history of changes: steps taken back in order, the loaded drawing
-// behind them all, and the limits that drop the oldest steps.
+// The history of changes: the limits that drop the oldest steps, the loaded
+// drawing behind them all, and the change numbers it restores.
 #include "app/history.h"
 #include "fixture.h"
 
@@ -9,33 +9,6 @@ namespace vectrim {
 namespace {
 
 using test::Fixture;
-using test::rawOrder;
-
-TEST(History, StepsComeBackInReverseOrderWithTheirNames) {
-    Fixture f;
-    f.line(0, 0, 1, 0);
-    History h;
-    h.reset(*f.session);
-    EXPECT_FALSE(h.canUndo());
-    EXPECT_FALSE(h.canUndoAll());
-    for (int k = 1; k <= 3; ++k) {
-        h.record(*f.session, {}, "step " + std::to_string(k));
-        f.line(k, k, k + 1, k);
-        f.d.lines[0].contour = static_cast<int16_t>(k);
-        f.session->state.changed();
-    }
-    EXPECT_EQ(h.lastStep(), "step 3");
-    for (int k = 3; k >= 1; --k) {
-        const auto back = h.undo(*f.session);
-        ASSERT_TRUE(back);
-        EXPECT_EQ(back->what, "step " + std::to_string(k));
-        EXPECT_EQ(f.d.linecount, k);
-        EXPECT_EQ(f.d.lines[0].contour, k - 1 == 0 ? -1 : k - 1);
-        EXPECT_EQ(rawOrder(f.d).size(), static_cast<size_t>(k));
-    }
-    EXPECT_FALSE(h.undo(*f.session));
-    EXPECT_FALSE(f.session->state.unsaved());
-}
 
 TEST(History, TheOldestStepsGoPastTheLimits) {
     struct Case {
