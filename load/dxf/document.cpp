@@ -235,6 +235,11 @@ void Document::entity(Source& s) {
 
 void Document::skipped(std::string_view what) { skipped_[std::string(what)] += 1; }
 
+void Document::units(int32_t insunits, int32_t measurement) {
+    insunits_ = insunits;
+    measurement_ = measurement;
+}
+
 void Document::finishReading() {
     // Layers of the table in its order, then the others in the order of
     // first use.
@@ -569,6 +574,7 @@ void Document::explode(int32_t id) {
     entities_[static_cast<size_t>(id - 1)].erased = true;
     if (e.type == kTypeArc) {
         explodeEllipse(e);
+        approximated_["ELLIPSE"] += 1;
         return;
     }
     const Source& s = *e.compound.source;
@@ -720,6 +726,7 @@ void Document::explodeSpline(const Entity& e, const Source& s, const Matrix& m) 
         return;
     }
     addPolyline(e.layer, points);
+    approximated_[kindName(s.kind)] += 1;
 }
 
 void Document::explodeOutline(const Entity& e, const Source& s, const Matrix& m) {
@@ -844,6 +851,7 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
             const GlyphMap map{m.point2(origin), m.vector2(h * x), m.vector2(h * y)};
             draw(map);
         }
+        approximated_[kindName(s.kind)] += 1;
         return;
     }
 
@@ -895,6 +903,7 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
     const Vec2 o = m.point2(plane(0, 0));
     const GlyphMap map{o, m.point2(plane(1, 0)) - o, m.point2(plane(0, 1)) - o};
     draw(map);
+    approximated_[kindName(s.kind)] += 1;
 }
 
 } // namespace dxf

@@ -85,6 +85,12 @@ public:
 
     // What was left out, by type name or reason, with counts.
     const std::map<std::string, int64_t>& skipped() const { return skipped_; }
+    // What was flattened into lines (splines, ellipses, texts), by type
+    // name, with counts.
+    const std::map<std::string, int64_t>& approximated() const { return approximated_; }
+    // The units the header declares; -1 when it does not.
+    int32_t insunits() const { return insunits_; }
+    int32_t measurement() const { return measurement_; }
     void countSkipped(const std::string& what, int64_t n = 1) { skipped_[what] += n; }
     int32_t entityCount() const;
     // No more than this many entities are made (kMaxEntities unless set).
@@ -99,6 +105,7 @@ private:
     void block(Block&& block) override;
     void entity(Source& entity) override;
     void skipped(std::string_view what) override;
+    void units(int32_t insunits, int32_t measurement) override;
 
     int32_t layerId(std::string_view name);
     bool layerVisible(int32_t layer) const;
@@ -153,6 +160,8 @@ private:
     std::vector<StyleDef> styles_;
     std::unordered_map<std::string, size_t> styleIds_; // upper-case name
     std::map<std::string, int64_t> skipped_;
+    std::map<std::string, int64_t> approximated_;
+    int32_t insunits_ = -1, measurement_ = -1;
     TextOutliner* outliner_ = nullptr;
     int32_t quality_ = 0;
     bool limitReached_ = false;

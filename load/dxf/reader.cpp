@@ -65,6 +65,7 @@ public:
 
 private:
     void entityRecord(std::string_view type, const std::vector<Tag>& tags);
+    void headerUnits(const std::vector<Tag>& tags);
     void emit(Source& s);
     void flushPolyline();
 
@@ -369,7 +370,10 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
         bool paper = false;
         for (const Tag& t : tags)
             if (t.code == 67) paper = trimmed(t.text) == "1" || (t.binaryNumber && t.number == 1);
-        if (paper) return;
+        if (paper) {
+            if (section_ == Section::Entities) sink_.skipped(kSkippedPaper);
+            return;
+        }
         if (section_ == Section::Entities) {
             sink_.skipped(type);
         } else {
@@ -382,7 +386,10 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
     }
     bool paper = false;
     const bool ok = parseEntity(*kind, tags, current_, paper);
-    if (paper) return;
+    if (paper) {
+        if (section_ == Section::Entities) sink_.skipped(kSkippedPaper);
+        return;
+    }
     if (!ok) {
         sink_.skipped(kSkippedBad);
         return;
@@ -398,6 +405,23 @@ void Assembler::entityRecord(std::string_view type, const std::vector<Tag>& tags
     emit(current_);
 }
 
+// The header is one record: (9, name) pairs each followed by the value.
+void Assembler::headerUnits(const std::vector<Tag>& tags) {
+    int32_t insunits = -1, measurement = -1;
+    int32_t* pending = nullptr;
+    for (const Tag& t : tags) {
+        if (t.code == 9) {
+            const std::string_view name = trimmed(t.text);
+            pending = name == "$INSUNITS" ? &insunits : name == "$MEASUREMENT" ? &measurement : nullptr;
+        } else if (pending && t.code == 70) {
+            int32_t v = 0;
+            if (toInt(t, v)) *pending = v;
+            pending = nullptr;
+        }
+    }
+    sink_.units(insunits, measurement);
+}
+
 void Assembler::record(std::string_view type, const std::vector<Tag>& tags) {
     if (type == "SECTION") {
         flushPolyline();
@@ -406,7 +430,9 @@ void Assembler::record(std::string_view type, const std::vector<Tag>& tags) {
         for (const Tag& t : tags) {
             if (t.code != 2) continue;
             const std::string_view name = trimmed(t.text);
-            if (name == "TABLES")
+            if (name == "HEADER")
+                headerUnits(tags);
+            else if (name == "TABLES")
                 section_ = Section::Tables;
             else if (name == "BLOCKS")
                 section_ = Section::Blocks;

@@ -18,8 +18,12 @@ public:
     // A model space entity; the sink may move from it.
     virtual void entity(Source& entity) = 0;
     // An entity that is left out: its type is not drawn (POINT, HATCH,
-    // unknown types), its data are unusable, or it was cut off.
+    // unknown types), its data are unusable, it was cut off, or it lies in
+    // paper space.
     virtual void skipped(std::string_view what) = 0;
+    // The units the HEADER section declares: $INSUNITS and $MEASUREMENT,
+    // -1 for a variable the header does not hold. Called once per header.
+    virtual void units(int32_t /*insunits*/, int32_t /*measurement*/) {}
 };
 
 // Reading progress: mode 0 at the start, mode 1 with the percentage of the
@@ -29,6 +33,7 @@ using ReadProgress = std::function<void(int mode, int percent)>;
 // What is skipped under a name of its own rather than its type.
 inline constexpr std::string_view kSkippedBad = "fehlerhaft";
 inline constexpr std::string_view kSkippedCut = "unvollständig";
+inline constexpr std::string_view kSkippedPaper = "Papierbereich";
 
 // Reads ASCII or binary DXF. False when the data hold no DXF section at all.
 bool readDxf(std::string_view bytes, ReadSink& sink, const ReadProgress& progress = {});

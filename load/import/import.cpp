@@ -1,6 +1,7 @@
 #include "import.h"
 
 #include "model/exchange_file.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "model/par_file.h"
 #include "model/platform.h"
@@ -130,17 +131,19 @@ bool Import::schreiben(const std::string& exchangePath) {
     return ok;
 }
 
-std::string Import::report() const {
-    std::map<std::string, int64_t> all = doc_->skipped();
-    if (rejected_ > 0) all["ungültige Werte"] += rejected_;
-    if (unexploded_ > 0) all["zu tief verschachtelt"] += unexploded_;
-    std::string text;
-    for (const auto& [what, count] : all) {
-        text += text.empty() ? "Nicht übernommen: " : ", ";
-        text += std::to_string(count) + " " + what;
-    }
-    return text;
+ImportAccount Import::account() const {
+    ImportAccount a;
+    a.insunits = doc_->insunits();
+    a.measurement = doc_->measurement();
+    a.quality = quality_;
+    a.skipped = doc_->skipped();
+    if (rejected_ > 0) a.skipped[msg::kSkippedInvalid] += rejected_;
+    if (unexploded_ > 0) a.skipped[msg::kSkippedTooDeep] += unexploded_;
+    a.approximated = doc_->approximated();
+    return a;
 }
+
+std::string Import::report() const { return account().skippedText(); }
 
 RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* outliner,
                     const ProgramStarter& start) {
@@ -158,8 +161,10 @@ RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* ou
     host.doEvents();
     run.auswaehler();
     run.explodePasses();
-    // speichern
-    const bool written = run.schreiben(folder + "tempd.dat");
+    // speichern, and the account beside it
+    bool written = run.schreiben(folder + "tempd.dat");
+    result.account = run.account();
+    written = written && writeImportAccount(folder + kImportAccountFileName, result.account);
     result.report = run.report();
     result.lines = run.linesWritten();
     result.arcs = run.arcsWritten();
@@ -171,7 +176,8 @@ RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* ou
 }
 
 bool importToExchangeFile(const std::string& dxfPath, int32_t quality, const std::string& exchangePath,
-                          Host& host, dxf::TextOutliner* outliner, std::string* report) {
+                          Host& host, dxf::TextOutliner* outliner, std::string* report,
+                          ImportAccount* account) {
     Import run(host, outliner);
     run.setSource(dxfPath, quality);
     if (!run.loader()) {
@@ -182,6 +188,7 @@ bool importToExchangeFile(const std::string& dxfPath, int32_t quality, const std
     run.explodePasses();
     const bool written = run.schreiben(exchangePath);
     if (report) *report = run.report();
+    if (account) *account = run.account();
     if (!written) host.message(kAccessError, "Error", Icon::Critical);
     return written;
 }

@@ -5,6 +5,7 @@
 
 #include "dxf/document.h"
 #include "model/host.h"
+#include "model/import_account.h"
 
 #include <cstdint>
 #include <functional>
@@ -45,6 +46,9 @@ public:
     // What was left out, for the status: "Nicht übernommen: 2 HATCH, ..."
     // (empty when nothing was).
     std::string report() const;
+    // The declared units, the curve quality, what was left out and what was
+    // approximated.
+    ImportAccount account() const;
 
     const std::string& dxfPath() const { return dxfPath_; }
     int32_t quality() const { return quality_; }
@@ -67,11 +71,13 @@ using ProgramStarter = std::function<bool(const std::string& path, const std::ve
 struct RunResult {
     bool imported = false; // tempd.dat written and the main program started with "1"
     std::string report;    // what was left out
+    ImportAccount account;
     int64_t lines = 0, arcs = 0;
 };
 
 // The whole import of `load 1` in a program folder: dateien, loader,
-// auswaehler, the explode passes and speichern. Every failure shows
+// auswaehler, the explode passes and speichern, which writes the import's
+// account (tempi.dat) and then the exchange file. Every failure shows
 // "Dateizugriffsfehler !" and starts the main program without argument.
 RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* outliner,
                     const ProgramStarter& start);
@@ -80,6 +86,7 @@ RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* ou
 // without starting a program (for the batch front end). False, with the
 // message shown, when the DXF cannot be read or the file not written.
 bool importToExchangeFile(const std::string& dxfPath, int32_t quality, const std::string& exchangePath,
-                          Host& host, dxf::TextOutliner* outliner, std::string* report = nullptr);
+                          Host& host, dxf::TextOutliner* outliner, std::string* report = nullptr,
+                          ImportAccount* account = nullptr);
 
 } // namespace vectrim::load

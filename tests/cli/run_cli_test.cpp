@@ -107,6 +107,23 @@ TEST(CliRun, AnswerDecidesAboutLargeDrawings) {
     EXPECT_EQ(readBack(dir, "yes.dat").linecount, 1002);
 }
 
+TEST(CliRun, ReportNamesTheStagesThatDidSomethingAndTheImport) {
+    TempDir dir;
+    dir.write("in.dxf", "0\nSECTION\n2\nHEADER\n9\n$MEASUREMENT\n70\n0\n0\nENDSEC\n"
+                        "0\nSECTION\n2\nENTITIES\n0\nPOINT\n8\n0\n10\n1\n20\n1\n"
+                        "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n10\n21\n0\n"
+                        "0\nLINE\n8\n0\n10\n10\n20\n0\n11\n0\n21\n0\n0\nENDSEC\n0\nEOF\n");
+    const Result r = cli(dir, "run in.dxf --report report.json -o out.dat");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.read("report.json"),
+              "{\"stages\": [\n"
+              "  {\"name\": \"removeduplicates\", \"counts\": {\"split\": 0, \"removed\": 1, \"moved\": 0, "
+              "\"merged\": 0, \"created\": 0}, \"places\": [], \"kinds\": []}\n ],\n"
+              " \"import\": {\"skipped\": {\"POINT\": 1}, \"approximated\": {}, \"quality\": 30, "
+              "\"insunits\": -1, \"measurement\": 0}}\n");
+    EXPECT_NE(cli(dir, "run in.dxf --report /nirgends/report.json").status, 0);
+}
+
 TEST(CliRun, UsageErrorsAndUnreadableInput) {
     TempDir dir;
     dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());

@@ -28,33 +28,10 @@
 namespace vectrim {
 namespace {
 
+using test::WhenShown;
 using test::WindowTest;
 
 constexpr double kTol = 1e-9;
-
-// Acts on a modal window of type W once it is shown; the window's exec()
-// returns when the action closes it. Stops looking when it goes out of scope.
-template <class W>
-class WhenShown {
-public:
-    explicit WhenShown(std::function<void(W&)> act) {
-        QObject::connect(&timer_, &QTimer::timeout, [this, act] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* d = qobject_cast<W*>(w);
-                if (!d || !d->isVisible()) continue;
-                timer_.stop();
-                ++shown;
-                act(*d);
-                return;
-            }
-        });
-        timer_.start(5);
-    }
-    int shown = 0;
-
-private:
-    QTimer timer_;
-};
 
 void screenshot(QWidget& w, const char* name) {
     const char* dir = std::getenv("VECTRIM_SCREENSHOT_DIR");

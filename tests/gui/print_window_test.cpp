@@ -55,9 +55,9 @@ protected:
         form->trunder();
     }
     // A print window with two printers besides the PDF file.
-    std::unique_ptr<Form77> window() {
+    std::unique_ptr<Form77> window(PrinterList printers = PrinterList{{"Laser", "Tinte"}, "Tinte"}) {
         Form77Options o;
-        o.printers = PrinterList{{"Laser", "Tinte"}, "Tinte"};
+        o.printers = printers;
         o.folder = dir.folder();
         auto w = std::make_unique<Form77>(form.get(), s().drawing, form->host(), *form, dialogs, o);
         w->show();
@@ -151,7 +151,20 @@ TEST_F(PrintWindow, ListsThePrintersWithTheDefaultShownAndThePdfFile) {
     ASSERT_EQ(installed.Combo1->count(), names.size() + 1);
     for (int i = 0; i < names.size(); ++i) EXPECT_EQ(installed.Combo1->itemText(i), names[i]);
     EXPECT_EQ(installed.Combo1->itemText(static_cast<int>(names.size())), "PDF-Datei");
-    EXPECT_EQ(installed.Combo1->currentText(), QPrinterInfo::defaultPrinterName());
+    EXPECT_EQ(installed.Combo1->currentText(),
+              names.isEmpty() ? QStringLiteral("PDF-Datei") : QPrinterInfo::defaultPrinterName());
+}
+
+TEST_F(PrintWindow, WithoutPrintersThePdfFileIsChosenAndConfirmed) {
+    auto w = window(PrinterList{});
+    ASSERT_EQ(w->Combo1->count(), 1);
+    EXPECT_EQ(w->Combo1->currentText(), "PDF-Datei");
+    dialogs.results.push_back(dir.file("seite") + '\0');
+    w->Text1->setText("0,5"); // a decimal comma
+    w->Command1->click();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(std::filesystem::exists(dir.file("seite.pdf")));
+    EXPECT_EQ(c().Label20->text().toStdString(), "PDF gespeichert: seite.pdf in " + dir.folder());
 }
 
 TEST_F(PrintWindow, WithoutAChosenPrinterNothingIsPrinted) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -70,12 +72,12 @@ TEST(Savedxfm, DialogGetsFilterTitleFolderAndSuggestion) {
     dialog.answer = dir.file("halter_opt.dxf") + std::string(1, '\0');
     DxfForm last = DxfForm::LinesArcs;
     EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()),
-              dir.file("HALTER_OPT.DXF"));
+              dir.file("halter_opt.dxf"));
     EXPECT_EQ(dialog.filter, "CAD-Austauschformat (DXF)|*.DXF");
     EXPECT_EQ(dialog.title, "Speichern...");
     EXPECT_EQ(dialog.folder, dir.folder());
     EXPECT_EQ(dialog.suggested, "Halter_opt.dxf");
-    EXPECT_EQ(dir.read("HALTER_OPT.DXF").find("AC1009") != std::string::npos, true);
+    EXPECT_EQ(dir.read("halter_opt.dxf").find("AC1009") != std::string::npos, true);
     // Cancelling the dialog writes nothing.
     dialog.answer.clear();
     EXPECT_EQ(savedxfm(nullptr, f.d, f.host, f.session->state, last, dialog.fn()), std::nullopt);
@@ -118,12 +120,12 @@ TEST(Savedxfm, FormWindowChoiceIsUsedAndKept) {
     else
         unsetenv("VECTRIM_NONINTERACTIVE");
 
-    ASSERT_EQ(file, dir.file("K.DXF"));
-    EXPECT_NE(dir.read("K.DXF").find("LWPOLYLINE"), std::string::npos);
+    ASSERT_EQ(file, dir.file("k.dxf"));
+    EXPECT_NE(dir.read("k.dxf").find("LWPOLYLINE"), std::string::npos);
     EXPECT_EQ(last, DxfForm::Polylines);
     EXPECT_EQ(cancelled, std::nullopt);
     EXPECT_EQ(dialog.calls, 1);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("NEVER.DXF")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("never.dxf")));
 }
 
 // The menu entry of the main window.
@@ -143,11 +145,27 @@ TEST_F(MainWindowSave, MenuEntrySavesTheDrawing) {
     EXPECT_EQ(dialogs.calls[0].title, "Speichern...");
     EXPECT_EQ(dialogs.calls[0].folder, dir.folder());
     EXPECT_EQ(dialogs.calls[0].suggested, "Winkel_opt.dxf");
-    const std::string text = dir.read("WINKEL_OPT.DXF");
+    const std::string text = dir.read("winkel_opt.dxf");
     EXPECT_NE(text.find("  0\r\nLINE\r\n"), std::string::npos);
     EXPECT_NE(text.find("  0\r\nARC\r\n"), std::string::npos);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(w.session().drawing.linecount, 1); // the drawing stays
+    EXPECT_EQ(c().Label20->text().toStdString(), "DXF gespeichert: winkel_opt.dxf in " + dir.folder());
+}
+
+// The name as typed, ".dxf" appended only without it; the drawing then
+// counts as saved.
+TEST_F(MainWindowSave, TheNameIsKeptAsTyped) {
+    make();
+    s().drawing.appendLine(0, 0, 25, 0);
+    s().state.changed();
+    dialogs.results = {dir.file("mein_teil") + '\0', dir.file("Platte.DXF") + '\0'};
+    c().savedxfm->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("mein_teil.dxf")));
+    EXPECT_FALSE(s().state.unsaved());
+    c().savedxfm->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("Platte.DXF")));
+    EXPECT_EQ(dialogs.calls[0].folder, dir.folder()); // no drawing opened: the program folder
 }
 
 TEST_F(MainWindowSave, EmptyDrawingIsRefused) {

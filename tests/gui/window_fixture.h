@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QInputDevice>
 #include <QPointingDevice>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,30 @@ inline bool waitFor(const std::function<bool()>& done, int milliseconds = 5000) 
     }
     return true;
 }
+
+// Acts on a modal window of type W once it is shown; the window's exec()
+// returns when the action closes it. Stops looking when it goes out of scope.
+template <class W>
+class WhenShown {
+public:
+    explicit WhenShown(std::function<void(W&)> act) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, act] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* d = qobject_cast<W*>(w);
+                if (!d || !d->isVisible()) continue;
+                timer_.stop();
+                ++shown;
+                act(*d);
+                return;
+            }
+        });
+        timer_.start(5);
+    }
+    int shown = 0;
+
+private:
+    QTimer timer_;
+};
 
 struct DialogCall {
     std::string kind, filter, title, folder, suggested;

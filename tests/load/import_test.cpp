@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace vectrim {
 namespace {
@@ -577,6 +578,51 @@ TEST(ImportReport, SkippedTypesAreCountedByName) {
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.records.size(), 1u);
     EXPECT_EQ(r.report, "Nicht übernommen: 1 HATCH, 2 POINT, 1 WHATEVER");
+}
+
+// The account beside the exchange file: the header's units, what was left
+// out (also in paper space and nested too deep) and what was flattened.
+TEST(ImportReport, TheAccountHoldsUnitsLeftOutAndApproximated) {
+    Dxf h;
+    h.section("HEADER")(9, "$ACADVER")(1, "AC1015")(9, "$MEASUREMENT")(70, 0)(9, "$INSUNITS")(70, 1).endsec();
+    Dxf b;
+    for (int i = 1; i < 7; ++i)
+        b.block("D" + std::to_string(i)).insert("D" + std::to_string(i + 1), 1, 0).endblk();
+    b.block("D7").line(0, 0, 1, 0).endblk();
+    Dxf e;
+    e.insert("D1", 0, 0);
+    for (int i = 0; i < 3; ++i) e(0, "POINT")(8, "0")(10, i * 1.0)(20, 0.0);
+    e(0, "HATCH")(8, "0")(10, 0.0)(20, 0.0);
+    e(0, "LINE")(8, "0")(67, 1)(10, 0.0)(20, 0.0)(11, 9.0)(21, 0.0);
+    e(0, "ELLIPSE")(8, "0")(10, 0.0)(20, 0.0)(30, 0.0)(11, 10.0)(21, 0.0)(31, 0.0)(40, 0.5);
+    e.line(0, 0, 5, 5);
+    test::TempDir dir;
+    dir.write("in.dxf", h.str() + withBlocks(b, e));
+    test::RecordingHost host;
+    std::string report;
+    ImportAccount a;
+    ASSERT_TRUE(load::importToExchangeFile(dir.file("in.dxf"), 30, dir.file("tempd.dat"), host, nullptr,
+                                           &report, &a));
+    EXPECT_EQ(a.insunits, 1);
+    EXPECT_EQ(a.measurement, 0);
+    EXPECT_TRUE(a.declaresInch());
+    EXPECT_EQ(a.quality, 30);
+    EXPECT_EQ(a.skipped,
+              (std::map<std::string, int64_t>{
+                  {"HATCH", 1}, {"POINT", 3}, {"Papierbereich", 1}, {"zu tief verschachtelt", 1}}));
+    EXPECT_EQ(a.approximated, (std::map<std::string, int64_t>{{"ELLIPSE", 1}}));
+    EXPECT_EQ(report, "Nicht übernommen: 1 HATCH, 3 POINT, 1 Papierbereich, 1 zu tief verschachtelt");
+
+    // Without a header nothing is declared.
+    ASSERT_TRUE(load::importToExchangeFile(dir.file("in.dxf"), 30, dir.file("tempd.dat"), host, nullptr,
+                                           nullptr, &a));
+    dir.write("plain.dxf", entitiesFile(Dxf().line(0, 0, 1, 1)));
+    ASSERT_TRUE(load::importToExchangeFile(dir.file("plain.dxf"), 30, dir.file("tempd.dat"), host, nullptr,
+                                           nullptr, &a));
+    EXPECT_EQ(a.insunits, -1);
+    EXPECT_EQ(a.measurement, -1);
+    EXPECT_TRUE(a.skipped.empty());
+    EXPECT_TRUE(a.approximated.empty());
 }
 
 TEST(ImportProgress, ShowsThePercentagesWhileReading) {

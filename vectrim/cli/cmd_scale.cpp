@@ -35,7 +35,7 @@ int cmdScale(const std::vector<std::string>& argv) {
     BatchViewFrame frame(session->drawing, session->view, host);
     frame.getmima();
     if (!massstabOpen(session->drawing, host, frame)) return kRefused;
-    ScaleForm form = form399Load(frame);
+    ScaleForm form = form399Load(frame, session->drawing);
     form.text1 = width.value_or("");
     form.text2 = height.value_or("");
     form.quality = quality;

@@ -12,7 +12,8 @@
 
 namespace vectrim::cli {
 
-bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host) {
+bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host,
+               ImportAccount* account) {
 #ifdef VECTRIM_TEXT_OUTLINES
     // The fonts (and an offscreen GUI application) are only set up when a
     // text is met.
@@ -23,7 +24,7 @@ bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& 
 #endif
     std::string report;
     const bool ok =
-        load::importToExchangeFile(dxfPath, curveQuality, exchangePath, host, textOutliner, &report);
+        load::importToExchangeFile(dxfPath, curveQuality, exchangePath, host, textOutliner, &report, account);
     if (!report.empty()) std::fprintf(stderr, "vectrim-cli: %s\n", report.c_str());
     return ok;
 }

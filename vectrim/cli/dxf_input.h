@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/host.h"
+#include "model/import_account.h"
 
 #include <string>
 
@@ -9,6 +10,8 @@ namespace vectrim::cli {
 
 // Imports `dxfPath` with the given curve quality and writes the exchange
 // file to `exchangePath`. False (with a message) when the DXF cannot be read.
-bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host);
+// The import's account goes to `account` when given.
+bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& exchangePath, Host& host,
+               ImportAccount* account = nullptr);
 
 } // namespace vectrim::cli

@@ -42,7 +42,7 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
     const std::string temp = temporaryExchangeFile();
     bool ok = false;
     if (ext == ".dxf") {
-        ok = importDxf(path, kCurveQuality, temp, *s.host);
+        ok = importDxf(path, kCurveQuality, temp, *s.host, &s.state.import);
     } else if (ext == ".dat") {
         std::error_code ec;
         ok = std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing, ec);

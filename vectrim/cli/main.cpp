@@ -15,7 +15,7 @@ const Command kCommands[] = {
     {"import", "import IN.dxf [-o OUT]", cmdImport},
     {"run",
      "run IN [--reduce T] [--gaps T] [--smooth T] [--round-line-line] [--answer J|N] [-o OUT] "
-     "[--keep-position]",
+     "[--keep-position] [--report FILE.json]",
      cmdRun},
     {"stage", "stage NAME IN [--tol T] [-o OUT] [--keep-position]", cmdStage},
     {"check", "check endpoints|directions|open|junctions|small IN", cmdCheck},

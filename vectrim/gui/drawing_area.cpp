@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -169,6 +170,12 @@ void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
 void DrawingArea::mouseReleaseEvent(QMouseEvent* e) {
     const QPointF s = surfacePoint(e->position());
     emit mouseReleased(e->button(), s.x(), s.y());
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* e) {
+    const QPointF s = surfacePoint(e->position());
+    emit wheelTurned(s.x(), s.y(), e->angleDelta().y());
+    e->accept();
 }
 
 } // namespace vectrim

@@ -66,6 +66,9 @@ signals:
     void mousePressed(Qt::MouseButton button, double sx, double sy);
     void mouseMoved(double sx, double sy);
     void mouseReleased(Qt::MouseButton button, double sx, double sy);
+    // The wheel turned over (sx, sy); angleDelta in eighths of a degree
+    // (120 a notch), positive away from the user.
+    void wheelTurned(double sx, double sy, int angleDelta);
     // The surface was made anew (at its first layout): it must be redrawn.
     void surfaceResized();
 
@@ -75,6 +78,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     QImage image_;

@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "model/host.h"
 #include "snapshot.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    vectrim::installQtTranslations(app, QString::fromLatin1(vectrim::kProgramLanguage));
 
     std::string why;
     if (!kg::load(&why)) {

@@ -2,6 +2,7 @@
 
 #include "abort_window.h"
 #include "analysis_window.h"
+#include "app/file_notice.h"
 #include "app/import_cycle.h"
 #include "app/profiles.h"
 #include "app/program_folder.h"
@@ -12,6 +13,8 @@
 #include "inspect/checks.h"
 #include "inspect/scaling.h"
 #include "inspect/selection.h"
+#include "model/import_account.h"
+#include "model/messages.h"
 #include "model/numtext.h"
 #include "model/par_file.h"
 #include "model/platform.h"
@@ -132,6 +135,10 @@ void Form16::firstActivation() {
     bool withArgument = false;
     for (const std::string& a : options_.args) withArgument = withArgument || !a.empty();
     if (withArgument) startWithArgument();
+    // The drawing as loaded: nothing to take back, nothing changed.
+    history_.reset(s, labels_);
+    s.state.saved();
+    updateUndoButtons();
     emit firstActivationDone();
 }
 
@@ -158,6 +165,21 @@ void Form16::startWithArgument() {
         Picture9_Click();
     }
     host_.info("Info:");
+    takeAccount();
+}
+
+void Form16::takeAccount() {
+    Session& s = *session_;
+    if (const auto account = takeImportAccount(fileInFolder(folder_, kImportAccountFileName)))
+        s.state.import = *account;
+    const bool inch = s.state.import.declaresInch() && s.state.inchConverted == 0;
+    s.state.inchQuestionPending = inch;
+    // Once after loading: an inch drawing, and what the import left out.
+    std::string notice = inch ? msg::kInchDrawing : "";
+    const std::string skipped = s.state.import.skippedText();
+    if (!skipped.empty()) notice += (notice.empty() ? "" : "   ") + skipped;
+    if (!notice.empty()) host_.info(notice);
+    if (s.state.import.anythingSkipped()) showReport(RunReport{s.state.import, {}});
 }
 
 void Form16::getname() {
@@ -265,7 +287,16 @@ void Form16::endNow() {
     std::_Exit(0);
 }
 
+bool Form16::mayDiscardChanges() {
+    if (!session_->state.unsaved()) return true;
+    return askquestion(msg::kTitleProgram, msg::kDiscardChanges) == 'J';
+}
+
 void Form16::closeEvent(QCloseEvent* e) {
+    if (!mayDiscardChanges()) {
+        e->ignore(); // the window and the drawing stay
+        return;
+    }
     e->accept();
     if (session_->state.busyflag == 1) return endNow();
     if (options_.endProgram) return options_.endProgram();
@@ -274,7 +305,8 @@ void Form16::closeEvent(QCloseEvent* e) {
 
 void Form16::info_Click() {
     breaks();
-    if (askquestion("Vectrim", "Beenden ?") != 'J') return;
+    // With changes not saved the question is whether to discard them.
+    if (session_->state.unsaved() ? !mayDiscardChanges() : askquestion("Vectrim", "Beenden ?") != 'J') return;
     if (options_.endProgram) return options_.endProgram();
     QCoreApplication::exit(0);
 }
@@ -290,10 +322,16 @@ void Form16::help_Click() {
 
 // ---- the import cycle -------------------------------------------------------------
 
+std::string Form16::dialogFolder() const {
+    const std::string drawing = drawingFolder(session_->state);
+    if (!drawing.empty()) return drawing;
+    return session_->state.lastFolder.empty() ? folder_ : session_->state.lastFolder;
+}
+
 void Form16::oefnen2_Click() {
     Session& s = *session_;
-    const std::string start = s.state.lastFolder.empty() ? folder_ : s.state.lastFolder;
-    const std::string result = dialogs_->open(this, kDxfFilter, "Öffnen...", start);
+    if (!mayDiscardChanges()) return;
+    const std::string result = dialogs_->open(this, kDxfFilter, "Öffnen...", dialogFolder());
     if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */
     }
     const DxfChoice choice = dxfChoice(result);
@@ -311,6 +349,7 @@ void Form16::Command9_Click() {
         host_.message("Keine Zeichnung aktiv.", "Exit", Icon::Critical);
         return;
     }
+    if (!mayDiscardChanges()) return;
     handOverAndEnd(st.dxfPath, displayName(st.dxfPath));
 }
 
@@ -341,7 +380,10 @@ void Form16::Command2_Click() {
     const auto name = profileSaveName(result);
     if (!name) return;
     WorkingData w = workingData();
-    if (!writesettings(*name, w)) applyTolerances(w);
+    if (writesettings(*name, w))
+        host_.info(fileNotice(msg::kProfileSaved, *name, msg::kIn));
+    else
+        applyTolerances(w);
 }
 
 void Form16::Command1_Click() {
@@ -353,7 +395,7 @@ void Form16::Command1_Click() {
     const auto name = profileOpenName(result);
     if (!name) return;
     WorkingData w = workingData();
-    loaddats(*name, w);
+    if (loaddats(*name, w)) host_.info(fileNotice(msg::kProfileLoaded, *name, msg::kFrom));
     applyTolerances(w);
     s.state.top = w.top; // taken over, but the window stays where it is
     s.state.left = w.left;
@@ -369,7 +411,12 @@ void Form16::Command81_Click() { c_.gtoleranz->setText(kToleranceOff); }
 
 void Form16::Command4_Click() {
     breaks(); // a selection would not survive the run
-    bearbeitungeinfach(*session_, *this);
+    Session& s = *session_;
+    askInchBeforeRun(s.drawing, s.state, host_, *this);
+    RepairLog log;
+    ReportingRunFrame recorded(*this, s.drawing, log);
+    if (bearbeitungeinfach(s, recorded) == RunOutcome::InvalidInput) return;
+    showReport(makeRunReport(s.state.import, log));
 }
 
 std::string Form16::fieldText(ToleranceField f) const {
@@ -428,6 +475,12 @@ void Form16::Bild1_MouseDown(Qt::MouseButton button, double sx, double sy) {
     // While a rubber band is dragged no other button zooms (the redraw would
     // leave the band's exclusive-or drawing behind).
     if (v.dragActive == 1) return;
+    if (button == Qt::MiddleButton) {
+        panning_ = true;
+        panX_ = sx;
+        panY_ = sy;
+        return;
+    }
     const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
                           : button == Qt::RightButton ? MouseButton::Right
                                                       : MouseButton::Other;
@@ -436,12 +489,30 @@ void Form16::Bild1_MouseDown(Qt::MouseButton button, double sx, double sy) {
 
 // The view follows the mouse with the pointer, the rubber band and the
 // angle readout.
-void Form16::Bild1_MouseMove(double sx, double sy) { view_->mouseMove(sx, sy); }
+void Form16::Bild1_MouseMove(double sx, double sy) {
+    if (panning_) {
+        view_->pan(sx - panX_, sy - panY_);
+        panX_ = sx;
+        panY_ = sy;
+        return;
+    }
+    view_->mouseMove(sx, sy);
+}
 
 void Form16::Bild1_MouseUp(Qt::MouseButton button, double sx, double sy) {
+    if (button == Qt::MiddleButton) panning_ = false;
     if (button != Qt::LeftButton) return;
     const Point p = toModel(session_->view.window, sx, sy);
     editor_->mouseUp(p.x, p.y);
+}
+
+void Form16::Bild1_Wheel(double sx, double sy, int angleDelta) {
+    if (session_->view.dragActive == 1) return; // a redraw would leave the rubber band behind
+    constexpr int kNotch = 120;
+    wheelRest_ += angleDelta;
+    const int notches = wheelRest_ / kNotch;
+    wheelRest_ -= notches * kNotch;
+    if (notches != 0) view_->wheelZoom(sx, sy, notches);
 }
 
 void Form16::Bild1_KeyDown(int key) {
@@ -483,6 +554,7 @@ std::string Form16::sizeText(SizeField f) const {
 }
 
 void Form16::showCheckLabels(const CheckLabels& l) {
+    labels_ = l;
     c_.Label3->setText(qs(l.label3));
     c_.Label3->setVisible(l.label3Visible);
     c_.Label2->setText(qs(l.label2));

@@ -9,6 +9,8 @@
 // saving a DXF) are in main_window_commands.cpp.
 #pragma once
 
+#include "app/history.h"
+#include "app/run_report.h"
 #include "export/dxf_save.h"
 #include "model/session.h"
 #include "pipeline/run_frame.h"
@@ -38,6 +40,7 @@ class DrawingArea;
 class ElementEditor;
 class FileDialogs;
 class Form1;
+class ReportWindow;
 struct WorkingData;
 
 // The controls of Form16 by their names.
@@ -160,6 +163,9 @@ public:
     void getname();
     void loadtemp();
     void extract();
+    // The import's account beside the exchange file: read once, told in the
+    // info line (inch drawing, what was left out).
+    void takeAccount();
 
     // ---- the processing run's view of the window (RunFrame) -------------
     std::string fieldText(ToleranceField f) const override;
@@ -180,6 +186,23 @@ public:
     void showAll() override { Picture9_Click(); }
     void showCheckLabels(const CheckLabels& labels) override;
     void rechteck() override;
+
+    // ---- taking changes back ----------------------------------------------
+    // A command is about to change the drawing (RunFrame and ViewFrame):
+    // its state goes into the history, the drawing counts as changed.
+    void aboutToChange(const char* what) override;
+    History& history() { return history_; }
+
+    // ---- the report of a run ----------------------------------------------
+    // Shows the report window beside the main window with the report.
+    void showReport(const RunReport& report);
+    // Closes it and removes its marks from the view.
+    void closeReport();
+    // The report window, once it was shown (null before).
+    ReportWindow* reportWindow() { return report_; }
+    // "Zurück" and "Alles zurück" are enabled while there is something to
+    // take back.
+    void updateUndoButtons();
 
 signals:
     // Emitted once the first activation (and a start with argument) is done.
@@ -208,8 +231,8 @@ public slots:
     void Command4_Click();  // ">> Starten <<": the processing run
     void Command10_Click(); // ">> Assistent <<": the wizard
     void Command9_Click();  // "<< DXF neu laden >>"
-    void Command6_Click();  // "Zurück"
-    void Command7_Click();  // "Alles zurück"
+    void Command6_Click();  // "Zurück": takes back the last change
+    void Command7_Click();  // "Alles zurück": back to the drawing as loaded
 
     // ---- view ----
     void Picture9_Click();  // "Show all"
@@ -219,6 +242,8 @@ public slots:
     void Bild1_MouseDown(Qt::MouseButton button, double sx, double sy);
     void Bild1_MouseMove(double sx, double sy);
     void Bild1_MouseUp(Qt::MouseButton button, double sx, double sy);
+    // The wheel zooms about the pointer, a notch as a zoom button's click.
+    void Bild1_Wheel(double sx, double sy, int angleDelta);
     // Delete and Escape for the element selection.
     void Bild1_KeyDown(int key);
 
@@ -244,6 +269,12 @@ private:
     void buildMenus();
     void buildControls();
     void connectControls();
+    // True when the drawing has no changes that were not saved, or the user
+    // answers "Änderungen verwerfen ?" with "J".
+    bool mayDiscardChanges();
+    // The folder the file dialogs start in: the current drawing's, else the
+    // program folder.
+    std::string dialogFolder() const;
     // Hands the DXF over to the import program and ends.
     void handOverAndEnd(const std::string& path, const std::string& display);
     void endNow();
@@ -252,12 +283,19 @@ private:
     void setPointer(int shape) override;
     // Cross over the view while an element selection mode is on.
     void updatePointer();
+    // The window after a change was taken back.
+    void takenBack(const TakenBack& back);
+    // The places the report window chose, marked in the view.
+    void markPlaces(const std::vector<PlaceMark>& marks);
 
     QtHost host_;
     std::unique_ptr<Session> session_;
     Form16Controls c_;
     std::unique_ptr<View> view_;
     std::unique_ptr<ElementEditor> editor_;
+    History history_;
+    CheckLabels labels_; // shown under "Kontrolle:"
+    ReportWindow* report_ = nullptr;
     Form1* form1_ = nullptr;
     Options options_;
     std::unique_ptr<FileDialogs> ownDialogs_;
@@ -270,6 +308,9 @@ private:
     bool activated_ = false;
     bool activationQueued_ = false;
     int trunderGuard_ = 1;
+    bool panning_ = false;       // the middle button drags the view
+    double panX_ = 0, panY_ = 0; // where the pointer was, surface units
+    int wheelRest_ = 0;          // eighths of a degree short of a notch
 };
 
 } // namespace vectrim

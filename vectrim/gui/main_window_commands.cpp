@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "analysis_window.h"
+#include "app/file_notice.h"
 #include "app/presets.h"
 #include "drawing_area.h"
 #include "dxf_save_window.h"
@@ -12,8 +13,11 @@
 #include "inspect/scaling.h"
 #include "inspect/selection.h"
 #include "print_window.h"
+#include "report_window.h"
 #include "scale_window.h"
 #include "wizard_window.h"
+
+#include <QPushButton>
 
 namespace vectrim {
 
@@ -26,7 +30,7 @@ void Form16::druck_Click() {
         return;
     }
     Form77Options options;
-    options.folder = folder_;
+    options.folder = dialogFolder();
     Form77 window(this, d, host_, *this, *dialogs_, options);
     window.exec();
     update(); // every control of the main window is drawn anew
@@ -35,7 +39,9 @@ void Form16::druck_Click() {
 // ---- the wizard ---------------------------------------------------------------------
 
 void Form16::Command10_Click() {
-    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this)) return;
+    bool inchAsked = false;
+    if (!wizardOpen(session_->drawing, session_->state.inchConverted, host_, *this, &inchAsked)) return;
+    if (inchAsked) session_->state.inchQuestionPending = false; // not again before the run
     Form43 wizard(this, session_->state.wizardChoice, {c_.ktoleranz, c_.ftoleranz, c_.gtoleranz});
     wizard.exec();
     // The run starts once the wizard has closed.
@@ -44,7 +50,11 @@ void Form16::Command10_Click() {
 
 // ---- inch conversion --------------------------------------------------------------
 
-void Form16::wandel1_Click() { wandel1(session_->drawing, session_->state.inchConverted, host_, *this); }
+void Form16::wandel1_Click() {
+    MainState& st = session_->state;
+    wandel1(session_->drawing, st.inchConverted, host_, *this);
+    if (st.inchConverted != 0) st.inchQuestionPending = false;
+}
 void Form16::mzurueck_Click() { mzurueck(session_->drawing, session_->state.inchConverted, host_, *this); }
 
 // ---- analysis, scaling, deleting elements ------------------------------------------
@@ -60,7 +70,7 @@ void Form16::pruefen_Click() {
 
 void Form16::massstab_Click() {
     if (!massstabOpen(session_->drawing, host_, *this)) return;
-    Form399 window(this, session_->drawing, host_, form399Load(*this));
+    Form399 window(this, session_->drawing, host_, form399Load(*this, session_->drawing), this);
     window.exec();
     massstabClosed(*this);
 }
@@ -81,13 +91,80 @@ void Form16::konl_Click() {
 
 // "DXF speichern": the drawing as it is now, for the CAM program.
 void Form16::savedxfm_Click() {
-    savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
-             [this](const std::string& filter, const std::string& title, const std::string& folder,
-                    const std::string& suggested) {
-                 return dialogs_->save(this, filter, title, folder, suggested);
-             });
+    const auto saved = savedxfm(this, session_->drawing, host_, session_->state, dxfForm_,
+                                [this](const std::string& filter, const std::string& title,
+                                       const std::string& /*folder*/, const std::string& suggested) {
+                                    return dialogs_->save(this, filter, title, dialogFolder(), suggested);
+                                });
+    if (!saved) return;
+    session_->state.saved(); // closing asks no more
+    host_.info(fileNotice(msg::kDxfSaved, *saved, msg::kIn));
 }
-void Form16::Command6_Click() {}
-void Form16::Command7_Click() {}
+
+// ---- taking changes back ------------------------------------------------------------
+
+void Form16::aboutToChange(const char* what) {
+    closeReport(); // it belongs to the drawing as it is now
+    history_.record(*session_, labels_, what);
+    session_->state.changed();
+    updateUndoButtons();
+}
+
+void Form16::updateUndoButtons() {
+    c_.Command6->setEnabled(history_.canUndo());
+    c_.Command7->setEnabled(history_.canUndoAll());
+}
+
+void Form16::Command6_Click() {
+    breaks();
+    if (const auto back = history_.undo(*session_)) takenBack(*back);
+}
+
+void Form16::Command7_Click() {
+    breaks();
+    if (!history_.canUndoAll()) return;
+    if (askquestion(msg::kTitleProgram, msg::kUndoAllQuestion) != 'J') return;
+    if (const auto back = history_.undoAll(*session_)) takenBack(*back);
+}
+
+// The view keeps its window; sizes, counts, marks and labels follow the
+// drawing.
+void Form16::takenBack(const TakenBack& back) {
+    closeReport();
+    showCheckLabels(back.labels);
+    getmima();
+    showCounts();
+    paint();
+    host_.info(msg::kUndone + back.what);
+    updateUndoButtons();
+}
+
+} // namespace vectrim
+
+namespace vectrim {
+
+// ---- the report of a run -----------------------------------------------------------
+
+void Form16::showReport(const RunReport& report) {
+    if (!report_) {
+        report_ = new ReportWindow(this);
+        connect(report_, &ReportWindow::marksChosen, this, &Form16::markPlaces);
+        connect(report_, &ReportWindow::closed, this, [this] { markPlaces({}); });
+    }
+    report_->showReport(report);
+}
+
+void Form16::closeReport() {
+    if (report_ && report_->isVisible()) report_->close(); // its marks go with it
+}
+
+void Form16::markPlaces(const std::vector<PlaceMark>& marks) {
+    ViewState& v = session_->view;
+    if (marks.empty() && v.markMode != kMarkPlaces) return;
+    v.placeMarks = marks;
+    v.markMode = marks.empty() ? 0 : kMarkPlaces;
+    v.angleReadout = 0;
+    paint();
+}
 
 } // namespace vectrim

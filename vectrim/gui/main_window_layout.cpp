@@ -159,6 +159,9 @@ void Form16::buildControls() {
     c_.Command9 = button("Command9", QStringLiteral("<< DXF neu laden >>"));
     c_.Command6 = button("Command6", QStringLiteral("Zurück"));
     c_.Command7 = button("Command7", QStringLiteral("Alles zurück"));
+    c_.Command6->setShortcut(QKeySequence::Undo); // Ctrl+Z
+    c_.Command6->setEnabled(false);
+    c_.Command7->setEnabled(false);
     {
         auto* column = new QVBoxLayout(start);
         column->setContentsMargins(8, 4, 8, 8);
@@ -348,6 +351,7 @@ void Form16::connectControls() {
     connect(c_.Bild1, &DrawingArea::mousePressed, this, &Form16::Bild1_MouseDown);
     connect(c_.Bild1, &DrawingArea::mouseMoved, this, &Form16::Bild1_MouseMove);
     connect(c_.Bild1, &DrawingArea::mouseReleased, this, &Form16::Bild1_MouseUp);
+    connect(c_.Bild1, &DrawingArea::wheelTurned, this, &Form16::Bild1_Wheel);
     connect(c_.Bild1, &DrawingArea::surfaceResized, this, [this] { paint(); });
 
     // The size fields round themselves to 2 decimals whenever they change.

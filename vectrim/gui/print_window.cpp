@@ -1,5 +1,6 @@
 #include "print_window.h"
 
+#include "app/file_notice.h"
 #include "app/program_folder.h"
 #include "file_dialogs.h"
 #include "model/numtext.h"
@@ -147,10 +148,14 @@ void Form77::fillPrinters() {
     Combo1->clear();
     for (const std::string& name : list.names) Combo1->addItem(qs(name));
     Combo1->addItem(QString::fromLatin1(kPdfEntry));
-    // The current printer is shown; without one nothing is chosen.
+    // The current printer is shown; without any printer the PDF file.
     const auto it = std::find(list.names.begin(), list.names.end(), list.defaultName);
-    Combo1->setCurrentIndex(
-        list.defaultName.empty() || it == list.names.end() ? -1 : static_cast<int>(it - list.names.begin()));
+    if (list.names.empty())
+        Combo1->setCurrentIndex(0);
+    else
+        Combo1->setCurrentIndex(list.defaultName.empty() || it == list.names.end()
+                                    ? -1
+                                    : static_cast<int>(it - list.names.begin()));
 }
 
 PageSetup Form77::pageSetup() const {
@@ -213,6 +218,7 @@ void Form77::print(PrintMode mode) {
     }
     currentPrinter_ = chosen;
     if (!painter(static_cast<int16_t>(mode))) return; // the window stays for another try
+    if (chosen == kPdfEntry) host_.info(fileNotice(msg::kPdfSaved, pdfPath_, msg::kIn));
     accept();
 }
 

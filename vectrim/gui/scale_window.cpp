@@ -52,8 +52,8 @@ QGridLayout* sizeGrid(QGroupBox* frame, QLabel* l1, QLineEdit* f1, QLabel* l2, Q
 
 } // namespace
 
-Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start)
-    : QDialog(mainWindow), main_(mainWindow), d_(d), host_(host) {
+Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start, ViewFrame* frame)
+    : QDialog(mainWindow), main_(mainWindow), d_(d), host_(host), start_(start), frame_(frame) {
     setObjectName(QStringLiteral("form399"));
     setWindowTitle(QStringLiteral("Maßstab ändern"));
     setModal(true);
@@ -115,7 +115,7 @@ Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& s
 }
 
 ScaleForm Form399::fields() const {
-    ScaleForm f;
+    ScaleForm f = start_;
     f.text4 = str(Text4);
     f.text3 = str(Text3);
     f.text1 = str(Text1);
@@ -137,7 +137,7 @@ void Form399::Command3_Click() {
 
 void Form399::Command1_Click() {
     ScaleForm f = fields();
-    if (applyScale(d_, host_, f)) accept();
+    if (applyScale(d_, host_, f, frame_)) accept();
 }
 
 void Form399::Abbrechen_Click() { reject(); }

@@ -19,8 +19,9 @@ namespace vectrim {
 class Form399 : public QDialog {
     Q_OBJECT
 public:
-    // `start` holds the current size (form399Load); the window scales `d`.
-    Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start);
+    // `start` holds the current size (form399Load); the window scales `d`
+    // and tells `frame` (when given) before it does.
+    Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start, ViewFrame* frame = nullptr);
 
     // The fields as the scale commands read them.
     ScaleForm fields() const;
@@ -55,6 +56,8 @@ private:
     QWidget* main_;
     Drawing& d_;
     Host& host_;
+    ScaleForm start_;
+    ViewFrame* frame_;
 };
 
 } // namespace vectrim

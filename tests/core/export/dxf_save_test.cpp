@@ -30,16 +30,18 @@ TEST(DxfNames, SuggestionPutsOptBeforeTheExtension) {
     EXPECT_EQ(suggestedDxfName(""), "");
 }
 
-// The rule of the settings profiles, with ".DXF", on the file name only.
-TEST(DxfNames, UpperCaseAndDxfExtension) {
-    EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/test"), "/tmp/Zeichnungen/TEST.DXF");
-    EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/test.dxf"), "/tmp/Zeichnungen/TEST.DXF");
-    EXPECT_EQ(dxfFileName("/tmp/a.b"), "/tmp/A.B.DXF");
-    EXPECT_EQ(dxfFileName(".dxf"), ".DXF.DXF"); // fewer than 5 characters
-    EXPECT_EQ(dxfFileName("a.dxf"), "A.DXF");
+// The name as typed; ".dxf" only where the name does not end in it.
+TEST(DxfNames, KeptAsTypedWithDxfAppendedWhereMissing) {
+    EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/mein_teil"), "/tmp/Zeichnungen/mein_teil.dxf");
+    EXPECT_EQ(dxfFileName("/tmp/Zeichnungen/test.dxf"), "/tmp/Zeichnungen/test.dxf");
+    EXPECT_EQ(dxfFileName("/tmp/Teil.DXF"), "/tmp/Teil.DXF");
+    EXPECT_EQ(dxfFileName("/tmp/Teil.Dxf"), "/tmp/Teil.Dxf");
+    EXPECT_EQ(dxfFileName("/tmp/a.b"), "/tmp/a.b.dxf");
+    EXPECT_EQ(dxfFileName("/tmp/.dxf"), "/tmp/.dxf.dxf"); // no name before the extension
+    EXPECT_EQ(dxfFileName("a.dxf"), "a.dxf");
     EXPECT_EQ(dxfFileName("/tmp/"), ""); // a folder
-    EXPECT_EQ(dxfFileName(std::string("/tmp/teil.dxf\0", 14)), "/tmp/TEIL.DXF");
-    EXPECT_EQ(dxfFileName("/tmp/größe.dxf"), "/tmp/GRößE.DXF"); // only ASCII letters change
+    EXPECT_EQ(dxfFileName(std::string("/tmp/teil.dxf\0", 14)), "/tmp/teil.dxf");
+    EXPECT_EQ(dxfFileName("/tmp/größe"), "/tmp/größe.dxf");
     EXPECT_EQ(dxfFileName(""), "");
     EXPECT_EQ(dxfFileName(std::string("\0", 1)), "");
 }
@@ -200,22 +202,22 @@ TEST(DxfSaveAs, AppliesTheNameRuleAndAsksBeforeReplacingAnotherFile) {
     EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), "", DxfForm::LinesArcs),
               std::nullopt); // cancelled
     EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil"), DxfForm::LinesArcs),
-              dir.file("TEIL.DXF"));
+              dir.file("teil.dxf"));
     EXPECT_TRUE(f.host.questions.empty());
-    // "teil.dxf" becomes TEIL.DXF, which exists but was not the name the
-    // dialog asked about: ask, and "Nein" keeps it.
-    dir.write("TEIL.DXF", "keep me");
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil.dxf"), DxfForm::LinesArcs),
+    // "teil" becomes teil.dxf, which exists but was not the name the dialog
+    // asked about: ask, and "Nein" keeps it.
+    dir.write("teil.dxf", "keep me");
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil"), DxfForm::LinesArcs),
               std::nullopt);
     ASSERT_EQ(f.host.questions.size(), 1u);
     EXPECT_EQ(f.host.questions[0].title, "Speichern...");
-    EXPECT_EQ(f.host.questions[0].text, "TEIL.DXF existiert bereits. Ersetzen ?");
-    EXPECT_EQ(dir.read("TEIL.DXF"), "keep me");
-    // Choosing TEIL.DXF itself: the dialog has asked already.
-    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("TEIL.DXF"), DxfForm::LinesArcs),
-              dir.file("TEIL.DXF"));
+    EXPECT_EQ(f.host.questions[0].text, "teil.dxf existiert bereits. Ersetzen ?");
+    EXPECT_EQ(dir.read("teil.dxf"), "keep me");
+    // Choosing teil.dxf itself: the dialog has asked already.
+    EXPECT_EQ(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("teil.dxf"), DxfForm::LinesArcs),
+              dir.file("teil.dxf"));
     EXPECT_EQ(f.host.questions.size(), 1u);
-    EXPECT_NE(dir.read("TEIL.DXF"), "keep me");
+    EXPECT_NE(dir.read("teil.dxf"), "keep me");
 }
 
 TEST(DxfSaveAs, InchDrawingIsSavedInInch) {
@@ -225,10 +227,10 @@ TEST(DxfSaveAs, InchDrawingIsSavedInInch) {
     f.line(0, 0, 2.5, 1);
     f.session->state.dxfPath = dir.file("src.dxf");
     ASSERT_TRUE(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("a"), DxfForm::Polylines));
-    EXPECT_NE(dir.read("A.DXF").find("$INSUNITS\r\n 70\r\n1\r\n"), std::string::npos);
+    EXPECT_NE(dir.read("a.dxf").find("$INSUNITS\r\n 70\r\n1\r\n"), std::string::npos);
     f.session->state.inchConverted = 1;
     ASSERT_TRUE(savedxfAs(f.d, f.host, drawingUnit(f.session->state), dir.file("b"), DxfForm::LinesArcs));
-    EXPECT_NE(dir.read("B.DXF").find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
+    EXPECT_NE(dir.read("b.dxf").find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Scaling the drawing, dividing arcs, the scale window's fields and the inch
 // conversion.
 #include "inspect/scaling.h"
+#include "model/numtext.h"
 #include "pipeline/elements.h"
 #include "view/extents.h"
 #include "view_fixture.h"
@@ -82,7 +83,7 @@ TEST(Scaling, NearlyEqualFactorsCountAsUniform) {
 
 TEST(Scaling, NonPositiveSizeIsRefused) {
     Plate f;
-    for (const char* bad : {"0", "-5", "abc", ""}) {
+    for (const char* bad : {"0", "-5", "abc", "", "1,2,3"}) {
         f.host.messages.clear();
         EXPECT_FALSE(f.scaleTo(bad, "100")) << bad;
         EXPECT_FALSE(f.scaleTo("100", bad)) << bad;
@@ -139,6 +140,46 @@ TEST(Scaling, ProportionButtonFillsTheOtherValue) {
     form.text1 = "-3";
     proportion(f.host, form);
     EXPECT_EQ(form.text2, "");
+    EXPECT_EQ(f.host.messages.at(0).text, "Eingabewert kleiner oder gleich Null !");
+}
+
+// The size fields show the extent rounded; the drawing's exact extent stands
+// for it, so a typed size is reached exactly and the size shown changes
+// nothing. Commas read as decimal points.
+TEST(Scaling, TypedSizesAreReachedExactly) {
+    struct Case {
+        const char *width, *height;
+        double newWidth, newHeight;
+    };
+    const Case cases[] = {
+        {"5.12", "11.02", 5.118, 11.02}, {"5,12", "11,02", 5.118, 11.02},   {"130", "11.02", 130, 11.02},
+        {"130,5", "280", 130.5, 280},    {" 5.12 ", "22.04", 5.118, 22.04},
+    };
+    for (const Case& c : cases) {
+        ViewFixture f;
+        f.line(0, 0, 5.118, 0);
+        f.line(0, 0, 0, 11.02);
+        f.frame.getmima();
+        f.frame.widthText = " 5.12"; // as the main window shows it
+        ScaleForm form = form399Load(f.frame, f.d);
+        form.text1 = c.width;
+        form.text2 = c.height;
+        ASSERT_TRUE(applyScale(f.d, f.host, form)) << c.width;
+        EXPECT_NEAR(f.d.lines[0].x2, c.newWidth, kTol) << c.width;
+        EXPECT_NEAR(f.d.lines[1].y2, c.newHeight, kTol) << c.height;
+    }
+    // The proportion button works from the exact extent too.
+    ViewFixture f;
+    f.line(0, 0, 5.118, 0);
+    f.line(0, 0, 0, 11.02);
+    f.frame.getmima();
+    ScaleForm form = form399Load(f.frame, f.d);
+    form.text1 = "130";
+    proportion(f.host, form);
+    EXPECT_EQ(form.text2, numberText(std::round(11.02 * 130 / 5.118 * 1e6) / 1e6));
+    form.text1 = "1,2,3";
+    form.text2 = "";
+    proportion(f.host, form);
     EXPECT_EQ(f.host.messages.at(0).text, "Eingabewert kleiner oder gleich Null !");
 }
 

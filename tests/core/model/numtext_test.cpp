@@ -83,6 +83,41 @@ TEST(LenientReader, OutOfRangeNumbers) {
     EXPECT_FALSE(leadingNumber(std::string(400, '9')).fits);
 }
 
+TEST(FieldNumbers, DecimalCommaAndNothingButANumber) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"0,05", 0.05},
+        {"5,5", 5.5},
+        {" 130,5 ", 130.5},
+        {"0.2", 0.2},
+        {" 0", 0.0},
+        {"-,5", -0.5},
+        {"5,", 5.0},
+        {"1,5E-2", 0.015},
+        {"1D3", 1000.0},
+        {"+7", 7.0},
+        {"\t3\t", 3.0},
+        {"1,2,3", std::nullopt},
+        {"1.2,3", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"5 mm", std::nullopt},
+        {",", std::nullopt},
+        {"1E", std::nullopt},
+        {"0.2abc", std::nullopt},
+        {"1 000", std::nullopt},
+        {"nan", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(fieldNumber(c.text), c.value) << c.text;
+    EXPECT_TRUE(std::isinf(*fieldNumber("1e400")));
+    // The number text of the hand-over files reads back unchanged.
+    for (const double v : {0.3, -12.5, 1e-7, 123456789.125}) EXPECT_EQ(fieldNumber(numberText(v)), v);
+}
+
 TEST(IntegerFields, RoundedAndRangeChecked) {
     EXPECT_EQ(toInt16(2.5).value(), 2);
     EXPECT_EQ(toInt16(3.5).value(), 4);

@@ -158,6 +158,10 @@ TEST(ProcessingRun, FieldChecksStopAtTheFirstInvalidField) {
         {"5.0001", "0", "3", 0, "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) "},
         {"5", "-0.1", "3", 1, "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) "},
         {"0", "5", "2.0001", 2, "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) "},
+        // a decimal comma reads as the point; what is then no number is refused
+        {"1,2,3", "0", "0", 0, "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) "},
+        {"0,05", "5,5", "0", 1, "Eingabe >T:Lücken schließen< außerhalb Wertbereich (0 bis 5) "},
+        {"0,05", "0,2", "abc", 2, "Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) "},
     };
     for (const Case& c : cases) {
         Fixture f;

@@ -29,6 +29,12 @@ DxfChoice dxfChoice(const std::string& result) {
     return c;
 }
 
+std::string drawingFolder(const MainState& state) {
+    const std::string path = untilNul(state.dxfPath);
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 HandOverResult handOver(const std::string& folder, WorkingData& data, const std::string& path,
                         const std::string& display, Host& host) {
     writesettings(fileInFolder(folder, kWorkingFileName), data);

@@ -22,6 +22,10 @@ struct DxfChoice {
 };
 DxfChoice dxfChoice(const std::string& dialogResult);
 
+// The folder of the current drawing's DXF, with its trailing "/"; empty when
+// no drawing was opened. The file dialogs start there.
+std::string drawingFolder(const MainState& state);
+
 enum class HandOverResult {
     Started,       // load runs; the caller ends the program at once
     ParFileFailed, // par.dat could not be written; load was not started

@@ -10,12 +10,13 @@ const WizardPreset* wizardPreset(int16_t option) {
     return nullptr;
 }
 
-bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
+bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame, bool* asked) {
     if (d.linecount == 0 && d.arccount == 0) {
         host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
         return false;
     }
-    askInchConversion(d, inchConverted, host, frame);
+    const bool inchAsked = askInchConversion(d, inchConverted, host, frame);
+    if (asked) *asked = inchAsked;
     return true;
 }
 

@@ -38,7 +38,8 @@ const WizardPreset* wizardPreset(int16_t option);
 
 // The wizard button before its window opens: refuses an empty drawing with
 // "Keine Elemente vorhanden !" (false), and asks whether a drawing smaller
-// than 20 x 20 is in inch (converting it on any answer but "N").
-bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame);
+// than 20 x 20 is in inch (converting it on any answer but "N"); `asked`,
+// when given, tells whether it asked.
+bool wizardOpen(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame, bool* asked = nullptr);
 
 } // namespace vectrim

@@ -52,9 +52,10 @@ std::string dxfFileName(const std::string& chosen) {
     std::string path = untilNul(chosen);
     const size_t start = fileNameStart(path);
     if (start == path.size()) return {}; // nothing chosen, or a folder
-    for (size_t i = start; i < path.size(); ++i)
-        if (path[i] >= 'a' && path[i] <= 'z') path[i] = static_cast<char>(path[i] - 'a' + 'A');
-    if (path.size() < 5 || path.compare(path.size() - 4, 4, ".DXF") != 0) path += ".DXF";
+    std::string ending = path.size() - start > 4 ? path.substr(path.size() - 4) : std::string();
+    for (char& ch : ending)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    if (ending != ".dxf") path += ".dxf";
     return path;
 }
 

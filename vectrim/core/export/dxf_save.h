@@ -26,12 +26,10 @@ enum class DxfForm {
 // "part_opt". Empty when no DXF was opened.
 std::string suggestedDxfName(const std::string& dxfPath);
 
-// The name a chosen file is saved under, by the rule of the settings
-// profiles with ".DXF": the text up to the first NUL, its file name (the part
-// after the last "/") in upper case, and ".DXF" appended unless the name has
-// at least 5 characters and ends in ".DXF". The folder part keeps its case,
-// since folders on this system are case-sensitive. Empty when nothing was
-// chosen (the dialog was cancelled) or the name is a folder.
+// The name a chosen file is saved under: the text up to the first NUL, as
+// typed, with ".dxf" appended unless the file name (the part after the last
+// "/") ends in ".dxf" in any case after at least one other character. Empty
+// when nothing was chosen (the dialog was cancelled) or the name is a folder.
 std::string dxfFileName(const std::string& chosen);
 
 // The $INSUNITS value a DXF file declares in its HEADER section, read from

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vectrim {
 
@@ -31,8 +32,37 @@ double rounded(double v, int16_t decimals) {
 
 void refused(Host& host, const char* text) { host.message(text, msg::kTitleError, Icon::Critical); }
 
+// The sizes the scale commands work with: the current ones, exact where the
+// fields show the drawing's exact extent rounded, and the new ones, which
+// are the current ones where the size shown was typed again.
+struct Sizes {
+    double width = 0, height = 0, newWidth = 0, newHeight = 0;
+};
+
+// The fields show the extent rounded to 2 (the main window) or 5 decimals.
+constexpr double kShownRounding = 0.005;
+
+double current(double shown, double exact) {
+    return std::isfinite(exact) && std::fabs(shown - exact) <= kShownRounding * (1 + 1e-9) ? exact : shown;
+}
+
+Sizes sizes(const ScaleForm& f) {
+    const double shownWidth = fieldNumber(f.text4).value_or(0),
+                 shownHeight = fieldNumber(f.text3).value_or(0);
+    const double typedWidth = fieldNumber(f.text1).value_or(0),
+                 typedHeight = fieldNumber(f.text2).value_or(0);
+    Sizes z;
+    z.width = current(shownWidth, f.exactWidth);
+    z.height = current(shownHeight, f.exactHeight);
+    z.newWidth = typedWidth == shownWidth ? z.width : typedWidth;
+    z.newHeight = typedHeight == shownHeight ? z.height : typedHeight;
+    return z;
+}
+
 // The scale commands of the inch conversion end alike.
-void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted) {
+void convertInch(Drawing& d, int16_t& inchConverted, ViewFrame& frame, double factor, int16_t converted,
+                 const char* what) {
+    frame.aboutToChange(what);
     scaledrawing(d, factor, factor);
     inchConverted = converted;
     frame.getmima();
@@ -57,6 +87,12 @@ void scaledrawing(Drawing& d, double fx, double fy) {
     }
 }
 
+bool divisionFits(const Drawing& d, DivisionQuality quality) {
+    int64_t needed = 0;
+    for (int32_t i = 0; i < d.arccount; ++i) needed += std::max(divisionCount(d.arcs[i], quality), 1);
+    return d.linecount + needed <= kMaxElements;
+}
+
 int32_t divisionCount(const Arc& a, DivisionQuality quality) {
     const double a1 = a.a1 * kDegToRad, a2 = a.a2 * kDegToRad;
     // Equal angles are a full circle, as for the arc length.
@@ -70,9 +106,7 @@ int32_t divisionCount(const Arc& a, DivisionQuality quality) {
 }
 
 bool dividearcs(Drawing& d, Host& host, DivisionQuality quality) {
-    int64_t needed = 0;
-    for (int32_t i = 0; i < d.arccount; ++i) needed += std::max(divisionCount(d.arcs[i], quality), 1);
-    if (d.linecount + needed > kMaxElements) {
+    if (!divisionFits(d, quality)) {
         host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
         return false;
     }
@@ -130,29 +164,44 @@ ScaleForm form399Load(const ViewFrame& frame) {
     return f;
 }
 
+ScaleForm form399Load(const ViewFrame& frame, Drawing& d) {
+    ScaleForm f = form399Load(frame);
+    Box b{0, 0, 0, 0};
+    if (getextents(d, b, 1)) {
+        f.exactWidth = b.xmax - b.xmin;
+        f.exactHeight = b.ymax - b.ymin;
+    }
+    return f;
+}
+
 void proportion(Host& host, ScaleForm& f) {
-    const double newWidth = val(f.text1), newHeight = val(f.text2);
-    const double width = val(f.text4), height = val(f.text3);
-    if (newHeight != 0) {
-        if (newHeight <= 0) return refused(host, msg::kValueNotPositive);
-        if (height > 0) f.text1 = numberText(rounded(width * (newHeight / height), 6));
-    } else if (newWidth != 0) {
-        if (newWidth <= 0) return refused(host, msg::kValueNotPositive);
-        if (width > 0) f.text2 = numberText(rounded(height * (newWidth / width), 6));
+    // An empty field is not given; any other text must be a number.
+    std::optional<double> newWidth = 0.0, newHeight = 0.0;
+    if (!f.text1.empty()) newWidth = fieldNumber(f.text1);
+    if (!f.text2.empty()) newHeight = fieldNumber(f.text2);
+    if (!newWidth || !newHeight) return refused(host, msg::kValueNotPositive);
+    const Sizes z = sizes(f);
+    if (*newHeight != 0) {
+        if (*newHeight <= 0) return refused(host, msg::kValueNotPositive);
+        if (z.height > 0) f.text1 = numberText(rounded(z.width * (z.newHeight / z.height), 6));
+    } else if (*newWidth != 0) {
+        if (*newWidth <= 0) return refused(host, msg::kValueNotPositive);
+        if (z.width > 0) f.text2 = numberText(rounded(z.height * (z.newWidth / z.width), 6));
     }
 }
 
-bool applyScale(Drawing& d, Host& host, ScaleForm& f) {
-    const double newWidth = val(f.text1), newHeight = val(f.text2);
-    if (newWidth <= 0 || newHeight <= 0) {
+bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
+    const std::optional<double> typedWidth = fieldNumber(f.text1), typedHeight = fieldNumber(f.text2);
+    if (!typedWidth || !typedHeight || *typedWidth <= 0 || *typedHeight <= 0) {
         refused(host, msg::kValueNotPositive);
         return false;
     }
-    if (!(newWidth <= kMaxScaledSize && newHeight <= kMaxScaledSize)) {
+    if (!(*typedWidth <= kMaxScaledSize && *typedHeight <= kMaxScaledSize)) {
         refused(host, msg::kValueTooLarge);
         return false;
     }
-    const double width = val(f.text4), height = val(f.text3);
+    const Sizes z = sizes(f);
+    const double width = z.width, height = z.height, newWidth = z.newWidth, newHeight = z.newHeight;
     // A drawing without width (or height) takes the other axis' factor; one
     // without either is left as it is.
     double fx = newWidth / width, fy = newHeight / height;
@@ -175,6 +224,11 @@ bool applyScale(Drawing& d, Host& host, ScaleForm& f) {
         refused(host, msg::kValueTooLarge);
         return false;
     }
+    if (std::fabs(fx - fy) >= kUniformScale && !divisionFits(d, f.quality)) {
+        host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+        return false;
+    }
+    if (frame) frame->aboutToChange(msg::kStepScale);
     return scaledrawingxy(d, host, fx, fy, f.quality);
 }
 
@@ -193,14 +247,14 @@ void wandel1(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     }
     frame.breaks();
     if (host.ask(msg::kTitleProgram, msg::kConvertInch) == 'N') return;
-    convertInch(d, inchConverted, frame, kInchToMm, 1);
+    convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
 }
 
 void mzurueck(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     if (inchConverted == 0) return;
     frame.breaks();
     if (host.ask(msg::kTitleProgram, msg::kConvertBack) == 'N') return;
-    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0);
+    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0, msg::kStepInchBack);
 }
 
 bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
@@ -210,7 +264,17 @@ bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame
         return false;
     frame.breaks(); // a selection would not survive the conversion
     if (host.ask(msg::kTitleSmallDrawing, msg::kIsItInch) != 'N')
-        convertInch(d, inchConverted, frame, kInchToMm, 1);
+        convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
+    return true;
+}
+
+bool askInchBeforeRun(Drawing& d, MainState& state, Host& host, ViewFrame& frame) {
+    if (!state.inchQuestionPending) return false;
+    state.inchQuestionPending = false;
+    if (state.inchConverted != 0) return false;
+    frame.breaks();
+    if (host.ask(msg::kTitleProgram, msg::kIsItInch) != 'N')
+        convertInch(d, state.inchConverted, frame, kInchToMm, 1, msg::kStepInch);
     return true;
 }
 

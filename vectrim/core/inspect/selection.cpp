@@ -168,7 +168,7 @@ bool ElementEditor::noElements() {
 
 void ElementEditor::eloesch() {
     if (v_.pickMode == kPickElements && !selection_.empty()) {
-        deleteSelection(msg::kDeleteSelection);
+        deleteSelection(msg::kDeleteSelection, msg::kStepDeleteElements);
         return;
     }
     if (noElements()) return;
@@ -232,7 +232,7 @@ void ElementEditor::mouseUp(double x, double y) {
 
 bool ElementEditor::deleteKey() {
     if (v_.pickMode != kPickElements || selection_.empty() || v_.dragActive == 1) return false;
-    deleteSelection(msg::kDeleteSelection);
+    deleteSelection(msg::kDeleteSelection, msg::kStepDeleteElements);
     return true;
 }
 
@@ -255,11 +255,12 @@ void ElementEditor::pickContour(double x, double y) {
     if (!ref) return;
     selection_ = contourOf(d_, host_, *ref);
     frame_.paint(); // the contour highlighted while the question is open
-    if (!deleteSelection(msg::kDeleteContour)) forgetSelection();
+    if (!deleteSelection(msg::kDeleteContour, msg::kStepDeleteContour)) forgetSelection();
 }
 
-bool ElementEditor::deleteSelection(const char* question) {
+bool ElementEditor::deleteSelection(const char* question, const char* what) {
     if (host_.ask(msg::kTitleProgram, question) == 'N') return false;
+    frame_.aboutToChange(what);
     removeElements(d_, selection_);
     host_.info(msg::kDeleted + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
     selection_.clear();

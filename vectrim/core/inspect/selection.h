@@ -86,7 +86,8 @@ private:
     bool noElements();
     void pickContour(double x, double y);
     // Asks, removes the selection and refreshes the window; false on "N".
-    bool deleteSelection(const char* question);
+    // `what` names the command for taking it back.
+    bool deleteSelection(const char* question, const char* what);
 };
 
 } // namespace vectrim

@@ -20,6 +20,16 @@ inline constexpr const char* kTitleViewRange = "Error: Auflösung zurück";
 inline constexpr const char* kDxfNotLoaded = "DXF konnte nicht geladen werden !";
 inline constexpr const char* kDrawingTooLarge =
     "Zeichnung zu groß ! Reduzieren Sie die Anzahl der Elemente. !";
+// The import's account: followed by counts and kinds ("3 HATCH, 12 POINT").
+inline constexpr const char* kNotTaken = "Nicht übernommen: ";
+inline constexpr const char* kApproximated = "Angenähert: ";
+inline constexpr const char* kCurveQuality = " (Kurvengüte "; // followed by the quality and ")"
+// Kinds the import leaves out under a reason rather than an entity type.
+inline constexpr const char* kSkippedTooDeep = "zu tief verschachtelt";
+inline constexpr const char* kSkippedInvalid = "ungültige Werte";
+inline constexpr const char* kSkippedPaperSpace = "Papierbereich";
+// After loading a DXF that declares inch and has not been converted.
+inline constexpr const char* kInchDrawing = "Zeichnung in Inch \u2013 Maße umwandeln?";
 
 // ---- the processing run ----
 inline constexpr const char* kReduceOutOfRange = "Eingabe >T:Reduktion< außerhalb Wertbereich (0 bis 5) ";
@@ -104,6 +114,63 @@ inline constexpr const char* kFormLinesArcs = "Linien und Bögen";
 inline constexpr const char* kFormPolylines = "Konturen als Polylinien";
 inline constexpr const char* kSaveFailed = "Datei konnte nicht gespeichert werden !";
 inline constexpr const char* kReplaceFile = " existiert bereits. Ersetzen ?"; // after the file name
+
+// ---- what was written or read, and where (the info line) ----
+inline constexpr const char* kDxfSaved = "DXF gespeichert: ";        // file name, kIn, folder
+inline constexpr const char* kPdfSaved = "PDF gespeichert: ";        // file name, kIn, folder
+inline constexpr const char* kProfileSaved = "Profil gespeichert: "; // file name, kIn, folder
+inline constexpr const char* kProfileLoaded = "Profil geladen: ";    // file name, kFrom, folder
+inline constexpr const char* kIn = " in ";
+inline constexpr const char* kFrom = " aus ";
+
+// ---- changes not saved ----
+inline constexpr const char* kDiscardChanges = "Änderungen verwerfen ?";
+
+// ---- taking changes back ("Zurück", "Alles zurück") ----
+inline constexpr const char* kUndone = "Zurückgenommen: "; // followed by the command taken back
+inline constexpr const char* kUndoAllQuestion = "Alle Änderungen zurücknehmen ?";
+inline constexpr const char* kUndoAllStep = "alle Änderungen";
+// The commands as the status line names them when they are taken back.
+inline constexpr const char* kStepRun = "Bearbeitung";
+inline constexpr const char* kStepDeleteElements = "Element(e) löschen";
+inline constexpr const char* kStepDeleteContour = "Kontur löschen";
+inline constexpr const char* kStepScale = "Maßstab ändern";
+inline constexpr const char* kStepInch = "Maße umwandeln";
+inline constexpr const char* kStepInchBack = "Zurück (Inch -> Millimeter)";
+
+// ---- the report of a run ----
+inline constexpr const char* kReportImport = "Import";
+// The stages as the report names them.
+inline constexpr const char* kStageSplit = "An Schnittpunkten teilen";
+inline constexpr const char* kStageDuplicates = "Doppelte Elemente entfernen";
+inline constexpr const char* kStageArcsToLines = "Flache Bögen zu Linien";
+inline constexpr const char* kStageConvertLines = "Linien zu Bögen";
+inline constexpr const char* kStageReduceLines = "Linienzüge vereinfachen";
+inline constexpr const char* kStageSmall = "Kleine Elemente löschen";
+inline constexpr const char* kStageGaps = "Lücken schließen";
+inline constexpr const char* kStageSmoothArcLine = "Knicke Bogen-Linie glätten";
+inline constexpr const char* kStageSmoothArcArc = "Knicke Bogen-Bogen glätten";
+inline constexpr const char* kStageRoundLineLine = "Ecken Linie-Linie runden";
+inline constexpr const char* kStageRoundArcLine = "Ecken Bogen-Linie runden";
+inline constexpr const char* kStageRoundArcArc = "Ecken Bogen-Bogen runden";
+inline constexpr const char* kStageTiny = "Winzige Elemente löschen";
+inline constexpr const char* kStageContours = "Konturen bilden";
+inline constexpr const char* kStageJoinArcs = "Bögen verbinden";
+inline constexpr const char* kStageJoinLines = "Linien verbinden";
+// The counts, each after its number ("2 entfernt").
+inline constexpr const char* kCountSplit = "geteilt";
+inline constexpr const char* kCountRemoved = "entfernt";
+inline constexpr const char* kCountMoved = "verschoben";
+inline constexpr const char* kCountMerged = "verbunden";
+inline constexpr const char* kCountCreated = "erzeugt";
+// The kinds of places, in the legend of the report.
+inline constexpr const char* kPlaceGap = "Lücke geschlossen";
+inline constexpr const char* kPlaceCorner = "Ecke gerundet";
+inline constexpr const char* kPlaceArc = "Bogen eingepasst";
+inline constexpr const char* kPlaceRemoved = "Entfernt";
+inline constexpr const char* kPlaceMoved = "Verschoben";
+inline constexpr const char* kPlaceMerged = "Verbunden";
+inline constexpr const char* kPlaceSplit = "Geteilt";
 
 // ---- the printed page ----
 inline constexpr const char* kPrintFailed = "Abbruch  -> Ausgabefehler !";

@@ -148,6 +148,33 @@ LeadingNumber leadingNumber(std::string_view text) {
     return result;
 }
 
+std::optional<double> fieldNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    std::string t(text);
+    size_t i = 0;
+    const size_t n = t.size();
+    auto digits = [&] {
+        const size_t start = i;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
+        return i - start;
+    };
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t mantissa = digits();
+    if (i < n && (t[i] == '.' || t[i] == ',')) {
+        t[i++] = '.'; // the decimal comma is read as the point
+        mantissa += digits();
+    }
+    if (mantissa == 0) return std::nullopt;
+    if (i < n && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        if (digits() == 0) return std::nullopt;
+    }
+    if (i != n) return std::nullopt;
+    return leadingNumber(t).value;
+}
+
 std::optional<int16_t> toInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
     const double r = std::nearbyint(value);

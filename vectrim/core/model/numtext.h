@@ -32,6 +32,12 @@ LeadingNumber leadingNumber(std::string_view text);
 // The leading number, 0 when there is none (+-inf when it is too large).
 inline double val(std::string_view text) { return leadingNumber(text).value; }
 
+// A number a user typed into a field: blanks and tabs around it, an
+// optional sign, digits with "." or "," as decimal point, an optional
+// exponent ("E" or "D"); nothing else. Nothing when the text is not such a
+// number ("1,2,3", "abc", "" or "5 mm"); +-inf when it is too large.
+std::optional<double> fieldNumber(std::string_view text);
+
 // A double rounded to the nearest integer (halves to even), or nothing when
 // it is not finite or lies outside the integer type.
 std::optional<int16_t> toInt16(double value);

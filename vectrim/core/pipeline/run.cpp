@@ -15,6 +15,7 @@
 #include "pipeline/smoothing.h"
 #include "pipeline/tiny_elements.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vectrim {
@@ -23,22 +24,28 @@ void getwerte(RunSettings& t, Host& host, RunFrame& frame, int16_t& error) {
     t.maxradius = kMaxRadius;
     t.minradius = kMinRadius;
     t.minlength = kMinLength;
-    t.reducetol = val(frame.fieldText(ToleranceField::Reduce));
-    t.gaptol = val(frame.fieldText(ToleranceField::Gap));
-    t.smoothtol = val(frame.fieldText(ToleranceField::Smooth));
+    // A decimal comma reads as the point; a text that is no number at all
+    // gets the field's range message.
+    const std::optional<double> reduce = fieldNumber(frame.fieldText(ToleranceField::Reduce));
+    const std::optional<double> gap = fieldNumber(frame.fieldText(ToleranceField::Gap));
+    const std::optional<double> smooth = fieldNumber(frame.fieldText(ToleranceField::Smooth));
+    t.reducetol = reduce.value_or(0);
+    t.gaptol = gap.value_or(0);
+    t.smoothtol = smooth.value_or(0);
     error = 0;
     struct Check {
-        double value, limit;
+        std::optional<double> value;
+        double limit;
         ToleranceField field;
         const char* text;
     };
     const Check checks[] = {
-        {t.reducetol, 5, ToleranceField::Reduce, msg::kReduceOutOfRange},
-        {t.gaptol, 5, ToleranceField::Gap, msg::kGapOutOfRange},
-        {t.smoothtol, 2, ToleranceField::Smooth, msg::kSmoothOutOfRange},
+        {reduce, 5, ToleranceField::Reduce, msg::kReduceOutOfRange},
+        {gap, 5, ToleranceField::Gap, msg::kGapOutOfRange},
+        {smooth, 2, ToleranceField::Smooth, msg::kSmoothOutOfRange},
     };
     for (const Check& c : checks) {
-        if (!(c.value >= 0 && c.value <= c.limit)) {
+        if (!(c.value && *c.value >= 0 && *c.value <= c.limit)) {
             host.message(c.text, msg::kTitleExit, Icon::Critical);
             frame.focusField(c.field);
             error = 1;
@@ -55,6 +62,7 @@ public:
     Run(Session& s, RunFrame& frame) : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame) {}
 
     RunOutcome go() {
+        frame_.aboutToChange(msg::kStepRun);
         frame_.showAbortWindow();
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         frame_.setWindowEnabled(false);

@@ -33,6 +33,10 @@ public:
     // and benchmarks time them.
     virtual void stageStarted(std::string_view /*name*/) {}
     virtual void stageFinished(std::string_view /*name*/) {}
+    // Called once the fields are valid, before the first stage changes the
+    // drawing, with the name of the command: the window records the
+    // drawing's state so that the run can be taken back.
+    virtual void aboutToChange(const char* /*what*/) {}
 };
 
 // The run without a window: fields and check boxes as plain values.

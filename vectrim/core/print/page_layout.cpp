@@ -224,8 +224,9 @@ bool drawArc(const Placement& p, const Arc& arc, PrintMode mode, PageCanvas& can
 
 bool painter(const Drawing& d, const PageSetup& setup, PrintMode mode, PageCanvas& canvas) {
     if (mode == PrintMode::Preview) canvas.clear();
-    const double s = val(setup.scaleText);
-    // A factor of zero or below (also a text that holds no number) would
+    // The factor as typed, with "," or "." as decimal point.
+    const double s = fieldNumber(setup.scaleText).value_or(0);
+    // A factor of zero or below (also a text that is no number) would
     // put the drawing on one point or turn it over with every arc lost to
     // its chord: such a page is not drawn.
     bool ok = std::isfinite(s) && s > 0;

@@ -121,16 +121,18 @@ void View::drawMarks() {
     } else if (v_.markMode == 2) {
         const int32_t n = std::min(d.freecount, kFreeEndSlots);
         for (int32_t i = 0; i < n; ++i) markAt(d.freeends[i].x, d.freeends[i].y);
+    } else if (v_.markMode == kMarkPlaces) {
+        for (const PlaceMark& m : v_.placeMarks) markAt(m.x, m.y, m.colour);
     }
 }
 
-void View::markAt(double x, double y) {
+void View::markAt(double x, double y, int colour) {
     if (reach_.misses(x, y, x, y)) return;
     const SurfacePoint p = toSurface(v_.window, x, y);
     // Only marks whose point lies on the surface are drawn.
     if (p.x >= 0 && p.x <= kSurfaceWidth && p.y >= 0 && p.y <= kSurfaceHeight)
         canvas_.box(p.x - kMarkHalfSize, p.y - kMarkHalfSize, p.x + kMarkHalfSize, p.y + kMarkHalfSize,
-                    kLightBlue);
+                    colour);
 }
 
 void View::drawline(double x1, double y1, double x2, double y2, int colour) {
@@ -214,6 +216,29 @@ void View::mouseDown(MouseButton b, double sx, double sy) {
     }
     paint();
     pause();
+}
+
+void View::wheelZoom(double sx, double sy, int notches) {
+    if (d_.linecount == 0 && d_.arccount == 0) return;
+    ViewWindow& w = v_.window;
+    const Point p = toModel(w, sx, sy);
+    // The window about p scaled by f: p keeps its place on the surface.
+    auto scaled = [&](double f) {
+        w = {p.x + (w.xmin - p.x) * f, p.y + (w.ymin - p.y) * f, p.x + (w.xmax - p.x) * f,
+             p.y + (w.ymax - p.y) * f};
+    };
+    for (int k = 0; k < notches && (w.xmax - w.xmin) * 0.25 >= kMinHalfWidth; ++k) scaled(0.5);
+    for (int k = 0; k < -notches && (w.xmax - w.xmin) * 0.5 < kMaxZoomOutHalf; ++k) scaled(2);
+    paint();
+}
+
+void View::pan(double dsx, double dsy) {
+    if (d_.linecount == 0 && d_.arccount == 0) return;
+    ViewWindow& w = v_.window;
+    const double dx = -dsx * (w.xmax - w.xmin) / kSurfaceWidth;
+    const double dy = dsy * (w.ymax - w.ymin) / kSurfaceHeight;
+    w = {w.xmin + dx, w.ymin + dy, w.xmax + dx, w.ymax + dy};
+    paint();
 }
 
 void View::pause() {

@@ -45,6 +45,8 @@ inline constexpr int kHighlightColour = kLightMagenta;
 
 // Marks are boxes this many surface units from the point each way.
 inline constexpr double kMarkHalfSize = 3;
+// MarkMode of the places chosen in the report of a run (ViewState::placeMarks).
+inline constexpr int16_t kMarkPlaces = 3;
 
 // Mouse pointer shapes.
 inline constexpr int kArrowPointer = 1;
@@ -99,6 +101,14 @@ public:
     // A click on the surface at (sx, sy): left zooms in 2x centred on the
     // point, right zooms out 2.2x centred on it.
     void mouseDown(MouseButton b, double sx, double sy);
+    // The mouse wheel turned by `notches` over (sx, sy): each notch away
+    // from the user zooms in as the zoom-in button does, each towards the
+    // user out as the zoom-out button does, about the drawing point under
+    // the pointer, which stays under it. The buttons' limits hold.
+    void wheelZoom(double sx, double sy, int notches);
+    // Dragging with the middle button moved the pointer by (dsx, dsy)
+    // surface units: the drawing follows the pointer.
+    void pan(double dsx, double dsy);
     // The mouse moved to (sx, sy): pointer, rubber band, angle readout.
     void mouseMove(double sx, double sy);
     // Leaves the element selection mode.
@@ -129,7 +139,7 @@ private:
     void drawElement(ElementRef ref, int colour, int arcColour);
     void surfaceSegment(double x1, double y1, double x2, double y2, int colour);
     void drawMarks();
-    void markAt(double x, double y);
+    void markAt(double x, double y, int colour = kLightBlue);
     void pause();
 
     Drawing& d_;

@@ -40,6 +40,10 @@ public:
     // Draws the selection rectangle (SelX1, SelY1)-(SelX2, SelY2) in
     // exclusive-or mode, so that a second call removes it.
     virtual void rechteck() = 0;
+    // Called by a command once it is certain to change the drawing, before
+    // it does, with the command's name: the window records the drawing's
+    // state so that the change can be taken back.
+    virtual void aboutToChange(const char* /*what*/) {}
 };
 
 // Width and height of the drawing, each rounded to 5 decimals (0 and 0
