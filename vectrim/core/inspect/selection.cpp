@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
+#include "pipeline/stage_set.h"
 #include "view/extents.h"
 
 #include <algorithm>
@@ -253,7 +254,7 @@ void ElementEditor::pickContour(double x, double y) {
     const ViewWindow& w = v_.window;
     const auto ref = elementAt(d_, x, y, (w.xmax - w.xmin) / kPickDivisor);
     if (!ref) return;
-    selection_ = contourOf(d_, host_, *ref);
+    selection_ = stageSet().contourOf(d_, host_, *ref);
     frame_.paint(); // the contour highlighted while the question is open
     if (!deleteSelection(msg::kDeleteContour)) forgetSelection();
 }
