@@ -4,9 +4,11 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/spatial_grid.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vectrim {
 
@@ -52,6 +54,93 @@ double cutsArc(const Arc& a, double x, double y) {
     const bool inside = a1 < a2 ? (a1 < w && w < a2) : (w > a1 || w < a2);
     return inside ? w : -1;
 }
+
+// The boxes in which a point may cut an element, as cutsLine and cutsArc
+// test them (widened by a hair for rounding): a line's box widened by the
+// search margin, an arc's circle box widened by it. A cut line only ever
+// shrinks inside its box, and a cut arc keeps its circle.
+GridBox lineBox(const Line& l) {
+    const double lo = std::min(l.x1, l.x2) - kSplitSearchMargin,
+                 hi = std::max(l.x1, l.x2) + kSplitSearchMargin;
+    const double bottom = std::min(l.y1, l.y2) - kSplitSearchMargin,
+                 top = std::max(l.y1, l.y2) + kSplitSearchMargin;
+    const double e = 1e-9 * (1 + std::fabs(lo) + std::fabs(hi) + std::fabs(bottom) + std::fabs(top));
+    return {lo - e, bottom - e, hi + e, top + e};
+}
+
+GridBox arcBox(const Arc& a) {
+    const double x1 = a.cx - a.r, x2 = a.cx + a.r, y1 = a.cy - a.r, y2 = a.cy + a.r;
+    const double e = kSplitSearchMargin + 1e-9 * (1 + std::fabs(a.cx) + std::fabs(a.cy) + std::fabs(a.r));
+    return {std::min(x1, x2) - e, std::min(y1, y2) - e, std::max(x1, x2) + e, std::max(y1, y2) + e};
+}
+
+// splitelementsat for every end of a stage: the lines and arcs sit in grids
+// by their boxes, and the elements a cut appends join them, so that a point
+// is tested only against the elements whose boxes hold it, in index order,
+// as the literal walk meets them.
+class Cutter {
+public:
+    Cutter(Drawing& d, Host& host) : d_(d), host_(host) {
+        for (int32_t j = 0; j < d.linecount; ++j) lines_.add(j, lineBox(d.lines[j]));
+        for (int32_t j = 0; j < d.arccount; ++j) arcs_.add(j, arcBox(d.arcs[j]));
+        lines_.build();
+        arcs_.build();
+    }
+
+    void cutAt(double x, double y, int32_t index, ElementKind kind, int16_t& full) {
+        full = 0;
+        const GridBox at = boxAround(x, y, 0);
+        lines_.query(at, candidates_);
+        for (size_t k = 0; k < candidates_.size();) {
+            const int32_t j = candidates_[k];
+            if ((kind == ElementKind::Line && j == index) || !cutsLine(d_.lines[j], x, y)) {
+                ++k;
+                continue;
+            }
+            Line& l = d_.lines[j];
+            const double x2 = l.x2, y2 = l.y2;
+            const int16_t contour = l.contour;
+            l.x2 = x;
+            l.y2 = y;
+            if (!d_.appendLine(x, y, x2, y2, contour)) {
+                host_.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+                full = 1;
+                return;
+            }
+            // The new line lies beyond every candidate; line j is looked at
+            // again.
+            const int32_t added = d_.linecount - 1;
+            lines_.add(added, lineBox(d_.lines[added]));
+            candidates_.push_back(added);
+        }
+        arcs_.query(at, candidates_);
+        for (size_t k = 0; k < candidates_.size();) {
+            const int32_t j = candidates_[k];
+            const double w = kind == ElementKind::Arc && j == index ? -1 : cutsArc(d_.arcs[j], x, y);
+            if (w < 0) {
+                ++k;
+                continue;
+            }
+            Arc& a = d_.arcs[j];
+            const double oldEnd = a.a2;
+            a.a2 = w * kRadToDeg;
+            if (!d_.appendArc(a.cx, a.cy, a.r, a.a2, oldEnd, a.contour)) {
+                host_.message(msg::kArcTableFull, msg::kTitleError, Icon::Critical);
+                full = 1;
+                return;
+            }
+            const int32_t added = d_.arccount - 1;
+            arcs_.add(added, arcBox(d_.arcs[added]));
+            candidates_.push_back(added);
+        }
+    }
+
+private:
+    Drawing& d_;
+    Host& host_;
+    SpatialGrid lines_, arcs_;
+    std::vector<int32_t> candidates_;
+};
 
 } // namespace
 
@@ -105,14 +194,15 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
     full = 0;
     // Elements added while splitting are not used as cutting points.
     const int32_t n = d.linecount, m = d.arccount;
+    Cutter cutter(d, host);
     for (int32_t i = 0; i < n; ++i) {
         if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
         const Line l = d.lines[i];
         if (std::fabs(l.x1 - l.x2) <= kSamePoint && std::fabs(l.y1 - l.y2) <= kSamePoint) continue;
         // Line i itself is never cut by its own ends.
-        splitelementsat(d, host, l.x1, l.y1, i, ElementKind::Line, full);
+        cutter.cutAt(l.x1, l.y1, i, ElementKind::Line, full);
         if (full) return;
-        splitelementsat(d, host, l.x2, l.y2, i, ElementKind::Line, full);
+        cutter.cutAt(l.x2, l.y2, i, ElementKind::Line, full);
         if (full) return;
     }
     for (int32_t i = 0; i < m; ++i) {
@@ -125,9 +215,9 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
         if (std::fabs(st.x - en.x) <= kSamePoint && std::fabs(st.y - en.y) <= kSamePoint &&
             len <= kTinyCircleLength)
             continue;
-        splitelementsat(d, host, st.x, st.y, i, ElementKind::Arc, full);
+        cutter.cutAt(st.x, st.y, i, ElementKind::Arc, full);
         if (full) return;
-        splitelementsat(d, host, en.x, en.y, i, ElementKind::Arc, full);
+        cutter.cutAt(en.x, en.y, i, ElementKind::Arc, full);
         if (full) return;
     }
 }
