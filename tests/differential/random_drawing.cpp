@@ -1,5 +1,6 @@
 #include "random_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -223,6 +224,16 @@ void randomDrawing(Drawing& d, uint32_t seed, int features) {
     d.freecount = 0;
     Generator g(d, seed);
     for (int k = 0; k < features; ++k) g.feature();
+}
+
+void unsettleOrder(Drawing& d, uint32_t seed) {
+    const int32_t n = d.elementCount();
+    if (n < 2) return;
+    std::mt19937 rng(seed);
+    std::shuffle(d.order.begin(), d.order.begin() + n, rng);
+    std::uniform_int_distribution<int32_t> at(0, n - 1);
+    d.order[at(rng)] = d.order[at(rng)];
+    d.order[at(rng)] = d.linecount > 0 ? ElementRef::line(d.linecount) : ElementRef::arc(d.arccount);
 }
 
 } // namespace vectrim::differential

@@ -15,4 +15,9 @@ namespace vectrim::differential {
 // the kinds above, the same for the same seed. Angles lie in 0 .. 360.
 void randomDrawing(Drawing& d, uint32_t seed, int features);
 
+// Shuffles the used entries of the contour order table and makes a few of
+// them name an element twice or one beyond the counts, as the table is after
+// a stage that compacts the lines and leaves the table to contour building.
+void unsettleOrder(Drawing& d, uint32_t seed);
+
 } // namespace vectrim::differential
