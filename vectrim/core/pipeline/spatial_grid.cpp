@@ -61,9 +61,12 @@ void SpatialGrid::clear() {
 
 void SpatialGrid::add(int32_t item, const GridBox& box) {
     entries_.push_back({item, box});
-    // Boxes added after the grid was laid are tested one by one; when they
-    // become many, the grid is laid again with the same cells.
-    if (cell_ > 0 && entries_.size() - laid_ > 64 + laid_ / 4) lay(cell_);
+    // Boxes added after the grid was laid are tested one by one by every
+    // query; when they are more than about the square root of those laid,
+    // the grid is laid again with the same cells (each laying costs the
+    // number of boxes, so both stay near-linear in all).
+    const size_t waiting = entries_.size() - laid_;
+    if (cell_ > 0 && waiting > 32 && waiting * waiting > 4 * laid_) lay(cell_);
 }
 
 void SpatialGrid::build(double cellSize) { lay(cellSize > 0 ? cellSize : cellSizeFromBoxes()); }
