@@ -5,11 +5,12 @@
 // been made fast, each compared with the literal implementation. Prints each
 // difference found and the time of both sets; exits with 1 on a difference.
 //
-//   differential_bench [--drawings N] [--first SEED] [--no-corpus]
-//                      [--corpus-ops PREFIX,PREFIX,...] [--corpus-only]
+//   differential_bench [--drawings N] [--first SEED] [--ops PREFIX,...]
+//                      [--no-corpus] [--corpus-ops PREFIX,...] [--corpus-only]
 //
-// --corpus-ops chooses the operations run on corpus files by the beginning
-// of their names (default: the default run and the fast stages).
+// --ops and --corpus-ops choose the operations on random drawings (default:
+// all) and on corpus files (default: the default run and the operations
+// built on the fast stages) by the beginning of their names.
 #include "operations.h"
 #include "random_drawing.h"
 
@@ -60,7 +61,14 @@ void compare(Differ& differ, const Drawing& d, const Operation& op, const std::s
     std::fflush(stdout);
 }
 
-int randomDrawings(uint32_t first, uint32_t count) {
+std::vector<const Operation*> operations(const std::vector<std::string>& prefixes) {
+    std::vector<const Operation*> ops;
+    for (const std::string& p : prefixes)
+        for (const Operation* op : operationsNamed(p)) ops.push_back(op);
+    return ops;
+}
+
+int randomDrawings(uint32_t first, uint32_t count, const std::vector<const Operation*>& ops) {
     Differ differ;
     auto d = std::make_unique<Drawing>();
     Totals t;
@@ -69,8 +77,11 @@ int randomDrawings(uint32_t first, uint32_t count) {
         // From a few pieces to a few hundred elements.
         randomDrawing(*d, seed, 4 + static_cast<int>(seed % 61));
         if (seed % 5 == 0) unsettleOrder(*d, seed);
-        for (const Operation& op : allOperations())
-            compare(differ, *d, op, "seed " + std::to_string(seed), t);
+        for (const Operation* op : ops) compare(differ, *d, *op, "seed " + std::to_string(seed), t);
+        if ((seed - first + 1) % 500 == 0) {
+            std::printf("  %u drawings, %d differences\n", seed - first + 1, t.differences);
+            std::fflush(stdout);
+        }
     }
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("random drawings %u .. %u: %d comparisons, %d differences; fast %.1f s, reference %.1f s, "
@@ -79,7 +90,7 @@ int randomDrawings(uint32_t first, uint32_t count) {
     return t.differences;
 }
 
-int corpus(const std::vector<std::string>& prefixes) {
+int corpus(const std::vector<const Operation*>& ops) {
     const std::filesystem::path root = std::filesystem::path(VECTRIM_SHARED_DIR) / "corpus";
     if (!std::filesystem::exists(root)) {
         std::printf("no corpus at %s\n", root.c_str());
@@ -92,9 +103,6 @@ int corpus(const std::vector<std::string>& prefixes) {
         if (e.is_regular_file() && ext == ".dxf") files.push_back(e.path());
     }
     std::sort(files.begin(), files.end());
-    std::vector<const Operation*> ops;
-    for (const std::string& p : prefixes)
-        for (const Operation* op : operationsNamed(p)) ops.push_back(op);
     Differ differ;
     auto d = std::make_unique<Drawing>();
     int differences = 0;
@@ -123,7 +131,7 @@ int corpus(const std::vector<std::string>& prefixes) {
 int main(int argc, char** argv) {
     uint32_t first = 1, count = 5000;
     bool withCorpus = true, withRandom = true;
-    std::string corpusOps = kCorpusOps;
+    std::string corpusOps = kCorpusOps, randomOps;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool more = i + 1 < argc;
@@ -133,18 +141,22 @@ int main(int argc, char** argv) {
             first = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else if (a == "--corpus-ops" && more)
             corpusOps = argv[++i];
+        else if (a == "--ops" && more)
+            randomOps = argv[++i];
         else if (a == "--no-corpus")
             withCorpus = false;
         else if (a == "--corpus-only")
             withRandom = false;
         else {
-            std::fprintf(stderr, "usage: differential_bench [--drawings N] [--first SEED] [--no-corpus] "
-                                 "[--corpus-ops PREFIX,...] [--corpus-only]\n");
+            std::fprintf(stderr, "usage: differential_bench [--drawings N] [--first SEED] [--ops PREFIX,...] "
+                                 "[--no-corpus] [--corpus-ops PREFIX,...] [--corpus-only]\n");
             return 2;
         }
     }
     int failed = 0;
-    if (withRandom) failed += randomDrawings(first, count);
-    if (withCorpus) failed += corpus(split(corpusOps));
+    if (withRandom)
+        failed += randomDrawings(
+            first, count, operations(randomOps.empty() ? std::vector<std::string>{""} : split(randomOps)));
+    if (withCorpus) failed += corpus(operations(split(corpusOps)));
     return failed ? 1 : 0;
 }

@@ -14,6 +14,10 @@
 #include "view/extents.h"
 #include "view/view_frame.h"
 
+#ifdef VECTRIM_TEXT_OUTLINES
+#include "qt/qt_outliner.h"
+#endif
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -229,7 +233,14 @@ bool readDxf(const std::string& path, Drawing& d) {
     if (fd < 0) return false;
     close(fd);
     QuietHost host;
-    bool ok = load::importToExchangeFile(path, kCurveQuality, temp, host, nullptr) &&
+#ifdef VECTRIM_TEXT_OUTLINES
+    // One for the process: its offscreen application is made once.
+    static load::QtOutliner* const outliner = new load::QtOutliner;
+    dxf::TextOutliner* textOutliner = outliner;
+#else
+    dxf::TextOutliner* textOutliner = nullptr;
+#endif
+    bool ok = load::importToExchangeFile(path, kCurveQuality, temp, host, textOutliner) &&
               readExchangeFile(temp, d, host) == ExchangeRead::Ok;
     std::remove(temp.c_str());
     if (ok) {

@@ -57,8 +57,9 @@ private:
     std::unique_ptr<Session> fast_, reference_;
 };
 
-// Reads a DXF file as vectrim-cli does (the import of load, then moved to
-// the origin). False when it cannot be read.
+// Reads a DXF file as vectrim-cli does (the import of load, texts as glyph
+// outlines where Qt is built, then moved to the origin). False when it
+// cannot be read.
 bool readDxf(const std::string& path, Drawing& d);
 
 } // namespace vectrim::differential

@@ -21,7 +21,7 @@ public:
     Generator(Drawing& d, uint32_t seed) : d_(d), rng_(seed) { step_ = pick({1.0, 0.5, 2.5, 10.0}); }
 
     void feature() {
-        switch (integer(0, 10)) {
+        switch (integer(0, 11)) {
             case 0: walk(); break;
             case 1: gridArc(); break;
             case 2: nearMiss(); break;
@@ -32,6 +32,7 @@ public:
             case 7: line(gridPoint(), gridPoint()); break;
             case 8: flatArc(); break;
             case 9: arcPair(); break;
+            case 10: comb(); break;
             default: walk(); break;
         }
     }
@@ -183,6 +184,33 @@ private:
         for (int k = 0; k < n; ++k)
             if (k != gap)
                 line(onCircle(c, r, from + sweep * k / n), onCircle(c, r, from + sweep * (k + 1) / n));
+    }
+
+    // A long line or arc with short lines ending on it (or a hair beside
+    // it) in random order, so that pieces cut from it are cut again.
+    void comb() {
+        const int teeth = integer(3, 15);
+        const double hairs[] = {0, 0, 0.00005, -0.00005, 0.00009, -0.00009};
+        if (chance(0.6)) {
+            const Point a = gridPoint(), b{a.x + integer(2, 8) * step_, a.y + integer(-8, 8) * step_};
+            line(a, b);
+            const double len = std::hypot(b.x - a.x, b.y - a.y);
+            const double nx = -(b.y - a.y) / len, ny = (b.x - a.x) / len;
+            for (int k = 0; k < teeth; ++k) {
+                const double t = real(0.02, 0.98), h = pick(hairs);
+                const Point p{a.x + t * (b.x - a.x) + h * nx, a.y + t * (b.y - a.y) + h * ny};
+                line(p, {p.x + nx * step_, p.y + ny * step_});
+            }
+        } else {
+            const Point c = gridPoint();
+            const double r = integer(1, 4) * step_, a1 = real(0, 360), a2 = a1 + real(60, 350);
+            arc(c, r, a1, a2);
+            for (int k = 0; k < teeth; ++k) {
+                const double w = a1 + real(0.02, 0.98) * (a2 - a1);
+                const Point p = onCircle(c, r + pick(hairs), w);
+                line(p, onCircle(c, r + step_, w));
+            }
+        }
     }
 
     // A nearly straight arc through a grid point, with its neighbours.
