@@ -166,5 +166,23 @@ TEST(CliStage, UsageErrors) {
     EXPECT_EQ(cli(dir, "stage roundarcarc in.dat --tol 1.5").status, 0);
 }
 
+// --reference before the command runs the literal stages: the same output.
+TEST(CliReference, SameOutputsAsTheFastStages) {
+    TempDir dir;
+    DatFile dat;
+    dat.line(0, 0, 10, 0).line(10, 0, 0, 0).line(5, 0, 5, 5).line(5, 5.0005, 9, 9).arc(20, 0, 3, 0, 180);
+    dir.write("in.dat", dat.str());
+    for (const char* args : {"run in.dat", "stage splitatjunctions in.dat", "stage buildcontours in.dat",
+                             "check open in.dat", "analyse in.dat"}) {
+        const Result fast = cli(dir, args);
+        const Result reference = cli(dir, std::string("--reference ") + args);
+        EXPECT_EQ(fast.status, 0) << args << fast.err;
+        EXPECT_EQ(reference.status, fast.status) << args;
+        EXPECT_EQ(reference.out, fast.out) << args;
+    }
+    EXPECT_EQ(cli(dir, "run --reference in.dat").status, 2); // only before the command
+    EXPECT_EQ(cli(dir, "--reference").status, 2);
+}
+
 } // namespace
 } // namespace vectrim

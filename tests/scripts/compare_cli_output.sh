@@ -12,6 +12,11 @@
 #   tests/scripts/compare_cli_output.sh --save OUT_DIR BIN [CORPUS_DIR]
 #
 # writes the outputs of BIN into OUT_DIR, to compare against later.
+#
+#   tests/scripts/compare_cli_output.sh --reference OLD_BIN NEW_BIN [CORPUS_DIR]
+#
+# runs NEW_BIN's vectrim-cli with --reference (the literal stages, checks and
+# contour building): they must give the same outputs as the fast ones.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -34,6 +39,7 @@ drawings() {
 outputs() {
   local bin=$1 corpus=$2 out=$3
   local cli=$bin/vectrim-cli
+  local flags=${4:-}
   mkdir -p "$out"
   local stages=(splitatjunctions removeduplicates arcstolines convertlines reducelines
     deletesmallelements closegaps smootharcline smootharcarc roundlinecorners roundarcline
@@ -43,7 +49,8 @@ outputs() {
     name=$(basename "$dxf" | tr ' ' '_')
     local o=$out/$name
     mkdir -p "$o"
-    run() { local tag=$1; shift; "$cli" "$@" >"$o/$tag.out" 2>"$o/$tag.err" || echo "exit $?" >>"$o/$tag.err"; }
+    # shellcheck disable=SC2086 # the flags are one word or none
+    run() { local tag=$1; shift; "$cli" $flags "$@" >"$o/$tag.out" 2>"$o/$tag.err" || echo "exit $?" >>"$o/$tag.err"; }
     run import import "$dxf" -o "$o/import.dat"
     run run run "$dxf"
     run run-all run "$dxf" --reduce 0.1 --gaps 0.5 --smooth 0.5 --round-line-line
@@ -63,11 +70,16 @@ if [ "${1:-}" = --save ]; then
   outputs "$3" "${4:-$root/../shared/corpus}" "$2"
   exit 0
 fi
+newflags=
+if [ "${1:-}" = --reference ]; then
+  newflags=--reference
+  shift
+fi
 old=$1 new=$2 corpus=${3:-$root/../shared/corpus}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 if [ -x "$old/vectrim-cli" ]; then outputs "$old" "$corpus" "$work/old"; else cp -r "$old" "$work/old"; fi
-outputs "$new" "$corpus" "$work/new"
+outputs "$new" "$corpus" "$work/new" "$newflags"
 if diff -r "$work/old" "$work/new" >"$work/diff"; then
   echo "identical: $(find "$work/new" -type f | wc -l) outputs"
 else

@@ -1,6 +1,8 @@
 // vectrim-cli: the batch front end of the main program, for users' scripts
 // and for tests. Messages go to standard error as "[TITLE] TEXT".
 #include "cli.h"
+#include "pipeline/stage_set.h"
+#include "reference/reference.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,22 +31,29 @@ const Command kCommands[] = {
 };
 
 void printUsage() {
-    std::fprintf(stderr, "usage: vectrim-cli COMMAND ...\n");
+    std::fprintf(stderr, "usage: vectrim-cli [--reference] COMMAND ...\n");
     for (const Command& c : kCommands) std::fprintf(stderr, "  vectrim-cli %s\n", c.usage);
     std::fprintf(stderr, "IN is a .dxf or an exchange file (.dat); OUT is .json (default, "
-                         "standard output), .dat or .dxf.\n");
+                         "standard output), .dat or .dxf.\n"
+                         "--reference, before the command, runs the literal stages, checks and contour\n"
+                         "building instead of the fast ones (the results are the same, only slower).\n");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    int first = 1; // the command's name
+    if (argc > 1 && std::strcmp(argv[1], "--reference") == 0) {
+        vectrim::useStageSet(vectrim::reference::referenceStageSet());
+        first = 2;
+    }
+    if (argc <= first) {
         printUsage();
         return kUsage;
     }
-    const std::vector<std::string> args(argv + 2, argv + argc);
+    const std::vector<std::string> args(argv + first + 1, argv + argc);
     for (const Command& c : kCommands)
-        if (std::strcmp(argv[1], c.name) == 0) return c.run(args);
+        if (std::strcmp(argv[first], c.name) == 0) return c.run(args);
     printUsage();
     return kUsage;
 }

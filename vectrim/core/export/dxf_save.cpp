@@ -2,7 +2,7 @@
 
 #include "model/par_file.h"
 #include "model/textfile.h"
-#include "pipeline/contours.h"
+#include "pipeline/stage_set.h"
 
 #include <charconv>
 #include <memory>
@@ -106,7 +106,7 @@ DxfSaved savedxf(const Drawing& d, Host& host, const std::string& file, DxfForm 
         } else {
             // Contour building turns lines round and renumbers contours: it
             // runs on a copy.
-            const auto scratch = contoursOnCopy(d, host);
+            const auto scratch = stageSet().contoursOnCopy(d, host);
             const Drawing& c = *scratch;
             saved.ok = dxfPolylines(c, contourPolylines(c), unit, text, saved.content);
         }

@@ -7,6 +7,7 @@
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
 #include "pipeline/run.h"
+#include "pipeline/stage_set.h"
 
 #include <algorithm>
 
@@ -40,11 +41,9 @@ Analysis analyse(Drawing& d, double minlength) {
     out.text5 = d.arccount ? roundedText(arcmin) : msg::kNoValue;
     out.text6 = d.linecount ? roundedText(linemin) : msg::kNoValue;
 
-    d.freecount = 0;
-    findfreeends(d);
-    out.label9 = d.freecount == 0 ? ResultLabel{msg::kNoOpenContour, kResultGood}
-                                  : ResultLabel{msg::kOpenContours, kResultBad};
-    d.freecount = 0; // the window leaves no marks behind
+    // The window leaves no marks behind.
+    out.label9 = !stageSet().anyFreeEnd(d) ? ResultLabel{msg::kNoOpenContour, kResultGood}
+                                           : ResultLabel{msg::kOpenContours, kResultBad};
 
     out.label10 = (arcmin < minlength || linemin < minlength)
                       ? ResultLabel{msg::kBelowMinLength, kResultBad}

@@ -5,6 +5,7 @@
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
+#include "pipeline/stage_set.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,16 +200,17 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
     v.angleReadout = 0;
     host.doEvents();
 
+    const StageSet& set = stageSet();
     switch (check) {
         case Check::Directions:
-            eck2(d);
-            eck3(d);
-            eck1(d);
+            set.eck2(d);
+            set.eck3(d);
+            set.eck1(d);
             if (d.freecount > 0) v.angleReadout = 1;
             break;
-        case Check::OpenContours: findfreeends(d); break;
-        case Check::Junctions: findjunctions(d); break;
-        case Check::SmallElements: findsmallelements(d); break;
+        case Check::OpenContours: set.findfreeends(d); break;
+        case Check::Junctions: set.findjunctions(d); break;
+        case Check::SmallElements: set.findsmallelements(d); break;
         default: break;
     }
     frame.showCheckLabels(resultLabels(d, check));

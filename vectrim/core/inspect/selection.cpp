@@ -4,6 +4,8 @@
 #include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
+#include "pipeline/elements.h"
+#include "pipeline/stage_set.h"
 #include "view/extents.h"
 
 #include <algorithm>
@@ -106,37 +108,6 @@ std::vector<ElementRef> contourOf(const Drawing& drawing, Host& host, ElementRef
     std::vector<ElementRef> refs(lo, hi);
     std::sort(refs.begin(), refs.end(), [](ElementRef a, ElementRef b) { return a.raw() < b.raw(); });
     return refs;
-}
-
-void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
-    // New index of every line and arc, -1 for the removed ones.
-    std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0),
-        arcTo(static_cast<size_t>(d.arccount), 0);
-    for (const ElementRef r : refs) {
-        if (!d.holds(r)) continue;
-        (r.isArc() ? arcTo : lineTo)[static_cast<size_t>(r.index())] = -1;
-    }
-    int32_t lines = 0, arcs = 0;
-    for (int32_t i = 0; i < d.linecount; ++i) {
-        if (lineTo[i] < 0) continue;
-        d.lines[lines] = d.lines[i];
-        lineTo[i] = lines++;
-    }
-    for (int32_t i = 0; i < d.arccount; ++i) {
-        if (arcTo[i] < 0) continue;
-        d.arcs[arcs] = d.arcs[i];
-        arcTo[i] = arcs++;
-    }
-    const int32_t n = d.elementCount();
-    int32_t out = 0;
-    for (int32_t k = 0; k < n; ++k) {
-        const ElementRef e = d.order[k];
-        if (!d.holds(e)) continue;
-        const int32_t to = (e.isArc() ? arcTo : lineTo)[static_cast<size_t>(e.index())];
-        if (to >= 0) d.order[out++] = ElementRef::of(e.kind(), to);
-    }
-    d.linecount = lines;
-    d.arccount = arcs;
 }
 
 // ---- ElementEditor ---------------------------------------------------------
@@ -253,7 +224,7 @@ void ElementEditor::pickContour(double x, double y) {
     const ViewWindow& w = v_.window;
     const auto ref = elementAt(d_, x, y, (w.xmax - w.xmin) / kPickDivisor);
     if (!ref) return;
-    selection_ = contourOf(d_, host_, *ref);
+    selection_ = stageSet().contourOf(d_, host_, *ref);
     frame_.paint(); // the contour highlighted while the question is open
     if (!deleteSelection(msg::kDeleteContour, msg::kStepDeleteContour)) forgetSelection();
 }

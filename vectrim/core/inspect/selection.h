@@ -34,11 +34,6 @@ std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double
 // directions, contour numbers, contour order table and marks.
 std::vector<ElementRef> contourOf(const Drawing& d, Host& host, ElementRef ref);
 
-// Removes the given elements at once, with the result of removing them one
-// by one with deleteline and deletearc: the tables stay compact and the
-// contour order table consistent. References out of range are ignored.
-void removeElements(Drawing& d, const std::vector<ElementRef>& refs);
-
 // The element-selection mode of the view. The window forwards its menu
 // entries, the left mouse button, mouse movements (model coordinates) and
 // the Delete and Escape keys; the editor keeps the selection, which the

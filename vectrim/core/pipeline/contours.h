@@ -22,7 +22,8 @@ inline constexpr double kConsumed = -1.111;
 void findfreeends(Drawing& d);
 
 // The first element without contour number with an end at P (lines before
-// arcs, each in index order, start before end).
+// arcs, each in index order, start before end). One scan; contour building
+// finds its elements through a grid of the ends.
 struct ElementAt {
     ElementKind kind = ElementKind::None;
     int32_t index = 0;
@@ -37,5 +38,9 @@ void buildcontours(Drawing& d, Host& host);
 // the copy; the drawing itself keeps its line directions, contour numbers,
 // order table and marks. Element indices are the same in both.
 std::unique_ptr<Drawing> contoursOnCopy(const Drawing& d, Host& host);
+
+// Whether the drawing has a free end (an open contour), for the analysis;
+// leaves the free-end table empty.
+bool anyFreeEnd(Drawing& d);
 
 } // namespace vectrim

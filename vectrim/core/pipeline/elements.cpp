@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vectrim {
 
@@ -47,6 +48,48 @@ void deletearc(Drawing& d, int32_t k) {
     std::copy(d.arcs.begin() + k + 1, d.arcs.begin() + d.arccount, d.arcs.begin() + k);
     dropFromOrder(d, ElementRef::arc(k));
     --d.arccount;
+}
+
+bool orderListsEachOnce(const Drawing& d) {
+    std::vector<char> seen(static_cast<size_t>(d.elementCount()), 0);
+    for (const ElementRef e : d.usedOrder()) {
+        if (!d.holds(e)) return false;
+        char& s = seen[static_cast<size_t>(d.denseIndex(e))];
+        if (s) return false;
+        s = 1;
+    }
+    return d.usedOrder().size() == seen.size();
+}
+
+void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
+    // New index of every line and arc, -1 for the removed ones.
+    std::vector<int32_t> lineTo(static_cast<size_t>(d.linecount), 0),
+        arcTo(static_cast<size_t>(d.arccount), 0);
+    for (const ElementRef r : refs) {
+        if (!d.holds(r)) continue;
+        (r.isArc() ? arcTo : lineTo)[static_cast<size_t>(r.index())] = -1;
+    }
+    int32_t lines = 0, arcs = 0;
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        if (lineTo[i] < 0) continue;
+        d.lines[lines] = d.lines[i];
+        lineTo[i] = lines++;
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        if (arcTo[i] < 0) continue;
+        d.arcs[arcs] = d.arcs[i];
+        arcTo[i] = arcs++;
+    }
+    const int32_t n = d.elementCount();
+    int32_t out = 0;
+    for (int32_t k = 0; k < n; ++k) {
+        const ElementRef e = d.order[k];
+        if (!d.holds(e)) continue;
+        const int32_t to = (e.isArc() ? arcTo : lineTo)[static_cast<size_t>(e.index())];
+        if (to >= 0) d.order[out++] = ElementRef::of(e.kind(), to);
+    }
+    d.linecount = lines;
+    d.arccount = arcs;
 }
 
 double arcsweep(double a1, double a2) { return a1 < a2 ? a2 - a1 : 2 * kPi - a1 + a2; }

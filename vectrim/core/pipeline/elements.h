@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace vectrim {
 
@@ -15,6 +16,16 @@ namespace vectrim {
 void deleteline(Drawing& d, int32_t k);
 void deletearc(Drawing& d, int32_t k);
 void deleteElement(Drawing& d, ElementRef ref);
+
+// Removes the given elements at once, with the result of removing them one
+// by one with deleteline and deletearc: the tables stay compact and the
+// contour order table consistent, when the order table lists every element
+// once (orderListsEachOnce). References out of range are ignored.
+void removeElements(Drawing& d, const std::vector<ElementRef>& refs);
+
+// Whether the used entries of the contour order table name every element
+// exactly once.
+bool orderListsEachOnce(const Drawing& d);
 
 // Length of an arc from its radius and angles in radians: the sweep is
 // a2 - a1 when a1 < a2, otherwise 2π - a1 + a2 (so a1 = a2 is a full circle).

@@ -2,18 +2,8 @@
 
 #include "model/messages.h"
 #include "model/numtext.h"
-#include "pipeline/arc_fitting.h"
-#include "pipeline/arcs_to_lines.h"
-#include "pipeline/contours.h"
-#include "pipeline/duplicates.h"
-#include "pipeline/gaps.h"
-#include "pipeline/joining.h"
-#include "pipeline/junctions.h"
-#include "pipeline/line_runs.h"
 #include "pipeline/progress.h"
-#include "pipeline/small_elements.h"
-#include "pipeline/smoothing.h"
-#include "pipeline/tiny_elements.h"
+#include "pipeline/stage_set.h"
 
 #include <optional>
 #include <string_view>
@@ -59,7 +49,8 @@ namespace {
 // The steps of one run, in the window of the run.
 class Run {
 public:
-    Run(Session& s, RunFrame& frame) : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame) {}
+    Run(Session& s, RunFrame& frame)
+        : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame), set_(stageSet()) {}
 
     RunOutcome go() {
         frame_.aboutToChange(msg::kStepRun);
@@ -72,10 +63,10 @@ public:
         showProgress(host_, msg::kRunStarting);
 
         int16_t full = 0;
-        stage("splitatjunctions", [&] { splitatjunctions(d_, host_, full); });
+        stage("splitatjunctions", [&] { set_.splitatjunctions(d_, host_, full); });
         if (full) return errorExit(msg::kRunFailedTooSmall);
         host_.doEvents();
-        stage("removeduplicates", [&] { removeduplicates(d_, host_); });
+        stage("removeduplicates", [&] { set_.removeduplicates(d_, host_); });
 
         if (t_.reducetol > 0) reductionGroup();
 
@@ -91,27 +82,27 @@ public:
         const bool gapReplaced = t_.gaptol == 0;
         if (gapReplaced) t_.gaptol = kGapRadiusWhenOff;
         if (t_.gaptol > 0) {
-            stage("deletesmallelements", [&] { deletesmallelements(d_, t_, host_); });
+            stage("deletesmallelements", [&] { set_.deletesmallelements(d_, t_, host_); });
             double radius = t_.gaptol;
-            stage("closegaps", [&] { closegaps(d_, host_, radius); });
-            stage("splitatjunctions", [&] { splitatjunctions(d_, host_, full); });
+            stage("closegaps", [&] { set_.closegaps(d_, host_, radius); });
+            stage("splitatjunctions", [&] { set_.splitatjunctions(d_, host_, full); });
             if (full) {
                 if (gapReplaced) t_.gaptol = 0;
                 return errorExit(msg::kRunFailedValues);
             }
-            stage("removeduplicates", [&] { removeduplicates(d_, host_); });
+            stage("removeduplicates", [&] { set_.removeduplicates(d_, host_); });
         }
         if (gapReplaced) t_.gaptol = 0;
 
         if (t_.smoothtol > 0) smoothingGroup();
 
-        stage("deletesmallelements", [&] { deletesmallelements(d_, t_, host_); });
-        stage("deletetinyelements", [&] { deletetinyelements(d_); });
-        stage("buildcontours", [&] { buildcontours(d_, host_); });
+        stage("deletesmallelements", [&] { set_.deletesmallelements(d_, t_, host_); });
+        stage("deletetinyelements", [&] { set_.deletetinyelements(d_); });
+        stage("buildcontours", [&] { set_.buildcontours(d_, host_); });
 
         showProgress(host_, msg::kJoining);
-        stage("joinarcs", [&] { joinarcs(d_); });
-        stage("joinlines", [&] { joinlines(d_); });
+        stage("joinarcs", [&] { set_.joinarcs(d_); });
+        stage("joinlines", [&] { set_.joinlines(d_); });
         frame_.showCounts();
         host_.doEvents();
 
@@ -125,6 +116,7 @@ private:
     RunSettings& t_;
     Host& host_;
     RunFrame& frame_;
+    const StageSet& set_; // the stages in use
 
     template <typename F>
     void stage(std::string_view name, F&& f) {
@@ -136,9 +128,9 @@ private:
     // Nearly straight and very short arcs to chords, chains of lines to arcs,
     // runs of lines to fewer lines.
     void reductionGroup() {
-        stage("arcstolines", [&] { arcstolines(d_, t_); });
-        stage("convertlines", [&] { convertlines(d_, t_, host_); });
-        stage("reducelines", [&] { reducelines(d_, t_, host_); });
+        stage("arcstolines", [&] { set_.arcstolines(d_, t_); });
+        stage("convertlines", [&] { set_.convertlines(d_, t_, host_); });
+        stage("reducelines", [&] { set_.reducelines(d_, t_, host_); });
         frame_.showCounts();
         host_.doEvents();
     }
@@ -157,17 +149,17 @@ private:
     }
 
     void smoothingGroup() {
-        stage("smootharcline", [&] { smootharcline(d_, t_, host_); });
-        stage("smootharcarc", [&] { smootharcarc(d_, t_, host_); });
+        stage("smootharcline", [&] { set_.smootharcline(d_, t_, host_); });
+        stage("smootharcarc", [&] { set_.smootharcarc(d_, t_, host_); });
         frame_.showCounts();
         frame_.paint();
         host_.doEvents();
         setCornerAngles();
         if (frame_.roundLineLineChecked())
-            stage("roundlinecorners", [&] { roundlinecorners(d_, t_, host_); });
-        stage("roundarcline", [&] { roundarcline(d_, t_, host_); });
+            stage("roundlinecorners", [&] { set_.roundlinecorners(d_, t_, host_); });
+        stage("roundarcline", [&] { set_.roundarcline(d_, t_, host_); });
         setCornerAngles();
-        stage("roundarcarc", [&] { roundarcarc(d_, t_, host_); });
+        stage("roundarcarc", [&] { set_.roundarcarc(d_, t_, host_); });
     }
 
     // A table ran full: the drawing is discarded and must be loaded again.

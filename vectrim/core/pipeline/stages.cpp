@@ -1,56 +1,51 @@
 #include "pipeline/stages.h"
 
-#include "pipeline/arc_fitting.h"
-#include "pipeline/arcs_to_lines.h"
-#include "pipeline/contours.h"
-#include "pipeline/duplicates.h"
-#include "pipeline/gaps.h"
-#include "pipeline/joining.h"
-#include "pipeline/junctions.h"
-#include "pipeline/line_runs.h"
-#include "pipeline/small_elements.h"
-#include "pipeline/smoothing.h"
-#include "pipeline/tiny_elements.h"
+#include "pipeline/stage_set.h"
 
 namespace vectrim {
 
 namespace {
 
-template <void (*F)(Drawing&, Host&)>
+// Each adapter calls the stage of the set in use (stageSet()).
+using HostStage = void (*)(Drawing&, Host&);
+using SettingsStage = void (*)(Drawing&, const RunSettings&, Host&);
+using PlainStage = void (*)(Drawing&);
+
+template <HostStage StageSet::*F>
 bool withHost(Drawing& d, RunSettings&, Host& host) {
-    F(d, host);
+    (stageSet().*F)(d, host);
     return true;
 }
 
-template <void (*F)(Drawing&, const RunSettings&, Host&)>
+template <SettingsStage StageSet::*F>
 bool withSettings(Drawing& d, RunSettings& t, Host& host) {
-    F(d, t, host);
+    (stageSet().*F)(d, t, host);
     return true;
 }
 
-template <void (*F)(Drawing&)>
+template <PlainStage StageSet::*F>
 bool plain(Drawing& d, RunSettings&, Host&) {
-    F(d);
+    (stageSet().*F)(d);
     return true;
 }
 
 bool chords(Drawing& d, RunSettings& t, Host&) {
-    arcstolines(d, t);
+    stageSet().arcstolines(d, t);
     return true;
 }
 
 // The corner stages run with the corner window the run sets for them.
-template <void (*F)(Drawing&, const RunSettings&, Host&)>
+template <SettingsStage StageSet::*F>
 bool corner(Drawing& d, RunSettings& t, Host& host) {
     t.cornermaxangle = kCornerMaxAngle;
     t.cornerminangle = kCornerMinAngle;
-    F(d, t, host);
+    (stageSet().*F)(d, t, host);
     return true;
 }
 
 bool split(Drawing& d, RunSettings&, Host& host) {
     int16_t full = 0;
-    splitatjunctions(d, host, full);
+    stageSet().splitatjunctions(d, host, full);
     return full == 0;
 }
 
@@ -58,27 +53,27 @@ bool split(Drawing& d, RunSettings&, Host& host) {
 // for the smallest one, as in the run.
 bool gaps(Drawing& d, RunSettings& t, Host& host) {
     double radius = t.gaptol == 0 ? kGapRadiusWhenOff : t.gaptol;
-    closegaps(d, host, radius);
+    stageSet().closegaps(d, host, radius);
     return true;
 }
 
 constexpr NamedStage kStages[] = {
     {"splitatjunctions", StageTolerance::None, split},
-    {"removeduplicates", StageTolerance::None, withHost<removeduplicates>},
+    {"removeduplicates", StageTolerance::None, withHost<&StageSet::removeduplicates>},
     {"arcstolines", StageTolerance::None, chords},
-    {"convertlines", StageTolerance::Reduce, withSettings<convertlines>},
-    {"reducelines", StageTolerance::Reduce, withSettings<reducelines>},
-    {"deletesmallelements", StageTolerance::None, withSettings<deletesmallelements>},
+    {"convertlines", StageTolerance::Reduce, withSettings<&StageSet::convertlines>},
+    {"reducelines", StageTolerance::Reduce, withSettings<&StageSet::reducelines>},
+    {"deletesmallelements", StageTolerance::None, withSettings<&StageSet::deletesmallelements>},
     {"closegaps", StageTolerance::Gap, gaps},
-    {"smootharcline", StageTolerance::Smooth, corner<smootharcline>},
-    {"smootharcarc", StageTolerance::Smooth, corner<smootharcarc>},
-    {"roundlinecorners", StageTolerance::Smooth, corner<roundlinecorners>},
-    {"roundarcline", StageTolerance::Smooth, corner<roundarcline>},
-    {"roundarcarc", StageTolerance::Smooth, corner<roundarcarc>},
-    {"deletetinyelements", StageTolerance::None, plain<deletetinyelements>},
-    {"buildcontours", StageTolerance::None, withHost<buildcontours>},
-    {"joinarcs", StageTolerance::None, plain<joinarcs>},
-    {"joinlines", StageTolerance::None, plain<joinlines>},
+    {"smootharcline", StageTolerance::Smooth, corner<&StageSet::smootharcline>},
+    {"smootharcarc", StageTolerance::Smooth, corner<&StageSet::smootharcarc>},
+    {"roundlinecorners", StageTolerance::Smooth, corner<&StageSet::roundlinecorners>},
+    {"roundarcline", StageTolerance::Smooth, corner<&StageSet::roundarcline>},
+    {"roundarcarc", StageTolerance::Smooth, corner<&StageSet::roundarcarc>},
+    {"deletetinyelements", StageTolerance::None, plain<&StageSet::deletetinyelements>},
+    {"buildcontours", StageTolerance::None, withHost<&StageSet::buildcontours>},
+    {"joinarcs", StageTolerance::None, plain<&StageSet::joinarcs>},
+    {"joinlines", StageTolerance::None, plain<&StageSet::joinlines>},
 };
 
 } // namespace

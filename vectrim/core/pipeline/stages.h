@@ -1,6 +1,6 @@
 // The stages of the processing run by name, for batch use and tests: each
-// runs as the processing run runs it, with the tolerance it reads already in
-// the settings.
+// runs as the processing run runs it (the stage of the set in use,
+// stageSet()), with the tolerance it reads already in the settings.
 #pragma once
 
 #include "model/drawing.h"

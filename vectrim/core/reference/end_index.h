@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vectrim {
+namespace vectrim::reference {
 
 class EndIndex {
 public:
@@ -37,4 +37,4 @@ private:
     std::vector<End> ends_; // sorted by x; ends with a coordinate that is not a number are left out
 };
 
-} // namespace vectrim
+} // namespace vectrim::reference

@@ -1,8 +1,8 @@
-#include "pipeline/end_index.h"
+#include "reference/end_index.h"
 
 #include <cmath>
 
-namespace vectrim {
+namespace vectrim::reference {
 
 EndIndex::EndIndex(const Drawing& d) {
     ends_.reserve(2 * static_cast<size_t>(d.elementCount()));
@@ -21,4 +21,4 @@ EndIndex::EndIndex(const Drawing& d) {
     std::stable_sort(ends_.begin(), ends_.end(), [](const End& a, const End& b) { return a.x < b.x; });
 }
 
-} // namespace vectrim
+} // namespace vectrim::reference

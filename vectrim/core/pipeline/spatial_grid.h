@@ -1,0 +1,61 @@
+// A uniform grid over the boxes of items (element ends, element boxes), to
+// find the items near a point without visiting every element. Cells are
+// hashed, so the grid takes drawings of any extent; the cells and their
+// items are kept in flat arrays. A query gives a superset of the items whose
+// boxes meet the query box, in ascending item order, each once: the caller
+// applies its exact test, in the order the literal scan would.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vectrim {
+
+struct GridBox {
+    double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+};
+
+// The box of the points within r of (x, y) on each axis.
+inline GridBox boxAround(double x, double y, double r) { return {x - r, y - r, x + r, y + r}; }
+
+class SpatialGrid {
+public:
+    // Forgets every box.
+    void clear();
+
+    // Adds a box of an item; an item may have several boxes. Boxes added
+    // after build() are found too (the grid is laid again when many have
+    // come).
+    void add(int32_t item, const GridBox& box);
+
+    // Lays the grid over the boxes added so far, with cells of the given
+    // size, or with a size taken from the boxes when cellSize is 0.
+    void build(double cellSize = 0);
+
+    // Fills `out` with every item one of whose boxes may meet q: ascending,
+    // each once. A box or query that is not finite meets everything.
+    void query(const GridBox& q, std::vector<int32_t>& out) const;
+
+    double cellSize() const { return cell_; }
+
+private:
+    struct Entry {
+        int32_t item;
+        GridBox box;
+    };
+
+    std::vector<Entry> entries_; // every box, in the order added
+    size_t laid_ = 0;            // entries_[0 .. laid_) are in the cells
+    double cell_ = 0, inverse_ = 0;
+    uint64_t mask_ = 0;             // bucket count - 1
+    std::vector<int32_t> starts_;   // per bucket: first position in items_
+    std::vector<int32_t> items_;    // items, bucket after bucket
+    std::vector<int32_t> anywhere_; // laid items whose box is in no cell (not finite, or too large)
+
+    uint64_t bucket(int64_t x, int64_t y) const;
+    void lay(double cellSize);
+    double cellSizeFromBoxes() const;
+};
+
+} // namespace vectrim
