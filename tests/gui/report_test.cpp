@@ -10,6 +10,7 @@
 #include "model/exchange_file.h"
 #include "model/import_account.h"
 #include "model/textfile.h"
+#include "repair_drawing.h"
 #include "report_window.h"
 #include "window_fixture.h"
 
@@ -148,6 +149,32 @@ TEST_F(Report, TheBatchReportEqualsTheWindows) {
     c().Command4->click();
     ASSERT_TRUE(reportShown());
     const test::CliResult r = test::runCli(dir, "run in.dat --gaps 0.4 --report report.json -o out.dat");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.read("report.json"), runReportJson(report()->report()));
+}
+
+// The drawing with known repairs: the window lists exactly its stages, and
+// the batch writes the same report.
+TEST_F(Report, KnownRepairsAreListedAndTheBatchReportsTheSame) {
+    const Drawing d = test::repairDrawing();
+    ASSERT_TRUE(writeExchangeFile(dir.file("in.dat"), d));
+    load(d);
+    c().ktoleranz->setText(test::kRepairReduce);
+    c().ftoleranz->setText(test::kRepairGaps);
+    c().gtoleranz->setText(test::kRepairSmooth);
+    c().Command4->click();
+    ASSERT_TRUE(reportShown());
+    std::vector<std::string> captions, counts;
+    for (const StageReport& s : test::repairDrawingReport()) {
+        captions.push_back(stageCaption(s.name));
+        counts.push_back(countsText(s.counts));
+    }
+    EXPECT_EQ(column(report()->Liste, 0), captions);
+    EXPECT_EQ(column(report()->Liste, 1), counts);
+    EXPECT_EQ(test::reportDifference(report()->report().stages, test::repairDrawingReport(), 1e-9), "");
+    const test::CliResult r =
+        test::runCli(dir, "run in.dat --reduce "s + test::kRepairReduce + " --gaps " + test::kRepairGaps +
+                              " --smooth " + test::kRepairSmooth + " --report report.json -o out.dat");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(dir.read("report.json"), runReportJson(report()->report()));
 }
