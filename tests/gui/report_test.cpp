@@ -200,7 +200,7 @@ TEST_F(Report, WhatTheImportLeftOutIsToldOnceAfterLoading) {
 }
 
 // The picture of the README: the demo drawing dragon.dxf after a run, with
-// the report beside the main window.
+// the report beside the main window and all its places marked.
 TEST_F(Report, Screenshot) {
     const char* shots = std::getenv("VECTRIM_SCREENSHOT_DIR");
     if (!shots || !*shots) GTEST_SKIP() << "VECTRIM_SCREENSHOT_DIR is not set";
@@ -210,7 +210,8 @@ TEST_F(Report, Screenshot) {
     make({"1"});
     c().Command4->click();
     ASSERT_TRUE(reportShown());
-    report()->Command1->click();
+    report()->Command1->click(); // every place marked
+    EXPECT_FALSE(s().view.placeMarks.empty());
     QCoreApplication::processEvents();
     const QPixmap main = form->grab(), side = report()->grab();
     QImage both(main.width() + 8 + side.width(), std::max(main.height(), side.height()),
