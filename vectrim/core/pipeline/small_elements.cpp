@@ -3,6 +3,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 namespace vectrim {
 
@@ -29,6 +30,7 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     reattachend(d, p.x, p.y, q.x, q.y, index, ref.kind(), found);
     if (found == 1) reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
     if (found == 1) return false;
+    recordRemoved(d, ref);
     deleteElement(d, ref);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 namespace vectrim::reference {
 
@@ -31,6 +32,7 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     reference::reattachend(d, p.x, p.y, q.x, q.y, index, ref.kind(), found);
     if (found == 1) reference::reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
     if (found == 1) return false;
+    recordRemoved(d, ref);
     deleteElement(d, ref);
     return true;
 }
