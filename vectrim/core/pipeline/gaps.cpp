@@ -58,8 +58,8 @@ void closegaps(Drawing& d, Host& host, double& t) {
         // owning end j onto end i.
         int16_t found = 1;
         moveendto(d, fi.x, fi.y, fj.x, fj.y, found);
-        if (found == 0) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         if (found == 1) moveendto(d, fj.x, fj.y, fi.x, fi.y, found);
+        if (found == 0) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         markUsed(fi);
         if (found == 0) markUsed(fj);
     }
