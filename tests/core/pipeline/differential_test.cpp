@@ -38,6 +38,19 @@ TEST(Differential, RandomDrawingsLeaveTheSameTables) {
     }
 }
 
+// The checks and the analysis find their elements in grids: drawings large
+// enough to spread over many cells.
+TEST(Differential, ChecksOnLargerDrawingsMarkTheSame) {
+    Differ differ;
+    auto d = std::make_unique<Drawing>();
+    std::vector<const Operation*> ops = operationsNamed("check ");
+    ops.push_back(operationsNamed("analysis").front());
+    for (uint32_t seed = 1001; seed <= 1012; ++seed) {
+        randomDrawing(*d, seed, 150 + static_cast<int>(seed % 7) * 50);
+        for (const Operation* op : ops) ASSERT_EQ(differ.compare(*d, *op), "") << "seed " << seed;
+    }
+}
+
 TEST(Differential, SmallCorpusFilesLeaveTheSameTables) {
     const char* files[] = {"LibreCAD/t-part.dxf", "involute-gear-collection/teeth-24.dxf",
                            "bjnortier-dxf/arrayed-holes.dxf", "qcad/example00.dxf",

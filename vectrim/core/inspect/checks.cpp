@@ -5,10 +5,13 @@
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
+#include "pipeline/spatial_grid.h"
 #include "pipeline/stage_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 namespace vectrim {
@@ -89,53 +92,98 @@ bool overlap(const SquareBox& p, const SquareBox& q) {
     return p.xmin <= q.xmax && q.xmin <= p.xmax && p.ymin <= q.ymax && q.ymin <= p.ymax;
 }
 
-// The element ends of a drawing sorted by x, so that the ends near a point
-// are found without visiting every element. Counts the same elements as
-// countendsat.
-class EndIndex {
+bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+// Element ends in a grid, the elements as items, so that the elements with
+// an end near a point are found without visiting every element. A point
+// that is not finite is left out: it coincides with nothing.
+class EndGrid {
 public:
-    explicit EndIndex(const Drawing& d) : stamp_(static_cast<size_t>(d.linecount) + d.arccount, 0) {
-        ends_.reserve(2 * stamp_.size());
-        auto add = [&](Point p, int32_t slot) {
-            if (std::isfinite(p.x) && std::isfinite(p.y)) ends_.push_back({p.x, p.y, slot});
-        };
-        for (int32_t i = 0; i < d.linecount; ++i) {
-            add({d.lines[i].x1, d.lines[i].y1}, i);
-            add({d.lines[i].x2, d.lines[i].y2}, i);
+    void add(int32_t item, Point p) {
+        if (!finite(p)) return;
+        grid_.add(item, boxAround(p.x, p.y, 0));
+        extent_ = std::max({extent_, std::fabs(p.x), std::fabs(p.y)});
+    }
+    // Lays the grid for finding ends within `tol` (per axis) of a point.
+    void build(double tol) {
+        tol_ = tol;
+        grid_.build(std::max(4 * tol, extent_ * 1e-12));
+    }
+    // The elements that may have an end within the tolerance of p,
+    // ascending, each once.
+    void near(Point p, std::vector<int32_t>& out) const {
+        if (!finite(p)) {
+            out.clear();
+            return;
         }
-        for (int32_t i = 0; i < d.arccount; ++i) {
-            add(arcStart(d.arcs[i]), d.linecount + i);
-            add(arcEnd(d.arcs[i]), d.linecount + i);
-        }
-        std::sort(ends_.begin(), ends_.end(), [](const End& a, const End& b) { return a.x < b.x; });
+        grid_.query(boxAround(p.x, p.y, 2 * tol_), out);
+    }
+    // The same for the two ends of an element: the union, ascending.
+    void near(const ElementEnd (&e)[2], std::vector<int32_t>& out) {
+        near(e[0].p, first_);
+        near(e[1].p, second_);
+        out.clear();
+        std::set_union(first_.begin(), first_.end(), second_.begin(), second_.end(), std::back_inserter(out));
     }
 
+private:
+    SpatialGrid grid_;
+    double extent_ = 0, tol_ = 0;
+    std::vector<int32_t> first_, second_;
+};
+
+// The ends of every line in a grid, items the line indices.
+void lineEndGrid(const Drawing& d, EndGrid& grid) {
+    ElementEnd e[2];
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        lineEnds(d.lines[i], e);
+        grid.add(i, e[0].p);
+        grid.add(i, e[1].p);
+    }
+    grid.build(kSamePoint);
+}
+
+// The ends of every element as the junction check counts them: per element
+// (lines, then arcs after the line count) its start and end point, and a
+// grid of them.
+class JunctionEnds {
+public:
+    explicit JunctionEnds(const Drawing& d) {
+        const size_t n = static_cast<size_t>(d.linecount) + static_cast<size_t>(d.arccount);
+        start_.resize(n);
+        end_.resize(n);
+        for (int32_t i = 0; i < d.linecount; ++i) {
+            start_[static_cast<size_t>(i)] = {d.lines[i].x1, d.lines[i].y1};
+            end_[static_cast<size_t>(i)] = {d.lines[i].x2, d.lines[i].y2};
+        }
+        for (int32_t i = 0; i < d.arccount; ++i) {
+            const auto k = static_cast<size_t>(d.linecount + i);
+            start_[k] = arcStart(d.arcs[i]);
+            end_[k] = arcEnd(d.arcs[i]);
+        }
+        for (size_t k = 0; k < n; ++k) {
+            grid_.add(static_cast<int32_t>(k), start_[k]);
+            grid_.add(static_cast<int32_t>(k), end_[k]);
+        }
+        grid_.build(kJunctionPoint);
+    }
+
+    // countendsat: the elements with an end within the tolerance of p.
     int32_t countAt(Point p) {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return 0;
-        ++query_;
-        // A window twice the tolerance wide holds every end that coincides;
-        // the exact test follows.
-        const double lo = p.x - 2 * kJunctionPoint, hi = p.x + 2 * kJunctionPoint;
-        auto it =
-            std::lower_bound(ends_.begin(), ends_.end(), lo, [](const End& e, double x) { return e.x < x; });
+        grid_.near(p, near_);
         int32_t n = 0;
-        for (; it != ends_.end() && it->x <= hi; ++it) {
-            if (!coincide(p.x, p.y, it->x, it->y, kJunctionPoint)) continue;
-            if (stamp_[it->slot] == query_) continue;
-            stamp_[it->slot] = query_;
-            ++n;
+        for (const int32_t k : near_) {
+            const Point s = start_[static_cast<size_t>(k)], e = end_[static_cast<size_t>(k)];
+            if (coincide(p.x, p.y, s.x, s.y, kJunctionPoint) || coincide(p.x, p.y, e.x, e.y, kJunctionPoint))
+                ++n;
         }
         return n;
     }
 
 private:
-    struct End {
-        double x, y;
-        int32_t slot; // line index, or line count + arc index
-    };
-    std::vector<End> ends_;
-    std::vector<uint64_t> stamp_; // the query that last counted an element
-    uint64_t query_ = 0;
+    std::vector<Point> start_, end_;
+    EndGrid grid_;
+    std::vector<int32_t> near_;
 };
 
 CheckLabels resultLabels(const Drawing& d, Check check) {
@@ -218,12 +266,19 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
     return true;
 }
 
+// The direction checks test the pairs the literal scans test, in the same
+// order; an element that has no end near one of the other's ends cannot
+// form a corner with it, so only the elements the grid gives are visited.
 void eck3(Drawing& d) {
+    EndGrid ends;
+    lineEndGrid(d, ends);
+    std::vector<int32_t> near;
     ElementEnd ei[2], ej[2];
     for (int32_t i = 0; i < d.linecount; ++i) {
         lineEnds(d.lines[i], ei);
-        for (int32_t j = i + 1; j < d.linecount; ++j) {
-            if (d.lines[j].contour != d.lines[i].contour) continue;
+        ends.near(ei, near);
+        for (const int32_t j : near) {
+            if (j <= i || d.lines[j].contour != d.lines[i].contour) continue;
             lineEnds(d.lines[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
@@ -235,10 +290,15 @@ void eck3(Drawing& d) {
 }
 
 void eck2(Drawing& d) {
+    if (d.arccount == 0) return;
+    EndGrid ends;
+    lineEndGrid(d, ends);
+    std::vector<int32_t> near;
     ElementEnd ea[2], el[2];
     for (int32_t i = 0; i < d.arccount; ++i) {
         arcEnds(d.arcs[i], ea);
-        for (int32_t j = 0; j < d.linecount; ++j) {
+        ends.near(ea, near);
+        for (const int32_t j : near) {
             if (d.lines[j].contour != d.arcs[i].contour) continue;
             lineEnds(d.lines[j], el);
             for (const ElementEnd& a : ea)
@@ -251,16 +311,29 @@ void eck2(Drawing& d) {
 }
 
 void eck1(Drawing& d) {
-    ElementEnd ei[2], ej[2];
+    // The arcs' ends are computed once, as the literal scan computes them.
+    std::vector<std::array<ElementEnd, 2>> arcEndsOf(static_cast<size_t>(d.arccount));
+    EndGrid ends;
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        ElementEnd e[2];
+        arcEnds(d.arcs[i], e);
+        arcEndsOf[static_cast<size_t>(i)] = {e[0], e[1]};
+        ends.add(i, e[0].p);
+        ends.add(i, e[1].p);
+    }
+    ends.build(kSamePoint);
+    std::vector<int32_t> near;
+    ElementEnd ei[2];
     for (int32_t i = 0; i < d.arccount; ++i) {
         const SquareBox bi = widenedSquare(d.arcs[i]);
-        arcEnds(d.arcs[i], ei);
-        for (int32_t j = i + 1; j < d.arccount; ++j) {
-            if (d.arcs[j].contour != d.arcs[i].contour) continue;
+        ei[0] = arcEndsOf[static_cast<size_t>(i)][0];
+        ei[1] = arcEndsOf[static_cast<size_t>(i)][1];
+        ends.near(ei, near);
+        for (const int32_t j : near) {
+            if (j <= i || d.arcs[j].contour != d.arcs[i].contour) continue;
             if (!overlap(bi, widenedSquare(d.arcs[j]))) continue;
-            arcEnds(d.arcs[j], ej);
             for (const ElementEnd& a : ei)
-                for (const ElementEnd& b : ej)
+                for (const ElementEnd& b : arcEndsOf[static_cast<size_t>(j)])
                     if (withinDistance(a.p, b.p, kSamePoint) &&
                         !markCorner(d, a, b, ElementRef::arc(i), true))
                         return;
@@ -282,7 +355,7 @@ int16_t countendsat(const Drawing& d, double x, double y) {
 }
 
 void findjunctions(Drawing& d) {
-    EndIndex index(d);
+    JunctionEnds index(d);
     auto test = [&](Point p, ElementRef ref, EndCode end) {
         return index.countAt(p) <= 2 || addMark(d, p, ref, end);
     };
