@@ -1,6 +1,7 @@
 #include "pipeline/stage_set.h"
 
 #include "inspect/checks.h"
+#include "inspect/contour_cache.h"
 #include "inspect/selection.h"
 #include "pipeline/arc_fitting.h"
 #include "pipeline/arcs_to_lines.h"
@@ -43,7 +44,7 @@ constexpr StageSet kFast = {
     .findjunctions = findjunctions,
     .findsmallelements = findsmallelements,
     .anyFreeEnd = anyFreeEnd,
-    .contoursOnCopy = contoursOnCopy,
+    .contoursOnCopy = keptContoursOnCopy,
     .contourOf = contourOf,
 };
 
