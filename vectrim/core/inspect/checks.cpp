@@ -1,17 +1,16 @@
 #include "inspect/checks.h"
 
+#include "inspect/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
 #include "pipeline/contours.h"
 #include "pipeline/elements.h"
-#include "pipeline/spatial_grid.h"
 #include "pipeline/stage_set.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <utility>
 
 namespace vectrim {
@@ -92,99 +91,16 @@ bool overlap(const SquareBox& p, const SquareBox& q) {
     return p.xmin <= q.xmax && q.xmin <= p.xmax && p.ymin <= q.ymax && q.ymin <= p.ymax;
 }
 
-bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
-// Element ends in a grid, the elements as items, so that the elements with
-// an end near a point are found without visiting every element. A point
-// that is not finite is left out: it coincides with nothing.
-class EndGrid {
-public:
-    void add(int32_t item, Point p) {
-        if (!finite(p)) return;
-        grid_.add(item, boxAround(p.x, p.y, 0));
-        extent_ = std::max({extent_, std::fabs(p.x), std::fabs(p.y)});
-    }
-    // Lays the grid for finding ends within `tol` (per axis) of a point.
-    void build(double tol) {
-        tol_ = tol;
-        grid_.build(std::max(4 * tol, extent_ * 1e-12));
-    }
-    // The elements that may have an end within the tolerance of p,
-    // ascending, each once.
-    void near(Point p, std::vector<int32_t>& out) const {
-        if (!finite(p)) {
-            out.clear();
-            return;
-        }
-        grid_.query(boxAround(p.x, p.y, 2 * tol_), out);
-    }
-    // The same for the two ends of an element: the union, ascending.
-    void near(const ElementEnd (&e)[2], std::vector<int32_t>& out) {
-        near(e[0].p, first_);
-        near(e[1].p, second_);
-        out.clear();
-        std::set_union(first_.begin(), first_.end(), second_.begin(), second_.end(), std::back_inserter(out));
-    }
-
-private:
-    SpatialGrid grid_;
-    double extent_ = 0, tol_ = 0;
-    std::vector<int32_t> first_, second_;
-};
-
-// The ends of every line in a grid, items the line indices.
-void lineEndGrid(const Drawing& d, EndGrid& grid) {
+// The ends of every line in cells, items the line indices.
+void lineEndCells(const Drawing& d, EndCells& cells) {
     ElementEnd e[2];
     for (int32_t i = 0; i < d.linecount; ++i) {
         lineEnds(d.lines[i], e);
-        grid.add(i, e[0].p);
-        grid.add(i, e[1].p);
+        cells.add(i, e[0].p);
+        cells.add(i, e[1].p);
     }
-    grid.build(kSamePoint);
+    cells.build(kSamePoint);
 }
-
-// The ends of every element as the junction check counts them: per element
-// (lines, then arcs after the line count) its start and end point, and a
-// grid of them.
-class JunctionEnds {
-public:
-    explicit JunctionEnds(const Drawing& d) {
-        const size_t n = static_cast<size_t>(d.linecount) + static_cast<size_t>(d.arccount);
-        start_.resize(n);
-        end_.resize(n);
-        for (int32_t i = 0; i < d.linecount; ++i) {
-            start_[static_cast<size_t>(i)] = {d.lines[i].x1, d.lines[i].y1};
-            end_[static_cast<size_t>(i)] = {d.lines[i].x2, d.lines[i].y2};
-        }
-        for (int32_t i = 0; i < d.arccount; ++i) {
-            const auto k = static_cast<size_t>(d.linecount + i);
-            start_[k] = arcStart(d.arcs[i]);
-            end_[k] = arcEnd(d.arcs[i]);
-        }
-        for (size_t k = 0; k < n; ++k) {
-            grid_.add(static_cast<int32_t>(k), start_[k]);
-            grid_.add(static_cast<int32_t>(k), end_[k]);
-        }
-        grid_.build(kJunctionPoint);
-    }
-
-    // countendsat: the elements with an end within the tolerance of p.
-    int32_t countAt(Point p) {
-        grid_.near(p, near_);
-        int32_t n = 0;
-        for (const int32_t k : near_) {
-            const Point s = start_[static_cast<size_t>(k)], e = end_[static_cast<size_t>(k)];
-            if (coincide(p.x, p.y, s.x, s.y, kJunctionPoint) || coincide(p.x, p.y, e.x, e.y, kJunctionPoint))
-                ++n;
-        }
-        return n;
-    }
-
-private:
-    std::vector<Point> start_, end_;
-    EndGrid grid_;
-    std::vector<int32_t> near_;
-};
 
 CheckLabels resultLabels(const Drawing& d, Check check) {
     const int32_t n = d.freecount;
@@ -268,15 +184,15 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
 
 // The direction checks test the pairs the literal scans test, in the same
 // order; an element that has no end near one of the other's ends cannot
-// form a corner with it, so only the elements the grid gives are visited.
+// form a corner with it, so only the elements the cells give are visited.
 void eck3(Drawing& d) {
-    EndGrid ends;
-    lineEndGrid(d, ends);
+    EndCells ends;
+    lineEndCells(d, ends);
     std::vector<int32_t> near;
     ElementEnd ei[2], ej[2];
     for (int32_t i = 0; i < d.linecount; ++i) {
         lineEnds(d.lines[i], ei);
-        ends.near(ei, near);
+        ends.near(ei[0].p, ei[1].p, near);
         for (const int32_t j : near) {
             if (j <= i || d.lines[j].contour != d.lines[i].contour) continue;
             lineEnds(d.lines[j], ej);
@@ -291,13 +207,13 @@ void eck3(Drawing& d) {
 
 void eck2(Drawing& d) {
     if (d.arccount == 0) return;
-    EndGrid ends;
-    lineEndGrid(d, ends);
+    EndCells ends;
+    lineEndCells(d, ends);
     std::vector<int32_t> near;
     ElementEnd ea[2], el[2];
     for (int32_t i = 0; i < d.arccount; ++i) {
         arcEnds(d.arcs[i], ea);
-        ends.near(ea, near);
+        ends.near(ea[0].p, ea[1].p, near);
         for (const int32_t j : near) {
             if (d.lines[j].contour != d.arcs[i].contour) continue;
             lineEnds(d.lines[j], el);
@@ -313,7 +229,7 @@ void eck2(Drawing& d) {
 void eck1(Drawing& d) {
     // The arcs' ends are computed once, as the literal scan computes them.
     std::vector<std::array<ElementEnd, 2>> arcEndsOf(static_cast<size_t>(d.arccount));
-    EndGrid ends;
+    EndCells ends;
     for (int32_t i = 0; i < d.arccount; ++i) {
         ElementEnd e[2];
         arcEnds(d.arcs[i], e);
@@ -328,7 +244,7 @@ void eck1(Drawing& d) {
         const SquareBox bi = widenedSquare(d.arcs[i]);
         ei[0] = arcEndsOf[static_cast<size_t>(i)][0];
         ei[1] = arcEndsOf[static_cast<size_t>(i)][1];
-        ends.near(ei, near);
+        ends.near(ei[0].p, ei[1].p, near);
         for (const int32_t j : near) {
             if (j <= i || d.arcs[j].contour != d.arcs[i].contour) continue;
             if (!overlap(bi, widenedSquare(d.arcs[j]))) continue;
@@ -339,6 +255,25 @@ void eck1(Drawing& d) {
                         return;
         }
     }
+}
+
+void findopenends(Drawing& d) {
+    ElementEnds ends(d, kSamePoint);
+    const size_t lines = static_cast<size_t>(d.linecount);
+    auto add = [&](Point p, ElementRef ref, EndCode end) {
+        if (d.freecount < kFreeEndSlots) d.freeends[d.freecount++] = FreeEnd{p.x, p.y, ref, end};
+    };
+    for (size_t k = 0; k < lines; ++k)
+        if (!ends.touchesOther(ends.start(k), k))
+            add(ends.start(k), ElementRef::line(int32_t(k)), EndCode::Start);
+    for (size_t k = 0; k < lines; ++k)
+        if (!ends.touchesOther(ends.end(k), k)) add(ends.end(k), ElementRef::line(int32_t(k)), EndCode::End);
+    for (size_t k = lines; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.start(k), k))
+            add(ends.start(k), ElementRef::arc(int32_t(k - lines)), EndCode::Start);
+    for (size_t k = lines; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.end(k), k))
+            add(ends.end(k), ElementRef::arc(int32_t(k - lines)), EndCode::End);
 }
 
 int16_t countendsat(const Drawing& d, double x, double y) {
@@ -355,7 +290,7 @@ int16_t countendsat(const Drawing& d, double x, double y) {
 }
 
 void findjunctions(Drawing& d) {
-    JunctionEnds index(d);
+    ElementEnds index(d, kJunctionPoint);
     auto test = [&](Point p, ElementRef ref, EndCode end) {
         return index.countAt(p) <= 2 || addMark(d, p, ref, end);
     };

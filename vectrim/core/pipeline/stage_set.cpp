@@ -1,5 +1,6 @@
 #include "pipeline/stage_set.h"
 
+#include "inspect/analysis.h"
 #include "inspect/checks.h"
 #include "inspect/contour_cache.h"
 #include "inspect/selection.h"
@@ -37,13 +38,13 @@ constexpr StageSet kFast = {
     .buildcontours = buildcontours,
     .joinarcs = joinarcs,
     .joinlines = joinlines,
-    .findfreeends = findfreeends,
+    .findfreeends = findopenends,
     .eck3 = eck3,
     .eck2 = eck2,
     .eck1 = eck1,
     .findjunctions = findjunctions,
     .findsmallelements = findsmallelements,
-    .anyFreeEnd = anyFreeEnd,
+    .anyFreeEnd = anyOpenEnd,
     .contoursOnCopy = keptContoursOnCopy,
     .contourOf = contourOf,
 };
