@@ -39,9 +39,9 @@ uint64_t EndCells::bucket(int64_t x, int64_t y) const {
 
 void EndCells::build(double tol) {
     tol_ = tol;
-    // Cells of four tolerances, coarser where the numbers cannot resolve
+    // Cells of eight tolerances, coarser where the numbers cannot resolve
     // them; cell numbers stay below about 10^12, so they fit the hash.
-    const double cell = std::max({4 * tol, extent_ * 1e-12, 1e-300});
+    const double cell = std::max({8 * tol, extent_ * 1e-12, 1e-300});
     inverse_ = 1 / cell;
     uint64_t count = 16;
     while (count < 2 * ends_.size()) count *= 2;
@@ -63,14 +63,16 @@ void EndCells::build(double tol) {
 
 int EndCells::buckets(Point p, uint64_t (&out)[9]) const {
     if (!finite(p) || starts_.empty()) return 0;
-    const double fx0 = std::floor((p.x - 2 * tol_) * inverse_), fx1 = std::floor((p.x + 2 * tol_) * inverse_);
-    const double fy0 = std::floor((p.y - 2 * tol_) * inverse_), fy1 = std::floor((p.y + 2 * tol_) * inverse_);
+    const double w = kReach * tol_;
+    const double fx0 = std::floor((p.x - w) * inverse_), fx1 = std::floor((p.x + w) * inverse_);
+    const double fy0 = std::floor((p.y - w) * inverse_), fy1 = std::floor((p.y + w) * inverse_);
     // Every end lies in a cell numbered below about 10^12: a point far
     // beyond meets none.
     for (const double f : {fx0, fx1, fy0, fy1})
         if (!(std::fabs(f) < 4e15)) return 0;
     int n = 0;
-    // The box is at most a cell wide: 2 x 2 cells, 3 x 3 after rounding.
+    // The box is narrower than a cell: 2 x 2 cells at most, 3 x 3 after
+    // rounding.
     for (auto x = static_cast<int64_t>(fx0); x <= static_cast<int64_t>(fx1); ++x) {
         for (auto y = static_cast<int64_t>(fy0); y <= static_cast<int64_t>(fy1); ++y) {
             const uint64_t b = bucket(x, y);

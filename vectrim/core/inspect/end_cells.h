@@ -1,8 +1,11 @@
 // Element ends in square cells, to find the elements with an end near a
 // point without visiting every element: the checks of "Kontrolle" and the
 // analysis. Each end lies in one cell; cells are hashed into a table laid
-// out in flat arrays. The cells are at least twice as wide as the tolerance
-// box of a query, so a query looks into at most 2 x 2 cells; it gives a
+// out in flat arrays. A query's box reaches 1.25 tolerances from its point
+// on each axis: every end whose difference from the point is below the
+// tolerance on both axes, or whose distance is, lies in it (the rounding of
+// the box edges is monotone). The cells are more than three times as wide
+// as the box, so a query looks into at most 2 x 2 cells; it gives a
 // superset of the elements with an end within the tolerance, ascending, each
 // once, and the caller applies its exact test.
 #pragma once
@@ -17,6 +20,8 @@ namespace vectrim {
 
 class EndCells {
 public:
+    static constexpr double kReach = 1.25; // the query box, in tolerances from the point
+
     struct End {
         double x, y;
         int32_t item;
@@ -29,14 +34,13 @@ public:
     // Lays the cells for queries with tolerance `tol` (per axis).
     void build(double tol);
 
-    // Calls visit(end) for every end within twice the tolerance of p on
-    // each axis (a superset of those that coincide with p), in no order,
+    // Calls visit(end) for every end within the query box of p (a superset of those that coincide with p), in no order,
     // until visit returns true; true when it did. Nothing when p is not
     // finite.
     template <typename Visit>
     bool anyNear(Point p, Visit&& visit) const;
 
-    // The elements with an end within twice the tolerance of p (of p or q),
+    // The elements with an end within the query box of p (of p or q),
     // in ascending order, each once.
     void near(Point p, std::vector<int32_t>& out) const;
     void near(Point p, Point q, std::vector<int32_t>& out) const;
@@ -57,7 +61,7 @@ template <typename Visit>
 bool EndCells::anyNear(Point p, Visit&& visit) const {
     uint64_t b[9];
     const int n = buckets(p, b);
-    const double w = 2 * tol_;
+    const double w = kReach * tol_;
     for (int k = 0; k < n; ++k) {
         for (int32_t i = starts_[b[k]]; i < starts_[b[k] + 1]; ++i) {
             const End& e = ends_[static_cast<size_t>(i)];
