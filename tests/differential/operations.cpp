@@ -153,8 +153,11 @@ std::vector<Operation> makeOperations() {
         ops.push_back(checkOperation(c.name, c.check, true));
     }
     ops.push_back({"analysis", analysis});
-    ops.push_back({"pick", pick});
-    ops.push_back({"polylines", polylines});
+    // The fast picking and polyline save build the contours once per drawing
+    // state and show the texts of contour building only then; the stage
+    // "buildcontours" compares those texts.
+    ops.push_back({"pick", pick, false, false});
+    ops.push_back({"polylines", polylines, false, false});
     for (const char* reduce : {"0", "0.3"})
         for (const char* gap : {"0", "0.2"})
             for (const char* smooth : {"0", "0.2"})

@@ -1,6 +1,7 @@
 #include "inspect/analysis.h"
 
 #include "inspect/checks.h"
+#include "inspect/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -24,6 +25,14 @@ std::string roundedText(double v) {
 }
 
 } // namespace
+
+bool anyOpenEnd(Drawing& d) {
+    d.freecount = 0;
+    ElementEnds ends(d, kSamePoint);
+    for (size_t k = 0; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.start(k), k) || !ends.touchesOther(ends.end(k), k)) return true;
+    return false;
+}
 
 Analysis analyse(Drawing& d, double minlength) {
     double rmin = kNoValue, rmax = -kNoValue, arcmin = kNoValue, linemin = kNoValue;

@@ -1,5 +1,6 @@
 #include "inspect/selection.h"
 
+#include "inspect/contour_cache.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -94,8 +95,9 @@ std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double
 
 std::vector<ElementRef> contourOf(const Drawing& drawing, Host& host, ElementRef ref) {
     if (!drawing.holds(ref)) return {};
-    // Built on a copy, so that a declined deletion leaves the drawing as it was.
-    const auto scratch = contoursOnCopy(drawing, host);
+    // Built on a copy, so that a declined deletion leaves the drawing as it
+    // was, and kept for the next pick while the drawing stays the same.
+    const auto scratch = keptContours(drawing, host);
     const Drawing& d = *scratch;
     const int16_t c = d.contourOf(ref);
     const std::span<const ElementRef> order = d.usedOrder();
