@@ -45,18 +45,18 @@ Analysis analyse(Drawing& d, double minlength) {
     for (int32_t i = 0; i < d.linecount; ++i) linemin = std::min(linemin, lineLength(d.lines[i]));
 
     Analysis out;
-    out.text3 = d.arccount ? roundedText(rmin) : msg::kNoValue;
-    out.text4 = d.arccount ? roundedText(rmax) : msg::kNoValue;
-    out.text5 = d.arccount ? roundedText(arcmin) : msg::kNoValue;
-    out.text6 = d.linecount ? roundedText(linemin) : msg::kNoValue;
+    out.text3 = d.arccount ? roundedText(rmin) : msg::tr(msg::kNoValue);
+    out.text4 = d.arccount ? roundedText(rmax) : msg::tr(msg::kNoValue);
+    out.text5 = d.arccount ? roundedText(arcmin) : msg::tr(msg::kNoValue);
+    out.text6 = d.linecount ? roundedText(linemin) : msg::tr(msg::kNoValue);
 
     // The window leaves no marks behind.
-    out.label9 = !stageSet().anyFreeEnd(d) ? ResultLabel{msg::kNoOpenContour, kResultGood}
-                                           : ResultLabel{msg::kOpenContours, kResultBad};
+    out.label9 = !stageSet().anyFreeEnd(d) ? ResultLabel{msg::tr(msg::kNoOpenContour), kResultGood}
+                                           : ResultLabel{msg::tr(msg::kOpenContours), kResultBad};
 
     out.label10 = (arcmin < minlength || linemin < minlength)
-                      ? ResultLabel{msg::kBelowMinLength, kResultBad}
-                      : ResultLabel{msg::kNotBelowMinLength, kResultGood};
+                      ? ResultLabel{msg::tr(msg::kBelowMinLength), kResultBad}
+                      : ResultLabel{msg::tr(msg::kNotBelowMinLength), kResultGood};
 
     const bool any = d.elementCount() > 0;
     out.label9.visible = any;
@@ -69,9 +69,9 @@ bool pruefen(const Drawing& d, Host& host) { return confirmLongCheck(d, host); }
 Analysis form400Load(Drawing& d, RunSettings& t, Host& host, RunFrame& frame) {
     int16_t error = 0;
     getwerte(t, host, frame, error); // the fixed minimum length is set even when a field is invalid
-    host.info(msg::kAnalysing);
+    host.info(msg::tr(msg::kAnalysing));
     Analysis a = analyse(d, t.minlength);
-    host.info(msg::kAnalysed);
+    host.info(msg::tr(msg::kAnalysed));
     return a;
 }
 

@@ -107,19 +107,19 @@ CheckLabels resultLabels(const Drawing& d, Check check) {
     CheckLabels l;
     l.label2Visible = true;
     switch (check) {
-        case Check::Directions: l.label3 = msg::kCorners + numberText(n); break;
+        case Check::Directions: l.label3 = msg::tr(msg::kCorners) + numberText(n); break;
         case Check::OpenContours:
-            l.label3 = msg::kOpenContour;
-            l.label2 = n > 0 ? msg::kPresent : msg::kNone;
+            l.label3 = msg::tr(msg::kOpenContour);
+            l.label2 = n > 0 ? msg::tr(msg::kPresent) : msg::tr(msg::kNone);
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::Junctions:
-            l.label3 = msg::kJunctions;
-            l.label2 = n > 0 ? numberText(n) : msg::kNone;
+            l.label3 = msg::tr(msg::kJunctions);
+            l.label2 = n > 0 ? numberText(n) : msg::tr(msg::kNone);
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::SmallElements:
-            l.label3 = msg::kShorterThanMin;
+            l.label3 = msg::tr(msg::kShorterThanMin);
             l.label2 = numberText(n);
             break;
         default: break;
@@ -131,7 +131,7 @@ CheckLabels resultLabels(const Drawing& d, Check check) {
 
 bool confirmLongCheck(const Drawing& d, Host& host) {
     if (d.elementCount() <= kLongCheckElements) return true;
-    return host.ask(msg::kTitleLongCheck, msg::kLongCheck) != 'N';
+    return host.ask(msg::tr(msg::kTitleLongCheck), msg::tr(msg::kLongCheck)) != 'N';
 }
 
 bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& frame) {
@@ -139,7 +139,7 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
         v.markMode = 1;
         v.angleReadout = 0;
         CheckLabels l;
-        l.label3 = msg::kEndPoints;
+        l.label3 = msg::tr(msg::kEndPoints);
         l.label2Visible = true;
         frame.showCheckLabels(l);
         frame.paint();
@@ -157,7 +157,7 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
         return false;
 
     CheckLabels waiting;
-    waiting.label3 = msg::kPleaseWait;
+    waiting.label3 = msg::tr(msg::kPleaseWait);
     frame.showCheckLabels(waiting);
     v.markMode = 2;
     d.freecount = 0;
@@ -357,7 +357,7 @@ std::optional<std::string> angleReadoutText(const Drawing& d, const ViewState& v
             double angle = d.markAngle[i];
             int16_t decimals = 1;
             kg::api().rounder(&angle, &decimals);
-            return numberText(angle) + msg::kDegrees;
+            return numberText(angle) + msg::tr(msg::kDegrees);
         }
     }
     return std::string();

@@ -45,7 +45,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
     d.freecount = 0;
     reference::findfreeends(d);
     if (d.freecount == 0) return;
-    showProgress(host, msg::kClosingGaps);
+    showProgress(host, msg::tr(msg::kClosingGaps));
     for (int32_t i = 0; i < d.freecount; ++i) {
         FreeEnd& fi = d.freeends[i];
         if (used(fi)) continue;
