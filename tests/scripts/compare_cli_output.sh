@@ -18,6 +18,8 @@
 # runs NEW_BIN's vectrim-cli with --reference (the literal stages, checks and
 # contour building): they must give the same outputs as the fast ones.
 set -euo pipefail
+# the outputs are compared in the German of vectrim-cli, whatever the machine speaks
+export LANG=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
