@@ -623,5 +623,33 @@
         <source>Groß--&gt; 0.020  /  0.040  /  0.024 </source>
         <translation>Large--&gt; 0.020  /  0.040  /  0.024 </translation>
     </message>
+    <message>
+        <source>Breite</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Abweichung</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Weg</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>weitere</source>
+        <translation>more</translation>
+    </message>
+    <message>
+        <source>und</source>
+        <translation>and</translation>
+    </message>
 </context>
 </TS>

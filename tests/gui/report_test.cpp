@@ -102,7 +102,9 @@ TEST_F(Report, ARowMarksItsPlacesInTheColourOfTheirKind) {
     corners.counts.created = 1;
     r.stages = {gaps, corners};
     form->showReport(r);
-    EXPECT_EQ(column(report()->Liste, 2), (std::vector<std::string>{"2", "1"}));
+    // the number of places and the range of their measures
+    EXPECT_EQ(column(report()->Liste, 2),
+              (std::vector<std::string>{"2 (0.2000 \u2013 0.4000)", "1 (1.5000)"}));
 
     report()->Liste->setCurrentItem(report()->Liste->topLevelItem(1));
     ASSERT_EQ(s().view.markMode, 3);

@@ -36,7 +36,8 @@ QString legendText() {
     return html;
 }
 
-constexpr int kGap = 8; // pixels between the main window and the report
+constexpr int kGap = 8;             // pixels between the main window and the report
+constexpr size_t kPlacesInTip = 40; // places listed in the tooltip of a row
 
 } // namespace
 
@@ -96,8 +97,13 @@ void ReportWindow::showReport(const RunReport& report) {
         firstStageRow_ = 1;
     }
     for (const StageReport& s : report.stages) {
-        const QString places = s.places.empty() ? QString() : QString::number(s.places.size());
-        new QTreeWidgetItem(Liste, {qs(stageCaption(s.name)), qs(countsText(s.counts)), places});
+        QString places;
+        if (!s.places.empty()) {
+            places = QString::number(s.places.size());
+            if (const std::string range = measureRange(s); !range.empty()) places += " (" + qs(range) + ")";
+        }
+        auto* row = new QTreeWidgetItem(Liste, {qs(stageCaption(s.name)), qs(countsText(s.counts)), places});
+        if (!s.places.empty()) row->setToolTip(2, qs(placesText(s, kPlacesInTip)));
     }
     Command1->setEnabled(!allMarks().empty());
     if (!isVisible()) placeBesideMain();

@@ -35,6 +35,17 @@ TEST(RunReport, NamesExactlyWhatTheRunRepaired) {
                   "");
 }
 
+TEST(RunReport, MeasuresAndPlacesAsTheWindowListsThem) {
+    StageReport gaps{"closegaps", {}, {}};
+    EXPECT_EQ(measureRange(gaps), "");
+    gaps.places = {{1, 2, 0.4, RepairKind::GapClosed}, {3.25, -4, 0.2, RepairKind::GapClosed}};
+    EXPECT_EQ(measureRange(gaps), "0.2000 \u2013 0.4000");
+    EXPECT_EQ(placesText(gaps, 1), "1.0000 ; 2.0000  Breite 0.4000\n\u2026 und 1 weitere");
+    const StageReport joints{"joinlines", {}, {{5, 6, kNoMeasure, RepairKind::Merged}}};
+    EXPECT_EQ(measureRange(joints), "");
+    EXPECT_EQ(placesText(joints, 40), "5.0000 ; 6.0000");
+}
+
 TEST(RunReport, NothingIsRecordedOutsideARecordedRun) {
     EXPECT_FALSE(repairsRecorded());
     test::Fixture f;

@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "view/canvas.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -120,6 +121,61 @@ std::string countsText(const RepairCounts& c) {
         if (!text.empty()) text += ", ";
         text += std::to_string(n) + " " + word;
     }
+    return text;
+}
+
+namespace {
+
+std::string fixed4(double v) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.4f", v);
+    return buf;
+}
+
+// The name of a kind's measure; nullptr for the kinds without one.
+const char* measureName(RepairKind kind) {
+    switch (kind) {
+        case RepairKind::GapClosed: return msg::kMeasureGap;
+        case RepairKind::CornerRounded: return msg::kMeasureCorner;
+        case RepairKind::ArcFitted: return msg::kMeasureArc;
+        case RepairKind::Removed: return msg::kMeasureRemoved;
+        case RepairKind::Moved: return msg::kMeasureMoved;
+        case RepairKind::Merged:
+        case RepairKind::Split: return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::string measureRange(const StageReport& stage) {
+    double lo = 0, hi = 0;
+    bool any = false;
+    for (const RepairPlace& p : stage.places) {
+        if (!std::isfinite(p.measure)) continue;
+        lo = any ? std::min(lo, p.measure) : p.measure;
+        hi = any ? std::max(hi, p.measure) : p.measure;
+        any = true;
+    }
+    if (!any) return {};
+    const std::string a = fixed4(lo), b = fixed4(hi);
+    return a == b ? a : a + " \u2013 " + b;
+}
+
+std::string placesText(const StageReport& stage, size_t limit) {
+    std::string text;
+    const size_t shown = std::min(limit, stage.places.size());
+    for (size_t i = 0; i < shown; ++i) {
+        const RepairPlace& p = stage.places[i];
+        if (!text.empty()) text += '\n';
+        text += fixed4(p.x) + " ; " + fixed4(p.y);
+        const char* name = measureName(p.kind);
+        if (name && std::isfinite(p.measure))
+            text += std::string("  ") + msg::tr(name) + " " + fixed4(p.measure);
+    }
+    if (shown < stage.places.size())
+        text += "\n\u2026 " + std::string(msg::tr(msg::kAnd)) + " " +
+                std::to_string(stage.places.size() - shown) + " " + msg::tr(msg::kMorePlaces);
     return text;
 }
 

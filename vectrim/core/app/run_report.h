@@ -36,6 +36,12 @@ RunReport makeRunReport(const ImportAccount& import, const RepairLog& log);
 std::string stageCaption(const std::string& name);
 // "2 entfernt, 1 erzeugt".
 std::string countsText(const RepairCounts& counts);
+// The measures of a stage's places at a glance: "0.2000" or "0.2000 – 0.4000"
+// (smallest to largest); empty when its places have no measure.
+std::string measureRange(const StageReport& stage);
+// The places of a stage, one per line: "x ; y  Breite 0.2000", the first
+// `limit` of them, then "… und N weitere".
+std::string placesText(const StageReport& stage, size_t limit);
 // The palette colour of a kind's marks and its caption in the legend.
 int placeColour(RepairKind kind);
 const char* placeCaption(RepairKind kind);

@@ -257,6 +257,15 @@ inline constexpr const char* kPlaceRemoved = QT_TRANSLATE_NOOP("vectrim::msg", "
 inline constexpr const char* kPlaceMoved = QT_TRANSLATE_NOOP("vectrim::msg", "Verschoben");
 inline constexpr const char* kPlaceMerged = QT_TRANSLATE_NOOP("vectrim::msg", "Verbunden");
 inline constexpr const char* kPlaceSplit = QT_TRANSLATE_NOOP("vectrim::msg", "Geteilt");
+// What the measure of a place is, by kind, in the report window's list of places.
+inline constexpr const char* kMeasureGap = QT_TRANSLATE_NOOP("vectrim::msg", "Breite");
+inline constexpr const char* kMeasureCorner = QT_TRANSLATE_NOOP("vectrim::msg", "Radius");
+inline constexpr const char* kMeasureArc = QT_TRANSLATE_NOOP("vectrim::msg", "Abweichung");
+inline constexpr const char* kMeasureRemoved = QT_TRANSLATE_NOOP("vectrim::msg", "Länge");
+inline constexpr const char* kMeasureMoved = QT_TRANSLATE_NOOP("vectrim::msg", "Weg");
+// Closes a list of places that is cut short: "… und 12 weitere".
+inline constexpr const char* kMorePlaces = QT_TRANSLATE_NOOP("vectrim::msg", "weitere");
+inline constexpr const char* kAnd = QT_TRANSLATE_NOOP("vectrim::msg", "und");
 
 // ---- the printed page ----
 inline constexpr const char* kPrintFailed = QT_TRANSLATE_NOOP("vectrim::msg", "Abbruch  -> Ausgabefehler !");
