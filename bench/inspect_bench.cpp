@@ -148,14 +148,16 @@ int main(int argc, char** argv) {
     for (const auto& c : checks) {
         BatchViewFrame frame(d, session->view, host);
         auto run = [&] { runCheck(d, session->view, host, c.check, frame); };
-        const Timing f = timed(fast, [] {}, run, true);
+        const Timing f = timed(
+            fast, [] {}, run, true);
         const int32_t marks = d.freecount;
         const std::string note = std::to_string(marks) + " marks";
         if (!withReference) {
             row(c.name, f, nullptr, note.c_str());
             continue;
         }
-        const Timing r = timed(literal, [] {}, run, false);
+        const Timing r = timed(
+            literal, [] {}, run, false);
         row(c.name, f, &r, (note + (d.freecount == marks ? "" : ", literal marks differ!")).c_str());
     }
     for (const auto& [name, fn] : {std::pair{"    eck3 (line-line)", &StageSet::eck3},
@@ -165,19 +167,23 @@ int main(int argc, char** argv) {
             d.freecount = 0;
             (stageSet().*fn)(d);
         };
-        const Timing f = timed(fast, [] {}, run, true);
+        const Timing f = timed(
+            fast, [] {}, run, true);
         if (!withReference) {
             row(name, f, nullptr);
             continue;
         }
-        const Timing r = timed(literal, [] {}, run, false);
+        const Timing r = timed(
+            literal, [] {}, run, false);
         row(name, f, &r);
     }
     {
         auto run = [&] { analyse(d, kMinLength); };
-        const Timing f = timed(fast, [] {}, run, true);
+        const Timing f = timed(
+            fast, [] {}, run, true);
         if (withReference) {
-            const Timing r = timed(literal, [] {}, run, false);
+            const Timing r = timed(
+                literal, [] {}, run, false);
             row("  Analyse (form400)", f, &r);
         } else {
             row("  Analyse (form400)", f, nullptr);
@@ -198,9 +204,12 @@ int main(int argc, char** argv) {
         editor.mouseDown(px, py);
     };
     const Timing firstClick = timed(fast, forgetKeptContours, click, true);
-    const Timing laterClick = timed(fast, [] {}, click, true);
+    const Timing laterClick = timed(
+        fast, [] {}, click, true);
     Timing literalClick;
-    if (withReference) literalClick = timed(literal, [] {}, click, false);
+    if (withReference)
+        literalClick = timed(
+            literal, [] {}, click, false);
     const auto under = elementAt(d, px, py, 1e-6);
     const size_t picked = under ? fast.contourOf(d, host, *under).size() : 0;
     const std::string pickNote = "a contour of " + std::to_string(picked) + " elements";
@@ -214,9 +223,12 @@ int main(int argc, char** argv) {
             .string();
     auto save = [&] { savedxf(d, host, file, DxfForm::Polylines, DxfUnit::Millimetre); };
     const Timing coldSave = timed(fast, forgetKeptContours, save, true);
-    const Timing keptSave = timed(fast, [] {}, save, true);
+    const Timing keptSave = timed(
+        fast, [] {}, save, true);
     Timing literalSave;
-    if (withReference) literalSave = timed(literal, [] {}, save, false);
+    if (withReference)
+        literalSave = timed(
+            literal, [] {}, save, false);
     const auto bytes = std::filesystem::exists(file) ? std::filesystem::file_size(file) : 0;
     const std::string saveNote = std::to_string(bytes / 1024) + " KiB written";
     row("  polyline save (builds)", coldSave, withReference ? &literalSave : nullptr, saveNote.c_str());
