@@ -15,8 +15,31 @@ void reattachend(Drawing& d, double px, double py, double qx, double qy, int32_t
 
 namespace {
 
-// Tries to delete the short element named by `ref`: one neighbour at either
-// end is stretched to the other end first. False when nothing touches it.
+// The number of element ends, other than those of `self`, that lie at p
+// (within 0.001 on each axis, arc ends included).
+int32_t endsAt(const Drawing& d, Point p, ElementRef self) {
+    int32_t n = 0;
+    for (int32_t j = 0; j < d.linecount; ++j) {
+        if (self == ElementRef::line(j)) continue;
+        const Line& l = d.lines[j];
+        n += coincide(l.x1, l.y1, p.x, p.y);
+        n += coincide(l.x2, l.y2, p.x, p.y);
+    }
+    for (int32_t j = 0; j < d.arccount; ++j) {
+        if (self == ElementRef::arc(j)) continue;
+        const Point st = arcStart(d.arcs[j]), en = arcEnd(d.arcs[j]);
+        n += coincide(st.x, st.y, p.x, p.y);
+        n += coincide(en.x, en.y, p.x, p.y);
+    }
+    return n;
+}
+
+// Tries to delete the short element named by `ref`, from P to Q. The one
+// neighbour at P is stretched to Q, or else the one at Q to P; an end where
+// two or more other elements meet is never moved, since that would tear one
+// of them from the others. A spur, free at one end with two or more
+// elements at the other, goes without stretching. False when the element
+// stays: it touches nothing, or both its ends are shared.
 bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     const int32_t index = ref.index();
     Point p, q;
@@ -27,10 +50,12 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
         p = {d.lines[index].x1, d.lines[index].y1};
         q = {d.lines[index].x2, d.lines[index].y2};
     }
+    const int32_t atP = endsAt(d, p, ref), atQ = endsAt(d, q, ref);
     int16_t found = 1;
-    reference::reattachend(d, p.x, p.y, q.x, q.y, index, ref.kind(), found);
-    if (found == 1) reference::reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
-    if (found == 1) return false;
+    if (atP == 1) reference::reattachend(d, p.x, p.y, q.x, q.y, index, ref.kind(), found);
+    if (found == 1 && atQ == 1) reference::reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
+    const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
+    if (found == 1 && !spur) return false;
     deleteElement(d, ref);
     return true;
 }
