@@ -2,7 +2,12 @@
 
 #include "model/messages.h"
 #include "pipeline/elements.h"
+#include "pipeline/end_grid.h"
 #include "pipeline/progress.h"
+
+#include <functional>
+#include <queue>
+#include <vector>
 
 namespace vectrim {
 
@@ -59,7 +64,8 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
 }
 
 // One walk of the order table: the first short element that can go goes.
-// False when the walk found none.
+// False when the walk found none. Kept for an order table that does not
+// list every element once.
 bool deleteOneSmall(Drawing& d, double minlength, Host& host) {
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
         if (pos % 100 == 0) showProgress(host, pos % 300 == 0 ? msg::kSmallLong : msg::kSmallShort);
@@ -70,9 +76,85 @@ bool deleteOneSmall(Drawing& d, double minlength, Host& host) {
     return false;
 }
 
+// bridgeAndDelete with the element ends in a grid; the element is not
+// deleted here. On success `changed` holds every point where an element end
+// went or came.
+bool bridge(Drawing& d, EndGrid& ends, ElementRef ref, std::vector<Point>& changed) {
+    Point p, q;
+    EndGrid::endsOf(d, ref, p, q);
+    const int32_t atP = ends.endsAt(d, p, ref), atQ = ends.endsAt(d, q, ref);
+    EndGrid::Move m;
+    if (atP == 1) m = ends.moveFirstEndAt(d, p, q, ref);
+    if (m.item < 0 && atQ == 1) m = ends.moveFirstEndAt(d, q, p, ref);
+    const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
+    if (m.item < 0 && !spur) return false;
+    changed.assign({p, q});
+    if (m.item >= 0) {
+        Point s, e;
+        EndGrid::endsOf(d, ends.refOf(m.item), s, e);
+        changed.insert(changed.end(), {m.start, m.end, s, e});
+    }
+    return true;
+}
+
+// The literal stage walks the order table and starts again from its first
+// entry after each deletion, until a walk deletes nothing. Each deletion
+// changes only the elements with an end where an end went or came, so one
+// walk does the same: the elements before the walk's position that such a
+// change touches are looked at again, first in table order, before the walk
+// goes on. The progress comes every 100 entries of this one walk.
+void walkOnce(Drawing& d, double minlength, Host& host) {
+    const std::vector<ElementRef> order(d.usedOrder().begin(), d.usedOrder().end());
+    const int32_t n = static_cast<int32_t>(order.size());
+    std::vector<char> gone(static_cast<size_t>(n), 0), waiting(static_cast<size_t>(n), 0);
+    EndGrid ends(d, gone);
+    std::vector<int32_t> positionOf(static_cast<size_t>(n));
+    for (int32_t pos = 0; pos < n; ++pos) positionOf[ends.itemOf(order[pos])] = pos;
+    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> again;
+    std::vector<ElementRef> sequence;
+    std::vector<Point> changed;
+    std::vector<int32_t> near;
+    int32_t next = 0; // the entries before it, and not waiting again, cannot go
+    for (;;) {
+        int32_t pos;
+        if (!again.empty()) {
+            pos = again.top();
+            again.pop();
+            waiting[pos] = 0;
+        } else if (next < n) {
+            pos = next++;
+            if (pos % 100 == 0) showProgress(host, pos % 300 == 0 ? msg::kSmallLong : msg::kSmallShort);
+        } else {
+            break;
+        }
+        const ElementRef ref = order[pos];
+        const int32_t item = ends.itemOf(ref);
+        if (gone[item] || !(elementLength(d, ref) < minlength) || !bridge(d, ends, ref, changed)) continue;
+        gone[item] = 1;
+        sequence.push_back(ref);
+        for (const Point c : changed) {
+            ends.near(c, 2 * kSamePoint, near);
+            for (const int32_t k : near) {
+                const int32_t at = positionOf[k];
+                if (at >= next || waiting[at]) continue;
+                waiting[at] = 1;
+                again.push(at);
+            }
+        }
+    }
+    // then every element shorter than 0.0001, touching anything or not
+    for (const ElementRef ref : order)
+        if (!gone[ends.itemOf(ref)] && elementLength(d, ref) < kNullLength) sequence.push_back(ref);
+    removeElements(d, sequence);
+}
+
 } // namespace
 
 void deletesmallelements(Drawing& d, const RunSettings& t, Host& host) {
+    if (orderListsEachOnce(d)) {
+        walkOnce(d, t.minlength, host);
+        return;
+    }
     while (deleteOneSmall(d, t.minlength, host)) {}
     // then every element shorter than 0.0001, touching anything or not
     while (deleteFirstShorterThan(d, kNullLength)) {}
