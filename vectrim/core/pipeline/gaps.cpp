@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace vectrim {
@@ -80,7 +81,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
     const bool closing = t > 0;
     const FreeEndGrid frees(d, closing ? t : 0);
     const std::vector<char> gone(static_cast<size_t>(d.elementCount()), 0);
-    EndGrid ends(d, gone);
+    std::optional<EndGrid> ends; // laid when the first gap is found
     std::vector<int32_t> candidates;
     for (int32_t i = 0; i < d.freecount; ++i) {
         FreeEnd& fi = d.freeends[i];
@@ -93,8 +94,9 @@ void closegaps(Drawing& d, Host& host, double& t) {
         FreeEnd& fj = d.freeends[j];
         // The element owning end i is stretched onto end j, or else the one
         // owning end j onto end i.
-        bool found = ends.moveFirstEndAt(d, {fi.x, fi.y}, {fj.x, fj.y}, std::nullopt).item >= 0;
-        if (!found) found = ends.moveFirstEndAt(d, {fj.x, fj.y}, {fi.x, fi.y}, std::nullopt).item >= 0;
+        if (!ends) ends.emplace(d, gone);
+        bool found = ends->moveFirstEndAt(d, {fi.x, fi.y}, {fj.x, fj.y}, std::nullopt).item >= 0;
+        if (!found) found = ends->moveFirstEndAt(d, {fj.x, fj.y}, {fi.x, fi.y}, std::nullopt).item >= 0;
         markUsed(fi);
         if (found) markUsed(fj);
     }
