@@ -118,7 +118,7 @@ TEST(CliRun, ReportNamesTheStagesThatDidSomethingAndTheImport) {
     EXPECT_EQ(dir.read("report.json"),
               "{\"stages\": [\n"
               "  {\"name\": \"removeduplicates\", \"counts\": {\"split\": 0, \"removed\": 1, \"moved\": 0, "
-              "\"merged\": 0, \"created\": 0}, \"places\": [], \"kinds\": []}\n ],\n"
+              "\"merged\": 0, \"created\": 0}, \"places\": [[5, 0, 10]], \"kinds\": [\"removed\"]}\n ],\n"
               " \"import\": {\"skipped\": {\"POINT\": 1}, \"approximated\": {}, \"quality\": 30, "
               "\"insunits\": -1, \"measurement\": 0}}\n");
     EXPECT_NE(cli(dir, "run in.dxf --report /nirgends/report.json").status, 0);

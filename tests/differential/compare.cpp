@@ -33,6 +33,33 @@ std::string slot(const char* table, int32_t i, const std::string& fast, const st
 
 } // namespace
 
+std::string firstDifference(const std::vector<StageReport>& f, const std::vector<StageReport>& r) {
+    if (f.size() != r.size())
+        return "report: fast " + std::to_string(f.size()) + " stages, reference " + std::to_string(r.size());
+    auto countsText = [](const RepairCounts& c) {
+        return std::to_string(c.split) + " " + std::to_string(c.removed) + " " + std::to_string(c.moved) +
+               " " + std::to_string(c.merged) + " " + std::to_string(c.created);
+    };
+    for (size_t i = 0; i < f.size(); ++i) {
+        const StageReport &a = f[i], &b = r[i];
+        const std::string at = "report stage " + std::to_string(i) + " " + b.name;
+        if (a.name != b.name) return at + ": fast names it " + a.name;
+        if (countsText(a.counts) != countsText(b.counts))
+            return at + " counts: fast " + countsText(a.counts) + ", reference " + countsText(b.counts);
+        if (a.places.size() != b.places.size())
+            return at + ": fast " + std::to_string(a.places.size()) + " places, reference " +
+                   std::to_string(b.places.size());
+        for (size_t k = 0; k < a.places.size(); ++k) {
+            const RepairPlace &p = a.places[k], &q = b.places[k];
+            if (p.kind != q.kind || !same(p.x, q.x) || !same(p.y, q.y) || !same(p.measure, q.measure))
+                return at + " place " + std::to_string(k) + ": fast " +
+                       values({double(p.kind), p.x, p.y, p.measure}) + ", reference " +
+                       values({double(q.kind), q.x, q.y, q.measure});
+        }
+    }
+    return {};
+}
+
 std::string firstDifference(const Drawing& f, const Drawing& r, bool marks) {
     if (f.linecount != r.linecount || f.arccount != r.arccount)
         return "counts: fast " + std::to_string(f.linecount) + " lines " + std::to_string(f.arccount) +

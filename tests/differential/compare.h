@@ -5,6 +5,7 @@
 
 #include "model/drawing.h"
 #include "model/host.h"
+#include "model/repair_log.h"
 
 #include <string>
 #include <vector>
@@ -21,6 +22,11 @@ inline constexpr double kCoordinateTolerance = 1e-12;
 // entries of the contour order table, and with `marks` the free-end table
 // and the mark angles as the checks leave them.
 std::string firstDifference(const Drawing& fast, const Drawing& reference, bool marks);
+
+// The first difference between the reports of a run, stage by stage: the
+// stage list, the counts and the places in order (kind equal, point and
+// measure within kCoordinateTolerance).
+std::string firstDifference(const std::vector<StageReport>& fast, const std::vector<StageReport>& reference);
 
 // A host that writes down everything shown, in order: info texts, yields,
 // messages and questions (answered "J").

@@ -1,5 +1,6 @@
 #include "operations.h"
 
+#include "app/run_report.h"
 #include "export/dxf_writer.h"
 #include "export/polylines.h"
 #include "import/import.h"
@@ -59,7 +60,7 @@ Operation stageOperation(const NamedStage& st, const char* tolerance) {
                 int16_t error = 0;
                 getwerte(s.settings, *s.host, frame, error);
                 const bool ok = stage->run(s.drawing, s.settings, *s.host);
-                return Outcome{ok ? "ok" : "table full", {}};
+                return Outcome{ok ? "ok" : "table full", {}, {}};
             }};
 }
 
@@ -73,6 +74,7 @@ Operation checkOperation(const char* name, Check check, bool afterContours) {
                 return Outcome{std::to_string(done) + " mode " + std::to_string(s.view.markMode) +
                                    " readout " + std::to_string(s.view.angleReadout) + " | " + l.label3 +
                                    " | " + l.label2 + " | " + std::to_string(l.label2Colour),
+                               {},
                                {}};
             },
             true};
@@ -87,6 +89,7 @@ Outcome analysis(Session& s) {
     const Analysis a = analyse(s.drawing, kMinLength);
     return {a.text3 + " | " + a.text4 + " | " + a.text5 + " | " + a.text6 + " | " + labelText(a.label9) +
                 " | " + labelText(a.label10),
+            {},
             {}};
 }
 
@@ -102,7 +105,7 @@ Outcome pick(Session& s) {
         for (const ElementRef e : stageSet().contourOf(d, *s.host, ref)) out += " " + std::to_string(e.raw());
         out += "\n";
     }
-    return {out, {}};
+    return {out, {}, {}};
 }
 
 // The file the polyline save writes, without the file.
@@ -111,7 +114,7 @@ Outcome polylines(Session& s) {
     std::string text;
     DxfContent content;
     const bool ok = dxfPolylines(*copy, contourPolylines(*copy), DxfUnit::Millimetre, text, content);
-    return {std::to_string(ok) + "\n" + text, {}};
+    return {std::to_string(ok) + "\n" + text, {}, {}};
 }
 
 Operation runOperation(const char* reduce, const char* gap, const char* smooth, bool roundLineLine) {
@@ -123,8 +126,11 @@ Operation runOperation(const char* reduce, const char* gap, const char* smooth, 
                 frame.gapText = gap;
                 frame.smoothText = smooth;
                 frame.roundLineLine = roundLineLine;
-                const RunOutcome outcome = bearbeitungeinfach(s, frame);
-                return Outcome{std::to_string(static_cast<int>(outcome)) + " " + frame.stages, frame.trace};
+                RepairLog log;
+                ReportingRunFrame recorded(frame, s.drawing, log);
+                const RunOutcome outcome = bearbeitungeinfach(s, recorded);
+                return Outcome{std::to_string(static_cast<int>(outcome)) + " " + frame.stages, frame.trace,
+                               log.stages()};
             }};
 }
 
@@ -237,6 +243,7 @@ std::string Differ::compare(const Drawing& input, const Operation& op) {
     if (diff.empty() && fast.result != reference.result)
         diff = "result: fast \"" + fast.result.substr(0, 400) + "\", reference \"" +
                reference.result.substr(0, 400) + "\"";
+    if (diff.empty()) diff = firstDifference(fast.report, reference.report);
     if (diff.empty() && op.progress)
         diff = firstDifference(withoutSmallElementWalks(fastHost_.log),
                                withoutSmallElementWalks(referenceHost_.log));

@@ -16,8 +16,9 @@
 namespace vectrim::differential {
 
 struct Outcome {
-    std::string result; // compared exactly: return values, labels, picked elements, written text
-    std::string trace;  // shown when the outcomes differ: the tables after each stage of a run
+    std::string result;              // compared exactly: return values, labels, picked elements, written text
+    std::string trace;               // shown when the outcomes differ: the tables after each stage of a run
+    std::vector<StageReport> report; // a run's report: stages, counts, places (within a tolerance)
 };
 
 struct Operation {

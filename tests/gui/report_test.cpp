@@ -10,6 +10,7 @@
 #include "model/exchange_file.h"
 #include "model/import_account.h"
 #include "model/textfile.h"
+#include "repair_drawing.h"
 #include "report_window.h"
 #include "window_fixture.h"
 
@@ -152,6 +153,32 @@ TEST_F(Report, TheBatchReportEqualsTheWindows) {
     EXPECT_EQ(dir.read("report.json"), runReportJson(report()->report()));
 }
 
+// The drawing with known repairs: the window lists exactly its stages, and
+// the batch writes the same report.
+TEST_F(Report, KnownRepairsAreListedAndTheBatchReportsTheSame) {
+    const Drawing d = test::repairDrawing();
+    ASSERT_TRUE(writeExchangeFile(dir.file("in.dat"), d));
+    load(d);
+    c().ktoleranz->setText(test::kRepairReduce);
+    c().ftoleranz->setText(test::kRepairGaps);
+    c().gtoleranz->setText(test::kRepairSmooth);
+    c().Command4->click();
+    ASSERT_TRUE(reportShown());
+    std::vector<std::string> captions, counts;
+    for (const StageReport& s : test::repairDrawingReport()) {
+        captions.push_back(stageCaption(s.name));
+        counts.push_back(countsText(s.counts));
+    }
+    EXPECT_EQ(column(report()->Liste, 0), captions);
+    EXPECT_EQ(column(report()->Liste, 1), counts);
+    EXPECT_EQ(test::reportDifference(report()->report().stages, test::repairDrawingReport(), 1e-9), "");
+    const test::CliResult r =
+        test::runCli(dir, "run in.dat --reduce "s + test::kRepairReduce + " --gaps " + test::kRepairGaps +
+                              " --smooth " + test::kRepairSmooth + " --report report.json -o out.dat");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.read("report.json"), runReportJson(report()->report()));
+}
+
 TEST_F(Report, WhatTheImportLeftOutIsToldOnceAfterLoading) {
     ImportAccount a;
     a.quality = 30;
@@ -173,7 +200,7 @@ TEST_F(Report, WhatTheImportLeftOutIsToldOnceAfterLoading) {
 }
 
 // The picture of the README: the demo drawing dragon.dxf after a run, with
-// the report beside the main window.
+// the report beside the main window and all its places marked.
 TEST_F(Report, Screenshot) {
     const char* shots = std::getenv("VECTRIM_SCREENSHOT_DIR");
     if (!shots || !*shots) GTEST_SKIP() << "VECTRIM_SCREENSHOT_DIR is not set";
@@ -183,7 +210,8 @@ TEST_F(Report, Screenshot) {
     make({"1"});
     c().Command4->click();
     ASSERT_TRUE(reportShown());
-    report()->Command1->click();
+    report()->Command1->click(); // every place marked
+    EXPECT_FALSE(s().view.placeMarks.empty());
     QCoreApplication::processEvents();
     const QPixmap main = form->grab(), side = report()->grab();
     QImage both(main.width() + 8 + side.width(), std::max(main.height(), side.height()),

@@ -64,4 +64,6 @@ void countRepair(RepairCount what, int64_t n) {
     if (active) active->count(what, n);
 }
 
+bool repairsRecorded() { return active != nullptr; }
+
 } // namespace vectrim

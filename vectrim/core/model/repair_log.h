@@ -91,5 +91,8 @@ void recordRepair(RepairKind kind, double x, double y, double measure = kNoMeasu
 // Elements the running stage split, removed, moved, merged or created. A
 // stage that counts anything gives all its counts this way.
 void countRepair(RepairCount what, int64_t n = 1);
+// Whether a stage of a recorded run is running: a place that takes work to
+// find is worked out only then.
+bool repairsRecorded();
 
 } // namespace vectrim

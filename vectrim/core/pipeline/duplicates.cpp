@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/spatial_grid.h"
 
 #include <algorithm>
@@ -85,6 +86,7 @@ int32_t markPhase(Host& host, int32_t n, int32_t goneBefore, std::vector<char>& 
 // does it.
 void removeMarked(Drawing& d, ElementKind kind, const std::vector<int32_t>& sequence) {
     if (sequence.empty()) return;
+    for (const int32_t m : sequence) recordRemoved(d, ElementRef::of(kind, m));
     if (orderListsEachOnce(d)) {
         std::vector<ElementRef> refs;
         refs.reserve(sequence.size());

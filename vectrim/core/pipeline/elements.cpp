@@ -1,6 +1,7 @@
 #include "pipeline/elements.h"
 
 #include "kgeom_api.h"
+#include "pipeline/repair_places.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +135,7 @@ bool deleteFirstShorterThan(Drawing& d, double length) {
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
         const ElementRef ref = d.order[pos];
         if (!d.holds(ref) || !(elementLength(d, ref) < length)) continue;
+        recordRemoved(d, ref);
         deleteElement(d, ref);
         return true;
     }

@@ -5,6 +5,7 @@
 #include "pipeline/elements.h"
 #include "pipeline/end_grid.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/spatial_grid.h"
 
 #include <algorithm>
@@ -96,6 +97,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
         // owning end j onto end i.
         if (!ends) ends.emplace(d, gone);
         bool found = ends->moveFirstEndAt(d, {fi.x, fi.y}, {fj.x, fj.y}, std::nullopt).item >= 0;
+        if (found) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         if (!found) found = ends->moveFirstEndAt(d, {fj.x, fj.y}, {fi.x, fi.y}, std::nullopt).item >= 0;
         markUsed(fi);
         if (found) markUsed(fj);

@@ -2,6 +2,7 @@
 
 #include "kgeom_api.h"
 #include "pipeline/elements.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/spatial_grid.h"
 
 #include <algorithm>
@@ -55,6 +56,7 @@ bool finite(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
 // Arc i takes over arc j, which continues it.
 void merge(Arc& ai, const Arc& aj) {
     const Point is = pointAt(ai, ai.a1), je = pointAt(aj, aj.a2);
+    recordJoined(pointAt(ai, ai.a2));
     if (coincide(is.x, is.y, je.x, je.y)) {
         ai.a1 = 0; // closed on itself
         ai.a2 = 360;
@@ -194,6 +196,7 @@ void joinlines(Drawing& d) {
                 const double wb = kg::winkelx(b.x1, b.y1, b.x2, b.y2);
                 if (std::fabs(wa - wb) > kJoinDirection) continue;
                 if (!(deviation(a, b) < kJoinDeviation)) continue;
+                recordJoined({a.x2, a.y2});
                 a.x2 = b.x2;
                 a.y2 = b.y2;
                 addEnd(i, a.x2, a.y2);

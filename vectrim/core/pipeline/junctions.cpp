@@ -4,6 +4,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/spatial_grid.h"
 
 #include <algorithm>
@@ -267,6 +268,7 @@ public:
                 full = 1;
                 return;
             }
+            recordSplit(x, y);
             // The new line lies beyond every candidate; line j is looked at
             // again.
             const int32_t added = d_.linecount - 1;
@@ -290,6 +292,7 @@ public:
                 full = 1;
                 return;
             }
+            recordSplit(x, y);
             // Same circle, inside the sweep of the arc it was cut from.
             arcFamilies_.join(j);
             candidates_.push_back(d_.arccount - 1);
@@ -352,6 +355,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
             full = 1;
             return;
         }
+        recordSplit(x, y);
         // Line j is looked at again; the point is now its end.
     }
     for (int32_t j = 0; j < d.arccount;) {
@@ -372,6 +376,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
             full = 1;
             return;
         }
+        recordSplit(x, y);
     }
 }
 

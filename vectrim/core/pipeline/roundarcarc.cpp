@@ -2,6 +2,7 @@
 // corner, a fillet joins them, with the largest radius from three times the
 // larger arc radius down whose arc stays within the smoothing tolerance.
 #include "pipeline/arcarc_pairs.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 
 #include <algorithm>
@@ -66,6 +67,8 @@ void roundarcarc(Drawing& d, const RunSettings& t, Host& host) {
         do {
             Rounded r;
             if (filletFits(kept1, kept2, p.type, radius, set, r)) {
+                const Point corner = junctionOf(kept1, p.type);
+                recordRepair(RepairKind::CornerRounded, corner.x, corner.y, radius);
                 store(d.arcs[p.first], r.one);
                 store(d.arcs[p.second], r.two);
                 d.appendArc(r.fillet.cx, r.fillet.cy, radius, r.fillet.a1 * kRadToDeg,

@@ -2,6 +2,7 @@
 // corner, a fillet joins them, with the largest radius from the arc's radius
 // down whose arc stays within the smoothing tolerance of the corner.
 #include "pipeline/arcline_pairs.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 
 namespace vectrim {
@@ -48,6 +49,8 @@ void roundarcline(Drawing& d, const RunSettings& t, Host& host) {
         do {
             Rounded r;
             if (filletFits(keptArc, keptLine, radius, set, r)) {
+                const Point corner = meetingPoint(keptArc, keptLine);
+                recordRepair(RepairKind::CornerRounded, corner.x, corner.y, radius);
                 store(d.arcs[p.arc], r.arc);
                 Line& l = d.lines[p.line];
                 l.x1 = r.line.x1, l.y1 = r.line.y1, l.x2 = r.line.x2, l.y2 = r.line.y2;

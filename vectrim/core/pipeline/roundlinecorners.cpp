@@ -3,6 +3,7 @@
 // within the smoothing tolerance of the corner as drawn.
 #include "model/messages.h"
 #include "pipeline/contours.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 #include "pipeline/smoothing_checks.h"
 #include "pipeline/spatial_grid.h"
@@ -95,6 +96,7 @@ bool roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings
     do {
         Fillet f;
         if (filletOf(c, r, f) && accepted(f, c, s)) {
+            recordRepair(RepairKind::CornerRounded, c.ki.x, c.ki.y, r);
             Line& li = d.lines[i];
             Line& lj = d.lines[j];
             li.x1 = f.ti.x, li.y1 = f.ti.y, li.x2 = c.fi.x, li.y2 = c.fi.y;

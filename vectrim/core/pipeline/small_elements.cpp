@@ -4,6 +4,7 @@
 #include "pipeline/elements.h"
 #include "pipeline/end_grid.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 #include <functional>
 #include <queue>
@@ -59,6 +60,7 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     if (found == 1 && atQ == 1) reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
     const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
     if (found == 1 && !spur) return false;
+    recordRemoved(d, ref);
     deleteElement(d, ref);
     return true;
 }
@@ -130,6 +132,7 @@ void walkOnce(Drawing& d, double minlength, Host& host) {
         const ElementRef ref = order[pos];
         const int32_t item = ends.itemOf(ref);
         if (gone[item] || !(elementLength(d, ref) < minlength) || !bridge(d, ends, ref, changed)) continue;
+        recordRemoved(d, ref);
         gone[item] = 1;
         sequence.push_back(ref);
         for (const Point c : changed) {
@@ -144,7 +147,10 @@ void walkOnce(Drawing& d, double minlength, Host& host) {
     }
     // then every element shorter than 0.0001, touching anything or not
     for (const ElementRef ref : order)
-        if (!gone[ends.itemOf(ref)] && elementLength(d, ref) < kNullLength) sequence.push_back(ref);
+        if (!gone[ends.itemOf(ref)] && elementLength(d, ref) < kNullLength) {
+            recordRemoved(d, ref);
+            sequence.push_back(ref);
+        }
     removeElements(d, sequence);
 }
 

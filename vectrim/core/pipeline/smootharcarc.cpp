@@ -4,6 +4,7 @@
 // tolerance of the two arcs as they were.
 #include "pipeline/arcarc_pairs.h"
 #include "pipeline/contours.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 
 #include <cstdlib>
@@ -76,6 +77,7 @@ void smootharcarc(Drawing& d, const RunSettings& t, Host& host) {
             f(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2, &err,
               &type);
             if (err != 0 || !accepted(one, two, kept1, kept2, p.type, t)) continue;
+            recordJunctionMoved(junctionOf(kept1, p.type), junctionOf(one, p.type));
             store(d.arcs[p.first], one);
             store(d.arcs[p.second], two);
             return;

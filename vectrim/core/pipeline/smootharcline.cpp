@@ -3,6 +3,7 @@
 // meet tangentially; the result stays only if it keeps within the smoothing
 // tolerance of the pair as it was.
 #include "pipeline/arcline_pairs.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 
 #include "kgeom_api.h"
@@ -86,6 +87,7 @@ void smootharcline(Drawing& d, const RunSettings& t, Host& host) {
         ArcR arc = radians(d.arcs[p.arc]);
         Line line = d.lines[p.line];
         if (!reshaped(arc, line, t)) return;
+        recordJunctionMoved(meetingPoint(radians(d.arcs[p.arc]), d.lines[p.line]), meetingPoint(arc, line));
         store(d.arcs[p.arc], arc);
         Line& l = d.lines[p.line];
         l.x1 = line.x1, l.y1 = line.y1, l.x2 = line.x2, l.y2 = line.y2;

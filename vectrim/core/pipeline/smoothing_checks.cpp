@@ -99,6 +99,19 @@ int16_t arcjunction(const ArcR& a, const ArcR& b) {
     return code;
 }
 
+Point meetingPoint(const ArcR& a, const Line& l) {
+    const Point s = startOf(a), e = endOf(a);
+    auto nearer = [&](double x, double y) {
+        return std::min(std::hypot(x - s.x, y - s.y), std::hypot(x - e.x, y - e.y));
+    };
+    return nearer(l.x1, l.y1) <= nearer(l.x2, l.y2) ? Point{l.x1, l.y1} : Point{l.x2, l.y2};
+}
+
+Point junctionOf(const ArcR& first, int16_t type) {
+    const int kind = std::abs(type);
+    return kind == 2 || kind == 3 ? startOf(first) : endOf(first);
+}
+
 size_t ByContour::after(int16_t contour, int32_t index) const {
     const std::vector<int32_t>& l = of(contour);
     return static_cast<size_t>(std::upper_bound(l.begin(), l.end(), index) - l.begin());

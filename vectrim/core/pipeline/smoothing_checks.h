@@ -70,6 +70,12 @@ bool anglewithin(const ArcR& range, Point q);
 // end-start 2, end-end 1, none 0. 2: one runs on into the other; 1: they run
 // in opposite senses.
 int16_t arcjunction(const ArcR& a, const ArcR& b);
+// Where a line and an arc that touch meet: the end of the line nearer to an
+// end of the arc.
+Point meetingPoint(const ArcR& a, const Line& l);
+// Where arc `first` meets the other arc of a junction of this type (types
+// ±2 and ±3: at its start; the others: at its end).
+Point junctionOf(const ArcR& first, int16_t type);
 
 // The line or arc indices of each contour number, in index order. Elements
 // appended during a stage join the list of their contour.

@@ -1,6 +1,7 @@
 #include "pipeline/tiny_elements.h"
 
 #include "pipeline/elements.h"
+#include "pipeline/repair_places.h"
 
 #include <vector>
 
@@ -16,7 +17,10 @@ void deletetinyelements(Drawing& d) {
     }
     std::vector<ElementRef> tiny;
     for (const ElementRef ref : d.usedOrder())
-        if (elementLength(d, ref) < kTinyLength) tiny.push_back(ref);
+        if (elementLength(d, ref) < kTinyLength) {
+            recordRemoved(d, ref);
+            tiny.push_back(ref);
+        }
     removeElements(d, tiny);
 }
 

@@ -8,6 +8,7 @@
 #include "pipeline/elements.h"
 #include "pipeline/line_run_walk.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 #include <cmath>
 #include <vector>
@@ -86,7 +87,8 @@ void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_
             --to;
             continue;
         }
-        d.appendArc(c.xc, c.yc, c.r, c.w1 * kRadToDeg, c.w2 * kRadToDeg);
+        if (d.appendArc(c.xc, c.yc, c.r, c.w1 * kRadToDeg, c.w2 * kRadToDeg))
+            recordFittedArc(d.arcs[d.arccount - 1], p, from, to);
         host.doEvents();
         from = to;
         to = last;

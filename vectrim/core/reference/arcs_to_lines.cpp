@@ -3,6 +3,7 @@
 #include "reference/reference.h"
 
 #include "pipeline/elements.h"
+#include "pipeline/repair_places.h"
 
 #include <cmath>
 
@@ -25,6 +26,7 @@ int chordCount(const Arc& a, double span, double minlength) {
 // Replaces arc i by n chords (one line from start to end when n < 2).
 void replaceByChords(Drawing& d, int32_t i, double a1, double span, int n) {
     const Arc a = d.arcs[i];
+    recordRemoved(a);
     deletearc(d, i);
     if (n < 2) {
         const Point st = pointAt(a, a1), en = pointAt(a, a1 + span);
@@ -53,6 +55,7 @@ void arcstolines(Drawing& d, const RunSettings& t) {
         const Arc a = d.arcs[i];
         if (!(arclength(a.r, a.a1 * kDegToRad, a.a2 * kDegToRad) < minlength)) continue;
         const Point st = arcStart(a), en = arcEnd(a);
+        recordRemoved(a);
         deletearc(d, i);
         d.appendLine(st.x, st.y, en.x, en.y, a.contour);
     }

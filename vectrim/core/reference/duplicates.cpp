@@ -6,6 +6,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 #include <cmath>
 #include <string>
@@ -73,10 +74,16 @@ void removeduplicates(Drawing& d, Host& host) {
     removePhase(
         d, host, d.linecount, l0, l0 + a0,
         [&](int32_t i, int32_t j) { return sameLine(d.lines[i], d.lines[j]); },
-        [&](int32_t j) { deleteline(d, j); });
+        [&](int32_t j) {
+            recordRemoved(d, ElementRef::line(j));
+            deleteline(d, j);
+        });
     removePhase(
         d, host, d.arccount, a0, l0 + a0, [&](int32_t i, int32_t j) { return sameArc(d.arcs[i], d.arcs[j]); },
-        [&](int32_t j) { deletearc(d, j); });
+        [&](int32_t j) {
+            recordRemoved(d, ElementRef::arc(j));
+            deletearc(d, j);
+        });
 }
 
 } // namespace vectrim::reference

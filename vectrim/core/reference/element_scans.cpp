@@ -4,6 +4,7 @@
 #include "reference/reference.h"
 
 #include "pipeline/elements.h"
+#include "pipeline/repair_places.h"
 
 namespace vectrim::reference {
 
@@ -11,6 +12,7 @@ bool deleteFirstShorterThan(Drawing& d, double length) {
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
         const ElementRef ref = d.order[pos];
         if (!d.holds(ref) || !(elementLength(d, ref) < length)) continue;
+        recordRemoved(d, ref);
         deleteElement(d, ref);
         return true;
     }

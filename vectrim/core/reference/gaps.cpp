@@ -5,6 +5,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 #include <cmath>
 
@@ -58,6 +59,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
         // owning end j onto end i.
         int16_t found = 1;
         reference::moveendto(d, fi.x, fi.y, fj.x, fj.y, found);
+        if (found == 0) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         if (found == 1) reference::moveendto(d, fj.x, fj.y, fi.x, fi.y, found);
         markUsed(fi);
         if (found == 0) markUsed(fj);

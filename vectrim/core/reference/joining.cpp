@@ -4,6 +4,7 @@
 
 #include "kgeom_api.h"
 #include "pipeline/elements.h"
+#include "pipeline/repair_places.h"
 
 #include <cmath>
 
@@ -54,6 +55,7 @@ bool joinOnePair(Drawing& d) {
             const Arc& aj = d.arcs[j];
             if (!continues(ai, aj)) continue;
             const Point is = pointAt(ai, ai.a1), je = pointAt(aj, aj.a2);
+            recordJoined(pointAt(ai, ai.a2));
             if (coincide(is.x, is.y, je.x, je.y)) {
                 ai.a1 = 0; // closed on itself
                 ai.a2 = 360;
@@ -114,6 +116,7 @@ void joinlines(Drawing& d) {
             const double wb = kg::winkelx(b.x1, b.y1, b.x2, b.y2);
             if (std::fabs(wa - wb) > kJoinDirection) continue;
             if (!(deviation(a, b) < kJoinDeviation)) continue;
+            recordJoined({a.x2, a.y2});
             a.x2 = b.x2;
             a.y2 = b.y2;
             deleteline(d, j);

@@ -6,6 +6,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 #include <algorithm>
 #include <cmath>
@@ -80,6 +81,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
             full = 1;
             return;
         }
+        recordSplit(x, y);
         // Line j is looked at again; the point is now its end.
     }
     for (int32_t j = 0; j < d.arccount;) {
@@ -100,6 +102,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
             full = 1;
             return;
         }
+        recordSplit(x, y);
     }
 }
 

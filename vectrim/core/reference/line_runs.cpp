@@ -5,6 +5,7 @@
 #include "kgeom_api.h"
 #include "pipeline/elements.h"
 #include "pipeline/line_run_walk.h"
+#include "pipeline/repair_places.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +25,11 @@ bool nearsegment(Point q, Point a, Point b, double r) {
 
 void simplifyrun(Drawing& d, std::span<const Point> p, int32_t m, double r) {
     auto at = [&](int32_t k) { return p[k]; };
-    auto append = [&](int32_t from, int32_t to) { d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0); };
+    auto append = [&](int32_t from, int32_t to) {
+        // The points left out are the joints of the lines merged.
+        if (d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0))
+            for (int32_t k = from + 1; k < to; ++k) recordMerged(p[k]);
+    };
     int32_t start = 0, k = 1;
     while (start < m) {
         bool all = true;

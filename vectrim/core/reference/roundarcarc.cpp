@@ -1,5 +1,6 @@
 // The literal arc-to-arc corner rounding, kept as the measure of the fast one in
 // vectrim/core/pipeline: the same tables, by the same full scans.
+#include "pipeline/repair_places.h"
 #include "reference/arcarc_pairs.h"
 #include "reference/reference.h"
 
@@ -65,6 +66,8 @@ void roundarcarc(Drawing& d, const RunSettings& t, Host& host) {
         do {
             Rounded r;
             if (filletFits(kept1, kept2, p.type, radius, set, r)) {
+                const Point corner = junctionOf(kept1, p.type);
+                recordRepair(RepairKind::CornerRounded, corner.x, corner.y, radius);
                 store(d.arcs[p.first], r.one);
                 store(d.arcs[p.second], r.two);
                 d.appendArc(r.fillet.cx, r.fillet.cy, radius, r.fillet.a1 * kRadToDeg,

@@ -1,5 +1,6 @@
 // The literal arc-to-line corner rounding, kept as the measure of the fast one in
 // vectrim/core/pipeline: the same tables, by the same full scans.
+#include "pipeline/repair_places.h"
 #include "reference/arcline_pairs.h"
 #include "reference/reference.h"
 
@@ -47,6 +48,8 @@ void roundarcline(Drawing& d, const RunSettings& t, Host& host) {
         do {
             Rounded r;
             if (filletFits(keptArc, keptLine, radius, set, r)) {
+                const Point corner = meetingPoint(keptArc, keptLine);
+                recordRepair(RepairKind::CornerRounded, corner.x, corner.y, radius);
                 store(d.arcs[p.arc], r.arc);
                 Line& l = d.lines[p.line];
                 l.x1 = r.line.x1, l.y1 = r.line.y1, l.x2 = r.line.x2, l.y2 = r.line.y2;

@@ -1,6 +1,7 @@
 // The literal line-to-line corner rounding, kept as the measure of the fast one in
 // vectrim/core/pipeline: the same tables, by the same full scans.
 #include "model/messages.h"
+#include "pipeline/repair_places.h"
 #include "pipeline/smoothing_checks.h"
 #include "reference/reference.h"
 
@@ -87,6 +88,7 @@ void roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings
     do {
         Fillet f;
         if (filletOf(c, r, f) && accepted(f, c, s)) {
+            recordRepair(RepairKind::CornerRounded, c.ki.x, c.ki.y, r);
             Line& li = d.lines[i];
             Line& lj = d.lines[j];
             li.x1 = f.ti.x, li.y1 = f.ti.y, li.x2 = c.fi.x, li.y2 = c.fi.y;

@@ -5,6 +5,7 @@
 #include "model/messages.h"
 #include "pipeline/elements.h"
 #include "pipeline/progress.h"
+#include "pipeline/repair_places.h"
 
 namespace vectrim::reference {
 
@@ -56,6 +57,7 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     if (found == 1 && atQ == 1) reference::reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
     const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
     if (found == 1 && !spur) return false;
+    recordRemoved(d, ref);
     deleteElement(d, ref);
     return true;
 }

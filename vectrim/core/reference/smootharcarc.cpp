@@ -1,5 +1,6 @@
 // The literal arc-to-arc smoothing, kept as the measure of the fast one in
 // vectrim/core/pipeline: the same tables, by the same full scans.
+#include "pipeline/repair_places.h"
 #include "reference/arcarc_pairs.h"
 #include "reference/reference.h"
 
@@ -73,6 +74,7 @@ void smootharcarc(Drawing& d, const RunSettings& t, Host& host) {
             f(&one.cx, &one.cy, &one.r, &one.a1, &one.a2, &two.cx, &two.cy, &two.r, &two.a1, &two.a2, &err,
               &type);
             if (err != 0 || !accepted(one, two, kept1, kept2, p.type, t)) continue;
+            recordJunctionMoved(junctionOf(kept1, p.type), junctionOf(one, p.type));
             store(d.arcs[p.first], one);
             store(d.arcs[p.second], two);
             return;

@@ -1,5 +1,6 @@
 // The literal arc-to-line smoothing, kept as the measure of the fast one in
 // vectrim/core/pipeline: the same tables, by the same full scans.
+#include "pipeline/repair_places.h"
 #include "reference/arcline_pairs.h"
 #include "reference/reference.h"
 
@@ -84,6 +85,7 @@ void smootharcline(Drawing& d, const RunSettings& t, Host& host) {
         ArcR arc = radians(d.arcs[p.arc]);
         Line line = d.lines[p.line];
         if (!reshaped(arc, line, t)) return;
+        recordJunctionMoved(meetingPoint(radians(d.arcs[p.arc]), d.lines[p.line]), meetingPoint(arc, line));
         store(d.arcs[p.arc], arc);
         Line& l = d.lines[p.line];
         l.x1 = line.x1, l.y1 = line.y1, l.x2 = line.x2, l.y2 = line.y2;
