@@ -38,12 +38,50 @@ int32_t endsAt(const Drawing& d, Point p, ElementRef self) {
     return n;
 }
 
+// Moves every end of the elements other than `self` that lies at p onto q,
+// so that they all still meet there. False, moving nothing, when one of
+// them has both its ends at p.
+bool moveEveryEndAt(Drawing& d, Point p, Point q, ElementRef self) {
+    for (int32_t j = 0; j < d.linecount; ++j) {
+        const Line& l = d.lines[j];
+        if (self != ElementRef::line(j) && coincide(l.x1, l.y1, p.x, p.y) && coincide(l.x2, l.y2, p.x, p.y))
+            return false;
+    }
+    for (int32_t j = 0; j < d.arccount; ++j) {
+        const Point st = arcStart(d.arcs[j]), en = arcEnd(d.arcs[j]);
+        if (self != ElementRef::arc(j) && coincide(st.x, st.y, p.x, p.y) && coincide(en.x, en.y, p.x, p.y))
+            return false;
+    }
+    for (int32_t j = 0; j < d.linecount; ++j) {
+        if (self == ElementRef::line(j)) continue;
+        Line& l = d.lines[j];
+        if (coincide(l.x1, l.y1, p.x, p.y)) {
+            l.x1 = q.x;
+            l.y1 = q.y;
+        } else if (coincide(l.x2, l.y2, p.x, p.y)) {
+            l.x2 = q.x;
+            l.y2 = q.y;
+        }
+    }
+    for (int32_t j = 0; j < d.arccount; ++j) {
+        if (self == ElementRef::arc(j)) continue;
+        Arc& a = d.arcs[j];
+        const Point st = arcStart(a), en = arcEnd(a), mid = arcMiddle(a);
+        if (coincide(st.x, st.y, p.x, p.y))
+            refitArc(a, q, en, mid);
+        else if (coincide(en.x, en.y, p.x, p.y))
+            refitArc(a, st, q, mid);
+    }
+    return true;
+}
+
 // Tries to delete the short element named by `ref`, from P to Q. The one
 // neighbour at P is stretched to Q, or else the one at Q to P; an end where
-// two or more other elements meet is never moved, since that would tear one
-// of them from the others. A spur, free at one end with two or more
-// elements at the other, goes without stretching. False when the element
-// stays: it touches nothing, or both its ends are shared.
+// two or more other elements meet is never moved alone, since that would
+// tear it from the others. A spur, free at one end with two or more
+// elements at the other, goes without stretching. Where two or more meet at
+// each end, all the ends at P move to Q together. False when the element
+// stays: it touches nothing, or no neighbour can follow it.
 bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     const int32_t index = ref.index();
     Point p, q;
@@ -59,7 +97,7 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
     if (atP == 1) reattachend(d, p.x, p.y, q.x, q.y, index, ref.kind(), found);
     if (found == 1 && atQ == 1) reattachend(d, q.x, q.y, p.x, p.y, index, ref.kind(), found);
     const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
-    if (found == 1 && !spur) return false;
+    if (found == 1 && !spur && !(atP >= 2 && atQ >= 2 && moveEveryEndAt(d, p, q, ref))) return false;
     recordRemoved(d, ref);
     deleteElement(d, ref);
     return true;
@@ -78,25 +116,71 @@ bool deleteOneSmall(Drawing& d, double minlength, Host& host) {
     return false;
 }
 
+// moveEveryEndAt with the element ends in a grid; the points where ends
+// went or came are added to `changed`.
+bool moveEveryEndAt(Drawing& d, EndGrid& ends, Point p, Point q, ElementRef self, std::vector<int32_t>& near,
+                    std::vector<Point>& changed) {
+    ends.near(p, 2 * kSamePoint, near);
+    for (const int32_t item : near) {
+        Point s, e;
+        EndGrid::endsOf(d, ends.refOf(item), s, e);
+        if (ends.refOf(item) != self && coincide(s.x, s.y, p.x, p.y) && coincide(e.x, e.y, p.x, p.y))
+            return false;
+    }
+    for (const int32_t item : near) {
+        const ElementRef ref = ends.refOf(item);
+        if (ref == self) continue;
+        Point s, e;
+        EndGrid::endsOf(d, ref, s, e);
+        if (ref.isLine()) {
+            Line& l = d.lines[ref.index()];
+            if (coincide(l.x1, l.y1, p.x, p.y)) {
+                l.x1 = q.x;
+                l.y1 = q.y;
+            } else if (coincide(l.x2, l.y2, p.x, p.y)) {
+                l.x2 = q.x;
+                l.y2 = q.y;
+            } else {
+                continue;
+            }
+        } else {
+            Arc& a = d.arcs[ref.index()];
+            const Point mid = arcMiddle(a);
+            if (coincide(s.x, s.y, p.x, p.y))
+                refitArc(a, q, e, mid);
+            else if (coincide(e.x, e.y, p.x, p.y))
+                refitArc(a, s, q, mid);
+            else
+                continue;
+        }
+        ends.moved(d, item);
+        Point s2, e2;
+        EndGrid::endsOf(d, ref, s2, e2);
+        changed.insert(changed.end(), {s, e, s2, e2});
+    }
+    return true;
+}
+
 // bridgeAndDelete with the element ends in a grid; the element is not
 // deleted here. On success `changed` holds every point where an element end
 // went or came.
-bool bridge(Drawing& d, EndGrid& ends, ElementRef ref, std::vector<Point>& changed) {
+bool bridge(Drawing& d, EndGrid& ends, ElementRef ref, std::vector<int32_t>& near,
+            std::vector<Point>& changed) {
     Point p, q;
     EndGrid::endsOf(d, ref, p, q);
     const int32_t atP = ends.endsAt(d, p, ref), atQ = ends.endsAt(d, q, ref);
     EndGrid::Move m;
     if (atP == 1) m = ends.moveFirstEndAt(d, p, q, ref);
     if (m.item < 0 && atQ == 1) m = ends.moveFirstEndAt(d, q, p, ref);
-    const bool spur = (atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2);
-    if (m.item < 0 && !spur) return false;
     changed.assign({p, q});
     if (m.item >= 0) {
         Point s, e;
         EndGrid::endsOf(d, ends.refOf(m.item), s, e);
         changed.insert(changed.end(), {m.start, m.end, s, e});
+        return true;
     }
-    return true;
+    if ((atP == 0 && atQ >= 2) || (atQ == 0 && atP >= 2)) return true; // a spur
+    return atP >= 2 && atQ >= 2 && moveEveryEndAt(d, ends, p, q, ref, near, changed);
 }
 
 // The literal stage walks the order table and starts again from its first
@@ -131,7 +215,8 @@ void walkOnce(Drawing& d, double minlength, Host& host) {
         }
         const ElementRef ref = order[pos];
         const int32_t item = ends.itemOf(ref);
-        if (gone[item] || !(elementLength(d, ref) < minlength) || !bridge(d, ends, ref, changed)) continue;
+        if (gone[item] || !(elementLength(d, ref) < minlength) || !bridge(d, ends, ref, near, changed))
+            continue;
         recordRemoved(d, ref);
         gone[item] = 1;
         sequence.push_back(ref);
