@@ -309,7 +309,8 @@ private:
     std::vector<int32_t> candidates_;
 
     void joinLine(int32_t j, int32_t added) {
-        const Line& laid = laidLines_[static_cast<size_t>(lineFamilies_.root(j))];
+        // A copy: the push_back below may move the table.
+        const Line laid = laidLines_[static_cast<size_t>(lineFamilies_.root(j))];
         const Line& l = d_.lines[added];
         laidLines_.push_back(l);
         const Point a{laid.x1, laid.y1}, b{laid.x2, laid.y2};
