@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev            # the windows, printing (Qt Print Support), Qt Test
   qt6-translations-l10n             # Qt's standard dialogs in the program's language
+  qt6-l10n-tools                    # lupdate, lrelease: our English translation (translations/*.ts)
   libgtest-dev libbenchmark-dev     # core tests, benchmarks
   xvfb xauth                        # a display for the window on headless machines
   poppler-utils                     # pdftoppm: checks of printed pages

@@ -1,10 +1,12 @@
 // load: imports the DXF named in par.dat into tempd.dat and starts the main
 // program ("load 1"), or shows the variant switch window ("load 43").
 // Anything else ends at once.
+#include "import/build_mark.h"
 #include "model/host.h"
 #include "model/platform.h"
 #include "qt/qt_outliner.h"
 #include "status_window.h"
+#include "translations.h"
 #include "variant_window.h"
 
 #include <QApplication>
@@ -28,6 +30,12 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (vectrim::nonInteractive()) vectrim::load::quietQtMessages();
     QApplication app(argc, argv);
+    // load speaks the language of the folder's main program.
+    const std::optional<vectrim::load::Variant> build =
+        vectrim::load::buildOf(vectrim::fileInFolder(vectrim::programFolder(), "vectrim"));
+    const bool english = build && *build != vectrim::load::Variant::GermanMm;
+    vectrim::installTranslations(app, english ? QStringLiteral("en") : QStringLiteral("de"),
+                                 vectrim::Program::Load);
 
     if (commandLine == "43") {
         if (vectrim::nonInteractive()) {

@@ -368,7 +368,7 @@ int32_t Document::entityCount() const { return static_cast<int32_t>(entities_.si
 
 bool Document::full() {
     if (entities_.size() < static_cast<size_t>(limit_)) return false;
-    if (!limitReached_) countSkipped("Elementgrenze erreicht");
+    if (!limitReached_) countSkipped(vectrim::msg::kSkippedLimit);
     limitReached_ = true;
     return true;
 }
@@ -396,7 +396,7 @@ void Document::addArc(int32_t layer, Vec2 c, double r, double start, double swee
 
 void Document::addEllipse(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, double t1) {
     if (!finiteAll({c.x, c.y, p.x, p.y, q.x, q.y, t0, t1})) {
-        countSkipped("ungültige Werte");
+        countSkipped(vectrim::msg::kSkippedInvalid);
         return;
     }
     if (full()) return;
@@ -458,7 +458,7 @@ void Document::placeConic(int32_t layer, Vec2 c, Vec2 p, Vec2 q, double t0, doub
 void Document::placeCircle(int32_t layer, const Matrix& m, Vec3 centre, double r, double start, double sweep,
                            bool whole) {
     if (!(r > 0) || !std::isfinite(r)) {
-        countSkipped("ungültige Werte");
+        countSkipped(vectrim::msg::kSkippedInvalid);
         return;
     }
     const Vec2 c = m.point2(centre);
@@ -492,7 +492,7 @@ void Document::place(const Source& s, int32_t layer, const Matrix& parent) {
         case Kind::Line: addLine(layer, parent.point2(s.p[0]), parent.point2(s.p[1])); return;
         case Kind::Arc: {
             if (!finiteAll({s.start, s.end})) {
-                countSkipped("ungültige Werte");
+                countSkipped(vectrim::msg::kSkippedInvalid);
                 return;
             }
             double sweep = s.end - s.start;
@@ -507,7 +507,7 @@ void Document::place(const Source& s, int32_t layer, const Matrix& parent) {
             return;
         case Kind::Ellipse: {
             if (!finiteAll({s.start, s.end, s.ratio})) {
-                countSkipped("ungültige Werte");
+                countSkipped(vectrim::msg::kSkippedInvalid);
                 return;
             }
             Vec3 n = s.extrusion;
@@ -600,7 +600,7 @@ void Document::explodeEllipse(const Entity& e) {
 
 void Document::explodePolyline(const Entity& e, const Source& s, const Matrix& m) {
     if (s.kind == Kind::Polyline && (s.flags & (kPolyMesh | kPolyFaceMesh))) {
-        countSkipped("POLYLINE-Netz");
+        countSkipped(vectrim::msg::kSkippedMesh);
         return;
     }
     const bool threeD = s.kind == Kind::Polyline && (s.flags & kPoly3d);
@@ -641,7 +641,7 @@ void Document::explodePolyline(const Entity& e, const Source& s, const Matrix& m
         const double start = toDegrees(std::atan2(a.y - cy, a.x - cx));
         const double sweep = toDegrees(4 * std::atan(bulge));
         if (!finiteAll({cx, cy, r, start, sweep})) {
-            countSkipped("ungültige Werte");
+            countSkipped(vectrim::msg::kSkippedInvalid);
             continue;
         }
         placeCircle(e.layer, m, {cx, cy, elevation}, r, start, sweep, false);
@@ -686,22 +686,22 @@ void Document::explodeBlock(const Entity& e, const Block& block, const Matrix& m
 void Document::explodeInsert(const Entity& e, const Source& s, const Matrix& m) {
     const Block* block = findBlock(s.block);
     if (!block) {
-        countSkipped("Block fehlt");
+        countSkipped(vectrim::msg::kSkippedNoBlock);
         return;
     }
     if (block->flags & 4) {
-        countSkipped("externe Referenz");
+        countSkipped(vectrim::msg::kSkippedXref);
         return;
     }
     if (!finiteAll({s.scale[0], s.scale[1], s.scale[2], s.rotation, s.columnSpacing, s.rowSpacing})) {
-        countSkipped("ungültige Werte");
+        countSkipped(vectrim::msg::kSkippedInvalid);
         return;
     }
     const int64_t columns = std::max<int32_t>(s.columns, 1);
     const int64_t rows = std::max<int32_t>(s.rows, 1);
     int64_t copies = rows * columns;
     if (copies > kMaxArrayCopies) {
-        countSkipped("Feldkopien begrenzt");
+        countSkipped(vectrim::msg::kSkippedArrayLimit);
         copies = kMaxArrayCopies;
     }
     const std::vector<Part> parts = blockParts(e, *block, copies);
@@ -734,7 +734,7 @@ void Document::explodeOutline(const Entity& e, const Source& s, const Matrix& m)
         case Kind::Dimension: {
             const Block* block = findBlock(s.block);
             if (!block) {
-                countSkipped("Block fehlt");
+                countSkipped(vectrim::msg::kSkippedNoBlock);
                 return;
             }
             // The block holds the graphics in place; a clone is moved to its
@@ -841,7 +841,7 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
         for (size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].empty()) continue;
             if (!outliner_->outline(lines[i], font, outline)) {
-                countSkipped("Schrift fehlt");
+                countSkipped(vectrim::msg::kSkippedNoFont);
                 return;
             }
             const double w = outline.advance * h;
@@ -857,7 +857,7 @@ void Document::explodeText(const Entity& e, const Source& s, const Matrix& m) {
 
     // TEXT and ATTRIB
     if (!outliner_->outline(decodeText(s.text), font, outline)) {
-        countSkipped("Schrift fehlt");
+        countSkipped(vectrim::msg::kSkippedNoFont);
         return;
     }
     if (outline.path.empty()) return;

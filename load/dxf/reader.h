@@ -2,6 +2,7 @@
 // block definitions and the entities of model space, in file order.
 #pragma once
 
+#include "model/messages.h"
 #include "source.h"
 
 #include <functional>
@@ -31,9 +32,11 @@ public:
 using ReadProgress = std::function<void(int mode, int percent)>;
 
 // What is skipped under a name of its own rather than its type.
-inline constexpr std::string_view kSkippedBad = "fehlerhaft";
-inline constexpr std::string_view kSkippedCut = "unvollständig";
-inline constexpr std::string_view kSkippedPaper = "Papierbereich";
+// The names are German in the import's account; the main program shows
+// them in its language.
+inline constexpr std::string_view kSkippedBad = vectrim::msg::kSkippedBad;
+inline constexpr std::string_view kSkippedCut = vectrim::msg::kSkippedCut;
+inline constexpr std::string_view kSkippedPaper = vectrim::msg::kSkippedPaperSpace;
 
 // Reads ASCII or binary DXF. False when the data hold no DXF section at all.
 bool readDxf(std::string_view bytes, ReadSink& sink, const ReadProgress& progress = {});

@@ -10,8 +10,6 @@ namespace vectrim::load {
 
 namespace {
 
-constexpr const char* kAccessError = "Dateizugriffsfehler !";
-
 bool compound(const dxf::Document& doc, int32_t e) {
     const int type = doc.entityType(e);
     return type == dxf::kTypePolyline || type == dxf::kTypeInsert || type == dxf::kTypeText ||
@@ -150,7 +148,7 @@ RunResult runImport(const std::string& folder, Host& host, dxf::TextOutliner* ou
     RunResult result;
     const std::string mainProgram = fileInFolder(folder, "vectrim");
     auto fail = [&] {
-        host.message(kAccessError, "Error", Icon::Critical);
+        host.message(msg::tr(msg::kAccessError), msg::tr(msg::kTitleError), Icon::Critical);
         start(mainProgram, {});
         return result;
     };
@@ -181,7 +179,7 @@ bool importToExchangeFile(const std::string& dxfPath, int32_t quality, const std
     Import run(host, outliner);
     run.setSource(dxfPath, quality);
     if (!run.loader()) {
-        host.message(kAccessError, "Error", Icon::Critical);
+        host.message(msg::tr(msg::kAccessError), msg::tr(msg::kTitleError), Icon::Critical);
         return false;
     }
     run.auswaehler();
@@ -189,7 +187,7 @@ bool importToExchangeFile(const std::string& dxfPath, int32_t quality, const std
     const bool written = run.schreiben(exchangePath);
     if (report) *report = run.report();
     if (account) *account = run.account();
-    if (!written) host.message(kAccessError, "Error", Icon::Critical);
+    if (!written) host.message(msg::tr(msg::kAccessError), msg::tr(msg::kTitleError), Icon::Critical);
     return written;
 }
 

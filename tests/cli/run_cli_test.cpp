@@ -91,6 +91,28 @@ TEST(CliRun, InvalidToleranceIsRefused) {
     EXPECT_EQ(r.status, 0) << r.err;
 }
 
+TEST(CliRun, MessagesInGermanOrEnglish) {
+    TempDir dir;
+    dir.write("in.dat", DatFile().line(0, 0, 1, 0).str());
+    const struct {
+        const char* env;
+        const char* lang;
+        const char* message;
+    } cases[] = {
+        {"LANG=C.UTF-8", "", "[Exit] Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) \n"},
+        {"LANG=C.UTF-8", "--lang en", "[Exit] Input >T:Smooth graphics< out of range (0 to 2) \n"},
+        {"LANG=en_GB.UTF-8", "", "[Exit] Input >T:Smooth graphics< out of range (0 to 2) \n"},
+        {"LANG=en_GB.UTF-8", "--lang de",
+         "[Exit] Eingabe >T:Grafik glätten< außerhalb Wertbereich (0 bis 2) \n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = test::runCli(dir, std::string(c.lang) + " run in.dat --smooth 3 -o out.json", c.env);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.env << " " << c.lang << ": " << r.err;
+    }
+    EXPECT_EQ(test::runCli(dir, "--lang fr run in.dat").status, 2);
+}
+
 TEST(CliRun, AnswerDecidesAboutLargeDrawings) {
     TempDir dir;
     DatFile dat;

@@ -154,8 +154,11 @@ std::vector<Operation> makeOperations() {
         ops.push_back(checkOperation(c.name, c.check, true));
     }
     ops.push_back({"analysis", analysis});
-    ops.push_back({"pick", pick});
-    ops.push_back({"polylines", polylines});
+    // The fast picking and polyline save build the contours once per drawing
+    // state and show the texts of contour building only then; the stage
+    // "buildcontours" compares those texts.
+    ops.push_back({"pick", pick, false, false});
+    ops.push_back({"polylines", polylines, false, false});
     for (const char* reduce : {"0", "0.3"})
         for (const char* gap : {"0", "0.2"})
             for (const char* smooth : {"0", "0.2"})
@@ -182,8 +185,8 @@ void load(Session& s, const Drawing& input) {
 // each: the literal stage walks again after every deletion, the fast one
 // walks once.
 std::vector<std::string> withoutSmallElementWalks(const std::vector<std::string>& log) {
-    const std::string small[] = {std::string("info ") + msg::kSmallLong,
-                                 std::string("info ") + msg::kSmallShort};
+    const std::string small[] = {std::string("info ") + msg::tr(msg::kSmallLong),
+                                 std::string("info ") + msg::tr(msg::kSmallShort)};
     std::vector<std::string> out;
     for (size_t k = 0; k < log.size(); ++k) {
         if (log[k] == small[0] || log[k] == small[1]) {

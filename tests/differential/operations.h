@@ -48,6 +48,10 @@ public:
     // prefixed with the operation's name, or an empty text.
     std::string compare(const Drawing& input, const Operation& op);
 
+    // The tables the last compare left, per set.
+    const Drawing& fastDrawing() const { return fast_->drawing; }
+    const Drawing& referenceDrawing() const { return reference_->drawing; }
+
     // Seconds the last compare spent in the operation, per set.
     double fastSeconds() const { return fastSeconds_; }
     double referenceSeconds() const { return referenceSeconds_; }

@@ -30,6 +30,11 @@ private:
     std::set<std::string> flags_;
 };
 
+// The language of the messages: "en" (English) or "de" (German, the
+// default) as given by --lang, or without it English when LANG starts with
+// "en". False for a language the program does not speak.
+bool chooseLanguage(const char* option);
+
 // Prints a usage error to standard error and returns kUsage.
 int usage(const std::string& text);
 

@@ -34,7 +34,7 @@ int cmdPrint(const std::vector<std::string>& argv) {
     if (!loadDrawing(*session, args.positional[0], false)) return kRefused;
     Drawing& d = session->drawing;
     if (d.linecount == 0 && d.arccount == 0) {
-        host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+        host.message(msg::tr(msg::kNoElements), msg::tr(msg::kTitleExit), Icon::Information);
         return kRefused;
     }
     // The header shows the size fields as the main window does.
@@ -49,7 +49,7 @@ int cmdPrint(const std::vector<std::string>& argv) {
     const PrintMode mode = args.flag("--bw") ? PrintMode::BlackWhite : PrintMode::Colour;
     const auto app = makeGuiApplication();
     if (!printToPdf(*pdf, d, setup, mode)) {
-        host.message(msg::kPrintFailed, msg::kTitleError, Icon::Critical);
+        host.message(msg::tr(msg::kPrintFailed), msg::tr(msg::kTitleError), Icon::Critical);
         return kRefused;
     }
     char buf[32];

@@ -46,7 +46,8 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
     } else if (ext == ".dat") {
         std::error_code ec;
         ok = std::filesystem::copy_file(path, temp, std::filesystem::copy_options::overwrite_existing, ec);
-        if (!ok) s.host->message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
+        if (!ok)
+            s.host->message(msg::tr(msg::kDxfNotLoaded), msg::tr(msg::kTitleReadError), Icon::Information);
     } else {
         std::fprintf(stderr, "vectrim-cli: %s: not a .dxf or .dat file\n", path.c_str());
     }
@@ -62,7 +63,7 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
         moveToOrigin(s.drawing, s.view.window);
     }
     if (s.drawing.elementCount() == 0)
-        s.host->message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
+        s.host->message(msg::tr(msg::kDxfNotLoaded), msg::tr(msg::kTitleReadError), Icon::Information);
     return true;
 }
 

@@ -31,21 +31,35 @@ const Command kCommands[] = {
 };
 
 void printUsage() {
-    std::fprintf(stderr, "usage: vectrim-cli [--reference] COMMAND ...\n");
+    std::fprintf(stderr, "usage: vectrim-cli [--lang en|de] [--reference] COMMAND ...\n");
     for (const Command& c : kCommands) std::fprintf(stderr, "  vectrim-cli %s\n", c.usage);
     std::fprintf(stderr, "IN is a .dxf or an exchange file (.dat); OUT is .json (default, "
                          "standard output), .dat or .dxf.\n"
                          "--reference, before the command, runs the literal stages, checks and contour\n"
-                         "building instead of the fast ones (the results are the same, only slower).\n");
+                         "building instead of the fast ones (the results are the same, only slower).\n"
+                         "--lang en prints the messages in English, --lang de in German (the default;\n"
+                         "without --lang a LANG that starts with \"en\" chooses English).\n");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     int first = 1; // the command's name
-    if (argc > 1 && std::strcmp(argv[1], "--reference") == 0) {
-        vectrim::useStageSet(vectrim::reference::referenceStageSet());
-        first = 2;
+    const char* language = nullptr;
+    for (;;) {
+        if (argc > first && std::strcmp(argv[first], "--reference") == 0) {
+            vectrim::useStageSet(vectrim::reference::referenceStageSet());
+            first += 1;
+        } else if (argc > first + 1 && std::strcmp(argv[first], "--lang") == 0) {
+            language = argv[first + 1];
+            first += 2;
+        } else {
+            break;
+        }
+    }
+    if (!chooseLanguage(language)) {
+        printUsage();
+        return kUsage;
     }
     if (argc <= first) {
         printUsage();

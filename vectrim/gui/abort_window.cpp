@@ -12,8 +12,8 @@ Form1::Form1(QWidget* mainWindow, std::function<void()> restart)
       main_(mainWindow),
       restart_(std::move(restart)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vorgang abbrechen"));
-    Command1 = new QPushButton(QStringLiteral("Abbruch - Neustart"), this);
+    setWindowTitle(tr("Vorgang abbrechen"));
+    Command1 = new QPushButton(tr("Abbruch - Neustart"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setMinimumSize(200, 36);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

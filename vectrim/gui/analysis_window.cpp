@@ -51,17 +51,17 @@ void showResult(QLabel* label, const ResultLabel& r) {
 
 Form400::Form400(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
     setObjectName(QStringLiteral("form400"));
-    setWindowTitle(QStringLiteral("Analyse"));
+    setWindowTitle(tr("Analyse"));
     setModal(true);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Geometrie")), "Frame2");
-    Label7 = named(new QLabel(QStringLiteral("Kleinste Linie:")), "Label7");
+    Frame2 = named(new QGroupBox(tr("Geometrie")), "Frame2");
+    Label7 = named(new QLabel(tr("Kleinste Linie:")), "Label7");
     Text6 = valueField("Text6");
-    Label5 = named(new QLabel(QStringLiteral("Kleinster Bogenumfang:")), "Label5");
+    Label5 = named(new QLabel(tr("Kleinster Bogenumfang:")), "Label5");
     Text5 = valueField("Text5");
-    Label4 = named(new QLabel(QStringLiteral("Größter Radius:")), "Label4");
+    Label4 = named(new QLabel(tr("Größter Radius:")), "Label4");
     Text4 = valueField("Text4");
-    Label1 = named(new QLabel(QStringLiteral("Kleinster Radius:")), "Label1");
+    Label1 = named(new QLabel(tr("Kleinster Radius:")), "Label1");
     Text3 = valueField("Text3");
     auto* grid = new QGridLayout(Frame2);
     grid->setContentsMargins(10, 8, 10, 10);
@@ -77,15 +77,15 @@ Form400::Form400(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
     }
     grid->setColumnStretch(0, 1);
 
-    Label9 = named(new QLabel(QStringLiteral("Offene Konturen ?")), "Label9");
-    Label10 = named(new QLabel(QStringLiteral("Unterschreitung der Mindestlänge von 0.1 mm !")), "Label10");
+    Label9 = named(new QLabel(tr("Offene Konturen ?")), "Label9");
+    Label10 = named(new QLabel(tr("Unterschreitung der Mindestlänge von 0.1 mm !")), "Label10");
     for (QLabel* l : {Label9, Label10}) {
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
     }
 
-    Abbrechen = named(new QPushButton(QStringLiteral("Exit")), "Abbrechen");
+    Abbrechen = named(new QPushButton(tr("Exit")), "Abbrechen");
     Abbrechen->setDefault(true);
     Abbrechen->setFocus();
     connect(Abbrechen, &QPushButton::clicked, this, &Form400::Abbrechen_Click);

@@ -1,5 +1,8 @@
 #include "main_window.h"
 
+#include "app/drawing_unit.h"
+#include "build.h"
+
 #include "abort_window.h"
 #include "analysis_window.h"
 #include "app/file_notice.h"
@@ -52,11 +55,14 @@ QString qs(std::string_view text) {
 std::string str(const QString& text) { return text.toStdString(); }
 
 // The tip shown after start-up (with an en dash between "DXF" and "Dateien").
-constexpr const char* kStartTip = "Tip: Das Installationsverzeichnis enthält einige "
-                                  "Demo-DXF\u2013Dateien. Kontrolle der Kurvenglätte => Ecken.";
-constexpr const char* kDxfFilter = "CAD-Austauschformat (DXF)|*.dxf|";
-constexpr const char* kProfileSaveFilter = "Profilwerte: Einstellungen (*.PRO)|*.PRO";
-constexpr const char* kProfileOpenFilter = "Einstellungen: Profilwerte |*.PRO|";
+constexpr const char* kStartTip =
+    QT_TRANSLATE_NOOP("vectrim::Form16", "Tip: Das Installationsverzeichnis enthält einige "
+                                         "Demo-DXF–Dateien. Kontrolle der Kurvenglätte => Ecken.");
+constexpr const char* kDxfFilter = QT_TRANSLATE_NOOP("vectrim::Form16", "CAD-Austauschformat (DXF)|*.dxf|");
+constexpr const char* kProfileSaveFilter =
+    QT_TRANSLATE_NOOP("vectrim::Form16", "Profilwerte: Einstellungen (*.PRO)|*.PRO");
+constexpr const char* kProfileOpenFilter =
+    QT_TRANSLATE_NOOP("vectrim::Form16", "Einstellungen: Profilwerte |*.PRO|");
 constexpr const char* kToleranceOff = " 0";
 
 std::string withSlash(std::string folder) {
@@ -76,7 +82,7 @@ Form16::Form16(Options options) : options_(std::move(options)) {
         dialogs_ = ownDialogs_.get();
     }
     setObjectName(QStringLiteral("Form16"));
-    setWindowTitle(QStringLiteral("Vectrim"));
+    setWindowTitle(tr("Vectrim"));
     buildMenus();
     buildControls();
     host_.attach(this, c_.Label20, [this](std::string_view title, std::string_view text) {
@@ -131,7 +137,7 @@ void Form16::firstActivation() {
     c_.Picture18->repaint();
     host_.doEvents();
     s.state.wizardChoice = -1;
-    host_.info(kStartTip);
+    host_.info(str(tr(kStartTip)));
     bool withArgument = false;
     for (const std::string& a : options_.args) withArgument = withArgument || !a.empty();
     if (withArgument) startWithArgument();
@@ -142,9 +148,7 @@ void Form16::firstActivation() {
     emit firstActivationDone();
 }
 
-void Form16::setCaption(const std::string& displayName) {
-    setWindowTitle(QStringLiteral("Vectrim: ") + qs(displayName));
-}
+void Form16::setCaption(const std::string& displayName) { setWindowTitle(tr("Vectrim: ") + qs(displayName)); }
 
 void Form16::startWithArgument() {
     Session& s = *session_;
@@ -172,10 +176,12 @@ void Form16::takeAccount() {
     Session& s = *session_;
     if (const auto account = takeImportAccount(fileInFolder(folder_, kImportAccountFileName)))
         s.state.import = *account;
-    const bool inch = s.state.import.declaresInch() && s.state.inchConverted == 0;
+    // An inch drawing is announced in the millimetre builds only.
+    const bool inch = drawingUnit() == DrawingUnit::Millimetre && s.state.import.declaresInch() &&
+                      s.state.inchConverted == 0;
     s.state.inchQuestionPending = inch;
     // Once after loading: an inch drawing, and what the import left out.
-    std::string notice = inch ? msg::kInchDrawing : "";
+    std::string notice = inch ? msg::tr(msg::kInchDrawing) : "";
     const std::string skipped = s.state.import.skippedText();
     if (!skipped.empty()) notice += (notice.empty() ? "" : "   ") + skipped;
     if (!notice.empty()) host_.info(notice);
@@ -289,7 +295,7 @@ void Form16::endNow() {
 
 bool Form16::mayDiscardChanges() {
     if (!session_->state.unsaved()) return true;
-    return askquestion(msg::kTitleProgram, msg::kDiscardChanges) == 'J';
+    return askquestion(msg::tr(msg::kTitleProgram), msg::tr(msg::kDiscardChanges)) == 'J';
 }
 
 void Form16::closeEvent(QCloseEvent* e) {
@@ -306,18 +312,25 @@ void Form16::closeEvent(QCloseEvent* e) {
 void Form16::info_Click() {
     breaks();
     // With changes not saved the question is whether to discard them.
-    if (session_->state.unsaved() ? !mayDiscardChanges() : askquestion("Vectrim", "Beenden ?") != 'J') return;
+    if (session_->state.unsaved() ? !mayDiscardChanges()
+                                  : askquestion("Vectrim", str(tr("Beenden ?"))) != 'J')
+        return;
     if (options_.endProgram) return options_.endProgram();
     QCoreApplication::exit(0);
 }
 
 void Form16::help_Click() {
-    const std::string pdf = fileInFolder(folder_, kManualName);
+    const char* manual = currentBuild().manual;
+    const std::string pdf = fileInFolder(folder_, manual);
     bool shown = fileExists(pdf);
-    // Without a user no viewer is started.
-    if (shown && !nonInteractive()) shown = QDesktopServices::openUrl(QUrl::fromLocalFile(qs(pdf)));
+    if (shown && options_.openDocument) {
+        shown = options_.openDocument(pdf);
+    } else if (shown && !nonInteractive()) { // without a user no viewer is started
+        shown = QDesktopServices::openUrl(QUrl::fromLocalFile(qs(pdf)));
+    }
     if (!shown)
-        host_.message("Fehler ! Dokument INFO.PDF konnte nicht geöffnet werden.", "Error", Icon::None);
+        host_.message(str(tr("Fehler ! Dokument %1 konnte nicht geöffnet werden.").arg(qs(manual).toUpper())),
+                      msg::tr(msg::kTitleError), Icon::None);
 }
 
 // ---- the import cycle -------------------------------------------------------------
@@ -331,7 +344,8 @@ std::string Form16::dialogFolder() const {
 void Form16::oefnen2_Click() {
     Session& s = *session_;
     if (!mayDiscardChanges()) return;
-    const std::string result = dialogs_->open(this, kDxfFilter, "Öffnen...", dialogFolder());
+    const std::string result =
+        dialogs_->open(this, str(tr(kDxfFilter)), str(tr("Öffnen...")), dialogFolder());
     if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */
     }
     const DxfChoice choice = dxfChoice(result);
@@ -346,7 +360,7 @@ void Form16::oefnen2_Click() {
 void Form16::Command9_Click() {
     const MainState& st = session_->state;
     if (st.dxfPath.empty() || st.drawingLoaded != 1) {
-        host_.message("Keine Zeichnung aktiv.", "Exit", Icon::Critical);
+        host_.message(str(tr("Keine Zeichnung aktiv.")), msg::tr(msg::kTitleExit), Icon::Critical);
         return;
     }
     if (!mayDiscardChanges()) return;
@@ -361,7 +375,7 @@ void Form16::handOverAndEnd(const std::string& path, const std::string& display)
     // The program stays when the import cannot be started: nothing is lost.
     showCounts();
     paint();
-    host_.message("Dateizugriffsfehler !", "Error", Icon::Critical);
+    host_.message(msg::tr(msg::kAccessError), msg::tr(msg::kTitleError), Icon::Critical);
 }
 
 void Form16::restartFromAbort() {
@@ -376,12 +390,12 @@ void Form16::restartFromAbort() {
 
 void Form16::Command2_Click() {
     const std::string result =
-        dialogs_->save(this, kProfileSaveFilter, "Speichern...", folder_, std::string());
+        dialogs_->save(this, str(tr(kProfileSaveFilter)), str(tr("Speichern...")), folder_, std::string());
     const auto name = profileSaveName(result);
     if (!name) return;
     WorkingData w = workingData();
     if (writesettings(*name, w))
-        host_.info(fileNotice(msg::kProfileSaved, *name, msg::kIn));
+        host_.info(fileNotice(msg::tr(msg::kProfileSaved), *name, msg::tr(msg::kIn)));
     else
         applyTolerances(w);
 }
@@ -389,13 +403,14 @@ void Form16::Command2_Click() {
 void Form16::Command1_Click() {
     Session& s = *session_;
     s.state.lastFolder = folder_;
-    const std::string result = dialogs_->open(this, kProfileOpenFilter, "Öffnen...", s.state.lastFolder);
+    const std::string result =
+        dialogs_->open(this, str(tr(kProfileOpenFilter)), str(tr("Öffnen...")), s.state.lastFolder);
     if (chdir(folder_.c_str()) != 0) { /* the folder stays as it was */
     }
     const auto name = profileOpenName(result);
     if (!name) return;
     WorkingData w = workingData();
-    if (loaddats(*name, w)) host_.info(fileNotice(msg::kProfileLoaded, *name, msg::kFrom));
+    if (loaddats(*name, w)) host_.info(fileNotice(msg::tr(msg::kProfileLoaded), *name, msg::tr(msg::kFrom)));
     applyTolerances(w);
     s.state.top = w.top; // taken over, but the window stays where it is
     s.state.left = w.left;

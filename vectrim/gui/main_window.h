@@ -113,6 +113,9 @@ struct Form16Options {
     // Ends the program at once (after a hand-over, or when the user
     // quits); null: the process ends.
     std::function<void()> endProgram;
+    // Opens a document for "Hilfe"; false when it could not. Null: the
+    // desktop's viewer.
+    std::function<bool(const std::string& path)> openDocument;
 };
 
 class Form16 : public QMainWindow, public RunFrame, public ViewFrame, private ViewPanel {

@@ -26,7 +26,7 @@ namespace vectrim {
 void Form16::druck_Click() {
     const Drawing& d = session_->drawing;
     if (d.linecount == 0 && d.arccount == 0) {
-        host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+        host_.message(msg::tr(msg::kNoElements), msg::tr(msg::kTitleExit), Icon::Information);
         return;
     }
     Form77Options options;
@@ -98,7 +98,7 @@ void Form16::savedxfm_Click() {
                                 });
     if (!saved) return;
     session_->state.saved(); // closing asks no more
-    host_.info(fileNotice(msg::kDxfSaved, *saved, msg::kIn));
+    host_.info(fileNotice(msg::tr(msg::kDxfSaved), *saved, msg::tr(msg::kIn)));
 }
 
 // ---- taking changes back ------------------------------------------------------------
@@ -123,7 +123,7 @@ void Form16::Command6_Click() {
 void Form16::Command7_Click() {
     breaks();
     if (!history_.canUndoAll()) return;
-    if (askquestion(msg::kTitleProgram, msg::kUndoAllQuestion) != 'J') return;
+    if (askquestion(msg::tr(msg::kTitleProgram), msg::tr(msg::kUndoAllQuestion)) != 'J') return;
     if (const auto back = history_.undoAll(*session_)) takenBack(*back);
 }
 
@@ -135,7 +135,7 @@ void Form16::takenBack(const TakenBack& back) {
     getmima();
     showCounts();
     paint();
-    host_.info(msg::kUndone + back.what);
+    host_.info(msg::tr(msg::kUndone) + back.what);
     updateUndoButtons();
 }
 

@@ -1,5 +1,6 @@
 // The controls of the main window and their places. The window has a fixed
 // size; the drawing area keeps the 4:3 shape of the view surface.
+#include "build.h"
 #include "drawing_area.h"
 #include "icons.h"
 #include "main_window.h"
@@ -71,35 +72,35 @@ QGroupBox* toleranceFrame(const char* name, const QString& title, QLineEdit* fie
 void Form16::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    c_.dateien = named(bar->addMenu(QStringLiteral("Datei")), "dateien");
-    c_.oefnen2 = action(this, "oefnen2", QStringLiteral("DXF öffnen"));
-    c_.savedxfm = action(this, "savedxfm", QStringLiteral("DXF speichern"));
-    c_.druck = action(this, "druck", QStringLiteral("Drucken"));
-    c_.info = action(this, "info", QStringLiteral("Beenden"));
+    c_.dateien = named(bar->addMenu(tr("Datei")), "dateien");
+    c_.oefnen2 = action(this, "oefnen2", tr("DXF öffnen"));
+    c_.savedxfm = action(this, "savedxfm", tr("DXF speichern"));
+    c_.druck = action(this, "druck", tr("Drucken"));
+    c_.info = action(this, "info", tr("Beenden"));
     c_.dateien->addAction(c_.oefnen2);
     c_.dateien->addAction(c_.savedxfm);
     c_.dateien->addAction(c_.druck);
     c_.dateien->addSeparator();
     c_.dateien->addAction(c_.info);
 
-    c_.pruefen = action(this, "pruefen", QStringLiteral("Analyse"));
-    c_.massstab = action(this, "massstab", QStringLiteral("Maßstab ändern"));
+    c_.pruefen = action(this, "pruefen", tr("Analyse"));
+    c_.massstab = action(this, "massstab", tr("Maßstab ändern"));
     bar->addAction(c_.pruefen);
     bar->addAction(c_.massstab);
 
-    c_.loeschem = named(bar->addMenu(QStringLiteral("Löschen")), "loeschem");
-    c_.konl = action(this, "konl", QStringLiteral("Kontur löschen"));
-    c_.eloesch = action(this, "eloesch", QStringLiteral("Element(e) löschen"));
+    c_.loeschem = named(bar->addMenu(tr("Löschen")), "loeschem");
+    c_.konl = action(this, "konl", tr("Kontur löschen"));
+    c_.eloesch = action(this, "eloesch", tr("Element(e) löschen"));
     c_.loeschem->addAction(c_.konl);
     c_.loeschem->addAction(c_.eloesch);
 
-    c_.wandel = named(bar->addMenu(QStringLiteral("Inch -> Millimeter")), "wandel");
-    c_.wandel1 = action(this, "wandel1", QStringLiteral("Maße umwandeln"));
-    c_.mzurueck = action(this, "mzurueck", QStringLiteral("Zurück"));
+    c_.wandel = named(bar->addMenu(tr("Inch -> Millimeter")), "wandel");
+    c_.wandel1 = action(this, "wandel1", tr("Maße umwandeln"));
+    c_.mzurueck = action(this, "mzurueck", tr("Zurück", "Inch -> Millimeter"));
     c_.wandel->addAction(c_.wandel1);
     c_.wandel->addAction(c_.mzurueck);
 
-    c_.help = action(this, "help", QStringLiteral("Hilfe"));
+    c_.help = action(this, "help", tr("Hilfe"));
     bar->addAction(c_.help);
 }
 
@@ -108,9 +109,9 @@ void Form16::buildControls() {
     setCentralWidget(central);
 
     // ---- the settings column ----
-    auto* settings = frame("FrameEinstellungen", QStringLiteral("Einstellungen"));
-    c_.Command1 = button("Command1", QStringLiteral("Laden"));
-    c_.Command2 = button("Command2", QStringLiteral("Speichern"));
+    auto* settings = frame("FrameEinstellungen", tr("Einstellungen"));
+    c_.Command1 = button("Command1", tr("Laden"));
+    c_.Command2 = button("Command2", tr("Speichern"));
     {
         auto* row = new QHBoxLayout(settings);
         row->setContentsMargins(8, 4, 8, 6);
@@ -118,19 +119,18 @@ void Form16::buildControls() {
         row->addWidget(c_.Command2);
     }
 
-    c_.ktoleranz = named(new QLineEdit(QStringLiteral("0.3")), "ktoleranz");
-    c_.ftoleranz = named(new QLineEdit(QStringLiteral("0.2")), "ftoleranz");
-    c_.gtoleranz = named(new QLineEdit(QStringLiteral("0.2")), "gtoleranz");
-    c_.eitoleranz = named(new QLineEdit(QStringLiteral("0.3")), "eitoleranz");
-    c_.Command3 = button("Command3", QStringLiteral("Aus: T=0"));
-    c_.Command5 = button("Command5", QStringLiteral("Aus: T=0"));
-    c_.Command81 = button("Command81", QStringLiteral("Aus: T=0"));
-    auto* reduce =
-        toleranceFrame("FrameReduktion", QStringLiteral("1-Reduktion  /T:0...5/"), c_.ktoleranz, c_.Command3);
-    auto* gaps = toleranceFrame("FrameLuecken", QStringLiteral("2-Lücken schließen /T:0..5/"), c_.ftoleranz,
-                                c_.Command5);
-    auto* smooth = frame("FrameGlaetten", QStringLiteral("3-Grafik glätten  /T:0...2/"));
-    c_.Check2 = named(new QCheckBox(QStringLiteral("Runde Linie-Linie")), "Check2");
+    const Build& build = currentBuild();
+    c_.ktoleranz = named(new QLineEdit(QString::fromLatin1(build.reduceText)), "ktoleranz");
+    c_.ftoleranz = named(new QLineEdit(QString::fromLatin1(build.gapText)), "ftoleranz");
+    c_.gtoleranz = named(new QLineEdit(QString::fromLatin1(build.smoothText)), "gtoleranz");
+    c_.eitoleranz = named(new QLineEdit(QString::fromLatin1(build.reduceText)), "eitoleranz");
+    c_.Command3 = button("Command3", tr("Aus: T=0"));
+    c_.Command5 = button("Command5", tr("Aus: T=0"));
+    c_.Command81 = button("Command81", tr("Aus: T=0"));
+    auto* reduce = toleranceFrame("FrameReduktion", tr("1-Reduktion  /T:0...5/"), c_.ktoleranz, c_.Command3);
+    auto* gaps = toleranceFrame("FrameLuecken", tr("2-Lücken schließen /T:0..5/"), c_.ftoleranz, c_.Command5);
+    auto* smooth = frame("FrameGlaetten", tr("3-Grafik glätten  /T:0...2/"));
+    c_.Check2 = named(new QCheckBox(tr("Runde Linie-Linie")), "Check2");
     {
         auto* column = new QVBoxLayout(smooth);
         column->setContentsMargins(8, 4, 8, 6);
@@ -144,21 +144,21 @@ void Form16::buildControls() {
         column->addWidget(c_.Check2);
     }
     auto* incisions =
-        toleranceFrame("FrameEinschnitte", QStringLiteral("4-Einschnitte aufsetzen"), c_.eitoleranz, nullptr);
+        toleranceFrame("FrameEinschnitte", tr("4-Einschnitte aufsetzen"), c_.eitoleranz, nullptr);
 
-    auto* start = frame("FrameStart", QStringLiteral("Bearbeitung starten"));
-    c_.Check1 = named(new QCheckBox(QStringLiteral("Fenster minimieren")), "Check1");
-    c_.Command4 = button("Command4", QStringLiteral(">> Starten <<"));
+    auto* start = frame("FrameStart", tr("Bearbeitung starten"));
+    c_.Check1 = named(new QCheckBox(tr("Fenster minimieren")), "Check1");
+    c_.Command4 = button("Command4", tr(">> Starten <<"));
     c_.Command4->setMinimumHeight(38);
     {
         QFont f = c_.Command4->font();
         f.setBold(true);
         c_.Command4->setFont(f);
     }
-    c_.Command10 = button("Command10", QStringLiteral(">> Assistent <<"));
-    c_.Command9 = button("Command9", QStringLiteral("<< DXF neu laden >>"));
-    c_.Command6 = button("Command6", QStringLiteral("Zurück"));
-    c_.Command7 = button("Command7", QStringLiteral("Alles zurück"));
+    c_.Command10 = button("Command10", tr(">> Assistent <<"));
+    c_.Command9 = button("Command9", tr("<< DXF neu laden >>"));
+    c_.Command6 = button("Command6", tr("Zurück", "undo"));
+    c_.Command7 = button("Command7", tr("Alles zurück"));
     c_.Command6->setShortcut(QKeySequence::Undo); // Ctrl+Z
     c_.Command6->setEnabled(false);
     c_.Command7->setEnabled(false);
@@ -176,15 +176,15 @@ void Form16::buildControls() {
         column->addLayout(row);
     }
 
-    auto* elements = frame("FrameElemente", QStringLiteral("Elemente"));
+    auto* elements = frame("FrameElemente", tr("Elemente"));
     c_.wert1 = named(new QLabel(QStringLiteral("0")), "wert1");
     c_.wert2 = named(new QLabel(QStringLiteral("0")), "wert2");
     {
         auto* grid = new QGridLayout(elements);
         grid->setContentsMargins(8, 4, 8, 6);
         grid->setVerticalSpacing(2);
-        grid->addWidget(named(new QLabel(QStringLiteral("Linien")), "LabelLinien"), 0, 0);
-        grid->addWidget(named(new QLabel(QStringLiteral("Bögen")), "LabelBoegen"), 1, 0);
+        grid->addWidget(named(new QLabel(tr("Linien")), "LabelLinien"), 0, 0);
+        grid->addWidget(named(new QLabel(tr("Bögen")), "LabelBoegen"), 1, 0);
         for (QLabel* v : {c_.wert1, c_.wert2}) {
             v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             v->setMinimumWidth(56);
@@ -194,15 +194,16 @@ void Form16::buildControls() {
         grid->setColumnStretch(2, 1);
     }
 
-    auto* sizes = frame("FrameMasse", QStringLiteral("Zeichnungsmaße [mm]:"));
+    auto* sizes =
+        frame("FrameMasse", tr("Zeichnungsmaße [%1]:").arg(QString::fromLatin1(unitName(build.unit))));
     c_.Text2 = named(new QLineEdit, "Text2");
     c_.Text3 = named(new QLineEdit, "Text3");
     {
         auto* grid = new QGridLayout(sizes);
         grid->setContentsMargins(8, 4, 8, 6);
         grid->setVerticalSpacing(4);
-        grid->addWidget(named(new QLabel(QStringLiteral("Breite:")), "LabelBreite"), 0, 0);
-        grid->addWidget(named(new QLabel(QStringLiteral("Höhe:")), "LabelHoehe"), 1, 0);
+        grid->addWidget(named(new QLabel(tr("Breite:")), "LabelBreite"), 0, 0);
+        grid->addWidget(named(new QLabel(tr("Höhe:")), "LabelHoehe"), 1, 0);
         for (QLineEdit* t : {c_.Text2, c_.Text3}) {
             t->setReadOnly(true);
             t->setFixedWidth(kFieldWidth + 30);
@@ -231,9 +232,9 @@ void Form16::buildControls() {
     c_.Bild1 = named(new DrawingArea, "Bild1");
     c_.Bild1->setFixedSize(kSurfaceW + 2, kSurfaceH + 2);
 
-    auto* viewFrame = frame("FrameAnsicht", QStringLiteral("Ansicht"));
-    c_.Picture9 = pictureButton("Picture9", QStringLiteral("Show all"));
-    c_.Picture1 = pictureButton("Picture1", QStringLiteral("Paint new"));
+    auto* viewFrame = frame("FrameAnsicht", tr("Ansicht"));
+    c_.Picture9 = pictureButton("Picture9", tr("Show all"));
+    c_.Picture1 = pictureButton("Picture1", tr("Paint new"));
     c_.Picture17 = pictureButton("Picture17", QString());
     c_.Picture11 = pictureButton("Picture11", QString());
     c_.Picture12 = named(new QLabel, "Picture12");
@@ -250,14 +251,14 @@ void Form16::buildControls() {
             row->addWidget(w);
     }
 
-    auto* checkFrame = frame("FrameKontrolle", QStringLiteral("Kontrolle"));
-    c_.Picture8 = pictureButton("Picture8", QStringLiteral("Endpunkte"));
-    c_.Picture13 = pictureButton("Picture13", QStringLiteral("Richtungsänderungen größer als 0.1 Grad"));
-    c_.Picture15 = pictureButton("Picture15", QStringLiteral("Offene Kontur"));
-    c_.Picture16 = pictureButton("Picture16", QStringLiteral("Schnittpunkte"));
-    c_.Picture18 = pictureButton("Picture18", QStringLiteral("Elemente kleiner 0,1 mm."));
-    c_.Picture19 = pictureButton("Picture19", QStringLiteral("Markierungen ausblenden"));
-    c_.Label3 = named(new QLabel(QStringLiteral("Kontrolle")), "Label3");
+    auto* checkFrame = frame("FrameKontrolle", tr("Kontrolle"));
+    c_.Picture8 = pictureButton("Picture8", tr("Endpunkte"));
+    c_.Picture13 = pictureButton("Picture13", tr("Richtungsänderungen größer als 0.1 Grad"));
+    c_.Picture15 = pictureButton("Picture15", tr("Offene Kontur"));
+    c_.Picture16 = pictureButton("Picture16", tr("Schnittpunkte"));
+    c_.Picture18 = pictureButton("Picture18", tr("Elemente kleiner 0,1 mm."));
+    c_.Picture19 = pictureButton("Picture19", tr("Markierungen ausblenden"));
+    c_.Label3 = named(new QLabel(tr("Kontrolle")), "Label3");
     c_.Label2 = named(new QLabel, "Label2");
     c_.Label2->setVisible(false);
     {
@@ -275,7 +276,7 @@ void Form16::buildControls() {
         // The result of the last check under the caption "Kontrolle:".
         auto* result = new QHBoxLayout;
         result->setSpacing(8);
-        result->addWidget(named(new QLabel(QStringLiteral("Kontrolle:")), "LabelKontrolle"));
+        result->addWidget(named(new QLabel(tr("Kontrolle:")), "LabelKontrolle"));
         result->addWidget(c_.Label3);
         result->addWidget(c_.Label2);
         result->addStretch(1);
@@ -300,7 +301,7 @@ void Form16::buildControls() {
     columns->addWidget(panelWidget);
     columns->addLayout(viewColumn);
 
-    c_.Label20 = named(new QLabel(QStringLiteral("Info:")), "Label20");
+    c_.Label20 = named(new QLabel(tr("Info:")), "Label20");
     c_.Label20->setFrameShape(QFrame::Panel);
     c_.Label20->setFrameShadow(QFrame::Sunken);
     c_.Label20->setMargin(3);

@@ -29,14 +29,14 @@ QString qs(std::string_view text) {
 std::string str(const QString& text) { return text.toStdString(); }
 
 template <class W>
-W* named(W* w, const char* name, const char* tip = nullptr) {
+W* named(W* w, const char* name, const QString& tip = {}) {
     w->setObjectName(QString::fromLatin1(name));
-    if (tip) w->setToolTip(QString::fromUtf8(tip));
+    if (!tip.isEmpty()) w->setToolTip(tip);
     return w;
 }
 
-constexpr const char* kPdfFilter = "PDF-Datei (*.pdf)|*.pdf|";
-constexpr const char* kPdfDialogTitle = "Speichern...";
+constexpr const char* kPdfFilter = QT_TRANSLATE_NOOP("vectrim::Form77", "PDF-Datei (*.pdf)|*.pdf|");
+constexpr const char* kPdfDialogTitle = QT_TRANSLATE_NOOP("vectrim::Form77", "Speichern...");
 constexpr int kColumnWidth = 250;
 
 } // namespace
@@ -51,31 +51,31 @@ Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFram
       options_(std::move(options)),
       main_(mainWindow) {
     setObjectName(QStringLiteral("form77"));
-    setWindowTitle(QStringLiteral("Ausdruck auf DIN A4 - Drucker"));
+    setWindowTitle(tr("Ausdruck auf DIN A4 - Drucker"));
     setModal(true);
 
     Picture1 = named(new PagePreview(this), "Picture1");
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Drucker auswählen")), "Frame3");
+    Frame3 = named(new QGroupBox(tr("Drucker auswählen")), "Frame3");
     Combo1 = named(new QComboBox, "Combo1");
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* printerRow = new QVBoxLayout(Frame3);
     printerRow->addWidget(Combo1);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Maßstabsfaktor ")), "Frame1");
-    Label2 = named(new QLabel(QStringLiteral("Auswahl:")), "Label2");
+    Frame1 = named(new QGroupBox(tr("Maßstabsfaktor ")), "Frame1");
+    Label2 = named(new QLabel(tr("Auswahl:")), "Label2");
     Combo2 = named(new QComboBox, "Combo2");
     // Combo2 shows "Maßstab" until an entry is chosen; the text cannot be typed.
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->lineEdit()->setReadOnly(true);
-    for (const PresetScale& p : kPresetScales) Combo2->addItem(QString::fromUtf8(p.entry));
-    Label1 = named(new QLabel(QStringLiteral("Aktuell:")), "Label1");
-    Text1 = named(new QLineEdit, "Text1", "Maßstabsfaktor für Ausdruck ");
-    Command2 = named(new QPushButton(QStringLiteral("Auf eine Seite anpassen")), "Command2",
-                     "Zeichnung an DIN A4 anpassen");
-    Check1 = named(new QCheckBox(QStringLiteral("Bild um 90 Grad drehen")), "Check1",
-                   "Zeichnung im Querformat drucken");
+    for (const PresetScale& p : kPresetScales) Combo2->addItem(QString::fromUtf8(msg::tr(p.entry)));
+    Label1 = named(new QLabel(tr("Aktuell:")), "Label1");
+    Text1 = named(new QLineEdit, "Text1", tr("Maßstabsfaktor für Ausdruck "));
+    Command2 =
+        named(new QPushButton(tr("Auf eine Seite anpassen")), "Command2", tr("Zeichnung an DIN A4 anpassen"));
+    Check1 =
+        named(new QCheckBox(tr("Bild um 90 Grad drehen")), "Check1", tr("Zeichnung im Querformat drucken"));
     auto* scale = new QGridLayout(Frame1);
     scale->addWidget(Label2, 0, 0);
     scale->addWidget(Combo2, 0, 1);
@@ -84,15 +84,13 @@ Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFram
     scale->addWidget(Command2, 2, 0, 1, 2);
     scale->addWidget(Check1, 3, 0, 1, 2);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Ausdrucken")), "Frame2");
-    Command1 =
-        named(new QPushButton(QStringLiteral("Farbig drucken")), "Command1", "Zeichnung farbig ausdrucken");
-    Command5 = named(new QPushButton(QStringLiteral("S/W drucken")), "Command5",
-                     "Zeichnung schwarz/weiß ausdrucken");
+    Frame2 = named(new QGroupBox(tr("Ausdrucken")), "Frame2");
+    Command1 = named(new QPushButton(tr("Farbig drucken")), "Command1", tr("Zeichnung farbig ausdrucken"));
+    Command5 = named(new QPushButton(tr("S/W drucken")), "Command5", tr("Zeichnung schwarz/weiß ausdrucken"));
     auto* printing = new QVBoxLayout(Frame2);
     printing->addWidget(Command1);
     printing->addWidget(Command5);
-    Command4 = named(new QPushButton(QStringLiteral("Abbrechen")), "Command4", "Drucken abbrechen");
+    Command4 = named(new QPushButton(tr("Abbrechen")), "Command4", tr("Drucken abbrechen"));
 
     auto* column = new QVBoxLayout;
     column->addWidget(Frame3);
@@ -123,7 +121,7 @@ Form77::Form77(QWidget* mainWindow, const Drawing& d, Host& host, const ViewFram
     }
 
     Combo2->setCurrentIndex(-1);
-    Combo2->setEditText(QString::fromUtf8(kScaleComboText));
+    Combo2->setEditText(QString::fromUtf8(msg::tr(kScaleComboText)));
     setFixedSize(sizeHint());
 }
 
@@ -169,7 +167,7 @@ PageSetup Form77::pageSetup() const {
 
 void Form77::Command2_Click() {
     Combo2->setCurrentIndex(-1);
-    Combo2->setEditText(QString::fromUtf8(kScaleComboText));
+    Combo2->setEditText(QString::fromUtf8(msg::tr(kScaleComboText)));
     Text1->setText(qs(fitScaleText(d_, Check1->isChecked())));
     painter(static_cast<int16_t>(PrintMode::Preview));
 }
@@ -192,12 +190,13 @@ bool Form77::painter(int16_t mode) {
         ok = printToPdf(pdfPath_, d_, setup, m);
     else
         ok = printOnPrinter(currentPrinter_, d_, setup, m);
-    if (!ok) host_.message(msg::kPrintFailed, msg::kTitleError, Icon::Critical);
+    if (!ok) host_.message(msg::tr(msg::kPrintFailed), msg::tr(msg::kTitleError), Icon::Critical);
     return ok;
 }
 
 std::string Form77::pdfPath() {
-    std::string path = dialogs_.save(this, kPdfFilter, kPdfDialogTitle, options_.folder, {});
+    std::string path = dialogs_.save(this, tr(kPdfFilter).toStdString(), tr(kPdfDialogTitle).toStdString(),
+                                     options_.folder, {});
     path = path.substr(0, path.find('\0')); // the dialog's terminator
     if (path.empty()) return path;
     const size_t slash = path.find_last_of('/');
@@ -209,7 +208,7 @@ std::string Form77::pdfPath() {
 void Form77::print(PrintMode mode) {
     const std::string chosen = Combo1->currentIndex() < 0 ? std::string() : str(Combo1->currentText());
     if (chosen.empty()) {
-        host_.message("Kein Drucker ausgewählt !?", msg::kTitleError, Icon::None);
+        host_.message(tr("Kein Drucker ausgewählt !?").toStdString(), msg::tr(msg::kTitleError), Icon::None);
         return;
     }
     if (chosen == kPdfEntry) {
@@ -218,7 +217,7 @@ void Form77::print(PrintMode mode) {
     }
     currentPrinter_ = chosen;
     if (!painter(static_cast<int16_t>(mode))) return; // the window stays for another try
-    if (chosen == kPdfEntry) host_.info(fileNotice(msg::kPdfSaved, pdfPath_, msg::kIn));
+    if (chosen == kPdfEntry) host_.info(fileNotice(msg::tr(msg::kPdfSaved), pdfPath_, msg::tr(msg::kIn)));
     accept();
 }
 

@@ -24,10 +24,10 @@ Form100::Form100(QWidget* mainWindow, const QString& title, const QString& text)
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(220);
 
-    Command1 = new QPushButton(QStringLiteral("Ja"), this);
+    Command1 = new QPushButton(tr("Ja"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
-    Command3 = new QPushButton(QStringLiteral("Nein"), this);
+    Command3 = new QPushButton(tr("Nein"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     connect(Command1, &QPushButton::clicked, this, &Form100::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &Form100::Command3_Click);

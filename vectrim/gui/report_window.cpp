@@ -42,14 +42,13 @@ constexpr int kGap = 8; // pixels between the main window and the report
 
 ReportWindow::ReportWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), main_(mainWindow) {
     setObjectName(QStringLiteral("ReportWindow"));
-    setWindowTitle(QStringLiteral("Bericht der Bearbeitung"));
+    setWindowTitle(tr("Bericht der Bearbeitung"));
 
     Liste = new QTreeWidget(this);
     Liste->setObjectName(QStringLiteral("Liste"));
     Liste->setRootIsDecorated(false);
     Liste->setColumnCount(3);
-    Liste->setHeaderLabels(
-        {QStringLiteral("Schritt"), QStringLiteral("Ergebnis"), QStringLiteral("Stellen")});
+    Liste->setHeaderLabels({tr("Schritt"), tr("Ergebnis"), tr("Stellen")});
     Liste->setSelectionMode(QAbstractItemView::SingleSelection);
     Liste->setWordWrap(true);
     Liste->header()->setStretchLastSection(false);
@@ -63,9 +62,9 @@ ReportWindow::ReportWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window
     Legende->setWordWrap(true);
     Legende->setText(legendText());
 
-    Command1 = new QPushButton(QStringLiteral("Alle anzeigen"), this);
+    Command1 = new QPushButton(tr("Alle anzeigen"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Schließen"), this);
+    Command2 = new QPushButton(tr("Schließen"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command1, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ReportWindow::Command2_Click);
@@ -91,7 +90,8 @@ void ReportWindow::showReport(const RunReport& report) {
     if (!skipped.empty() || !approximated.empty()) {
         std::string text = skipped;
         if (!approximated.empty()) text += (text.empty() ? "" : "\n") + approximated;
-        auto* row = new QTreeWidgetItem(Liste, {QString::fromUtf8(msg::kReportImport), qs(text), QString()});
+        auto* row =
+            new QTreeWidgetItem(Liste, {QString::fromUtf8(msg::tr(msg::kReportImport)), qs(text), QString()});
         row->setToolTip(1, qs(text)); // a long list is cut at the column's edge
         firstStageRow_ = 1;
     }

@@ -55,30 +55,30 @@ QGridLayout* sizeGrid(QGroupBox* frame, QLabel* l1, QLineEdit* f1, QLabel* l2, Q
 Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& start, ViewFrame* frame)
     : QDialog(mainWindow), main_(mainWindow), d_(d), host_(host), start_(start), frame_(frame) {
     setObjectName(QStringLiteral("form399"));
-    setWindowTitle(QStringLiteral("Maßstab ändern"));
+    setWindowTitle(tr("Maßstab ändern"));
     setModal(true);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Aktuelle Maße")), "Frame2");
-    Label4 = named(new QLabel(QStringLiteral("Breite:")), "Label4");
+    Frame2 = named(new QGroupBox(tr("Aktuelle Maße")), "Frame2");
+    Label4 = named(new QLabel(tr("Breite:")), "Label4");
     Text4 = field("Text4", true);
-    Label1 = named(new QLabel(QStringLiteral("Höhe:")), "Label1");
+    Label1 = named(new QLabel(tr("Höhe:")), "Label1");
     Text3 = field("Text3", true);
     sizeGrid(Frame2, Label4, Text4, Label1, Text3);
 
-    Frame1 = named(new QGroupBox(QStringLiteral("Neue Maße [Maßangabe]")), "Frame1");
-    Label2 = named(new QLabel(QStringLiteral("Breite:")), "Label2");
+    Frame1 = named(new QGroupBox(tr("Neue Maße [Maßangabe]")), "Frame1");
+    Label2 = named(new QLabel(tr("Breite:")), "Label2");
     Text1 = field("Text1", false);
-    Label3 = named(new QLabel(QStringLiteral("Höhe:")), "Label3");
+    Label3 = named(new QLabel(tr("Höhe:")), "Label3");
     Text2 = field("Text2", false);
-    Command3 = named(new QPushButton(QStringLiteral("Proportional")), "Command3");
-    Command3->setToolTip(QStringLiteral("Den anderen Wert im Verhältnis der aktuellen Maße ergänzen"));
+    Command3 = named(new QPushButton(tr("Proportional")), "Command3");
+    Command3->setToolTip(tr("Den anderen Wert im Verhältnis der aktuellen Maße ergänzen"));
     QGridLayout* newGrid = sizeGrid(Frame1, Label2, Text1, Label3, Text2);
     newGrid->addWidget(Command3, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Kreis-Teilung")), "Frame3");
-    Option1 = named(new QRadioButton(QStringLiteral("Fein")), "Option1");
-    Option2 = named(new QRadioButton(QStringLiteral("Mittel")), "Option2");
-    Option3 = named(new QRadioButton(QStringLiteral("Grob")), "Option3");
+    Frame3 = named(new QGroupBox(tr("Kreis-Teilung")), "Frame3");
+    Option1 = named(new QRadioButton(tr("Fein")), "Option1");
+    Option2 = named(new QRadioButton(tr("Mittel")), "Option2");
+    Option3 = named(new QRadioButton(tr("Grob")), "Option3");
     Option1->setChecked(true);
     auto* options = new QHBoxLayout(Frame3);
     options->setContentsMargins(10, 6, 10, 8);
@@ -87,9 +87,9 @@ Form399::Form399(QWidget* mainWindow, Drawing& d, Host& host, const ScaleForm& s
     options->addWidget(Option3);
     options->addStretch(1);
 
-    Command1 = named(new QPushButton(QStringLiteral("Start")), "Command1");
+    Command1 = named(new QPushButton(tr("Start")), "Command1");
     Command1->setDefault(true);
-    Abbrechen = named(new QPushButton(QStringLiteral("Exit")), "Abbrechen");
+    Abbrechen = named(new QPushButton(tr("Exit")), "Abbrechen");
     connect(Command3, &QPushButton::clicked, this, &Form399::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Form399::Command1_Click);
     connect(Abbrechen, &QPushButton::clicked, this, &Form399::Abbrechen_Click);

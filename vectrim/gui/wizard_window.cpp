@@ -1,5 +1,6 @@
 #include "wizard_window.h"
 
+#include "app/drawing_unit.h"
 #include "app/presets.h"
 
 #include <QGroupBox>
@@ -46,15 +47,18 @@ QPixmap wizardImage() {
 Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields fields)
     : QDialog(mainWindow), main_(mainWindow), choice_(wizardChoice), fields_(fields) {
     setObjectName(QStringLiteral("form43"));
-    setWindowTitle(QStringLiteral("Assistent"));
+    setWindowTitle(tr("Assistent"));
     setModal(true);
 
-    Frame3 = named(new QGroupBox(QStringLiteral("Einstellungen")), "Frame3");
-    Frame2 = named(new QGroupBox(QStringLiteral("T [mm]:  Reduktion / Lücken / Glätten")), "Frame2");
+    Frame3 = named(new QGroupBox(tr("Einstellungen")), "Frame3");
+    Frame2 = named(
+        new QGroupBox(
+            tr("T [%1]:  Reduktion / Lücken / Glätten").arg(QString::fromLatin1(unitName(drawingUnit())))),
+        "Frame2");
     auto* options = new QVBoxLayout(Frame2);
-    for (const WizardPreset& preset : kWizardPresets) {
+    for (const WizardPreset& preset : wizardPresets()) {
         const QByteArray name = "Option" + QByteArray::number(preset.option);
-        auto* b = named(new QRadioButton(QString::fromUtf8(preset.caption)), name.constData());
+        auto* b = named(new QRadioButton(QString::fromUtf8(msg::tr(preset.caption))), name.constData());
         options->addWidget(b);
         const int16_t number = preset.option;
         // Chosen by mouse or keyboard: the choice is remembered.
@@ -73,18 +77,18 @@ Form43::Form43(QWidget* mainWindow, int16_t& wizardChoice, ToleranceFields field
     auto* settings = new QVBoxLayout(Frame3);
     settings->addWidget(Frame2);
 
-    Frame4 = named(new QGroupBox(QStringLiteral("Aktion")), "Frame4");
-    Command2 = named(new QPushButton(QStringLiteral("Werte eintragen")), "Command2");
-    Command1 = named(new QPushButton(QStringLiteral("Werte eintragen - Bearbeitung starten")), "Command1");
-    Command3 = named(new QPushButton(QStringLiteral("Schließen")), "Command3");
+    Frame4 = named(new QGroupBox(tr("Aktion")), "Frame4");
+    Command2 = named(new QPushButton(tr("Werte eintragen")), "Command2");
+    Command1 = named(new QPushButton(tr("Werte eintragen - Bearbeitung starten")), "Command1");
+    Command3 = named(new QPushButton(tr("Schließen")), "Command3");
     auto* actions = new QVBoxLayout(Frame4);
     actions->addWidget(Command2);
     actions->addWidget(Command1);
     actions->addWidget(Command3);
 
-    Label1 = named(new QLabel(QStringLiteral(
-                       "Werte sind versuchsweise zu ermitteln. Mehrmalige Bearbeitungen sind möglich.")),
-                   "Label1");
+    Label1 =
+        named(new QLabel(tr("Werte sind versuchsweise zu ermitteln. Mehrmalige Bearbeitungen sind möglich.")),
+              "Label1");
     Label1->setWordWrap(true);
     Picture1 = named(new QLabel, "Picture1");
     Picture1->setPixmap(wizardImage());

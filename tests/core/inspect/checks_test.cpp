@@ -185,40 +185,45 @@ TEST(JunctionCheck, CountsElementsNotEnds) {
 
 TEST(JunctionCheck, SameMarksAsCountingEveryElement) {
     // Ends scattered round a few points, some within the tolerance of each
-    // other and some just outside.
-    ViewFixture f;
-    std::mt19937 rng(7);
-    std::uniform_int_distribution<int> cell(0, 5);
-    std::uniform_real_distribution<double> jitter(-0.00008, 0.00008);
-    auto p = [&] { return std::pair{cell(rng) + jitter(rng), cell(rng) + jitter(rng)}; };
-    for (int i = 0; i < 300; ++i) {
-        const auto [x1, y1] = p();
-        const auto [x2, y2] = p();
-        f.line(x1, y1, x2, y2);
-    }
-    for (int i = 0; i < 100; ++i) {
-        const auto [x, y] = p();
-        f.arc(x, y, 1, i * 3.6, i * 3.6 + 90);
-    }
-    std::vector<FreeEnd> expected;
-    auto visit = [&](Point q, ElementRef ref, EndCode end) {
-        if (countendsat(f.d, q.x, q.y) > 2) expected.push_back({q.x, q.y, ref, end});
-    };
-    for (int32_t i = 0; i < f.d.linecount; ++i) {
-        visit({f.d.lines[i].x1, f.d.lines[i].y1}, ElementRef::line(i), EndCode::Start);
-        visit({f.d.lines[i].x2, f.d.lines[i].y2}, ElementRef::line(i), EndCode::End);
-    }
-    for (int32_t i = 0; i < f.d.arccount; ++i) {
-        visit(arcStart(f.d.arcs[i]), ElementRef::arc(i), EndCode::Start);
-        visit(arcEnd(f.d.arcs[i]), ElementRef::arc(i), EndCode::End);
-    }
-    findjunctions(f.d);
-    const std::vector<FreeEnd> found = marks(f.d);
-    ASSERT_EQ(found.size(), expected.size());
-    ASSERT_GT(found.size(), 100u);
-    for (size_t i = 0; i < found.size(); ++i) {
-        EXPECT_EQ(found[i].ref, expected[i].ref);
-        EXPECT_EQ(found[i].end, expected[i].end);
+    // other and some just outside; near the origin and far from it, where
+    // the tolerance is a few steps of the numbers.
+    for (const double origin : {0.0, 1e6, 3e9, -7.5e10}) {
+        ViewFixture f;
+        std::mt19937 rng(7);
+        std::uniform_int_distribution<int> cell(0, 5);
+        std::uniform_real_distribution<double> jitter(-0.00008, 0.00008);
+        auto p = [&] {
+            return std::pair{origin + cell(rng) + jitter(rng), origin + cell(rng) + jitter(rng)};
+        };
+        for (int i = 0; i < 300; ++i) {
+            const auto [x1, y1] = p();
+            const auto [x2, y2] = p();
+            f.line(x1, y1, x2, y2);
+        }
+        for (int i = 0; i < 100; ++i) {
+            const auto [x, y] = p();
+            f.arc(x, y, 1, i * 3.6, i * 3.6 + 90);
+        }
+        std::vector<FreeEnd> expected;
+        auto visit = [&](Point q, ElementRef ref, EndCode end) {
+            if (countendsat(f.d, q.x, q.y) > 2) expected.push_back({q.x, q.y, ref, end});
+        };
+        for (int32_t i = 0; i < f.d.linecount; ++i) {
+            visit({f.d.lines[i].x1, f.d.lines[i].y1}, ElementRef::line(i), EndCode::Start);
+            visit({f.d.lines[i].x2, f.d.lines[i].y2}, ElementRef::line(i), EndCode::End);
+        }
+        for (int32_t i = 0; i < f.d.arccount; ++i) {
+            visit(arcStart(f.d.arcs[i]), ElementRef::arc(i), EndCode::Start);
+            visit(arcEnd(f.d.arcs[i]), ElementRef::arc(i), EndCode::End);
+        }
+        findjunctions(f.d);
+        const std::vector<FreeEnd> found = marks(f.d);
+        ASSERT_EQ(found.size(), expected.size()) << origin;
+        ASSERT_GT(found.size(), 100u) << origin;
+        for (size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].ref, expected[i].ref) << origin;
+            EXPECT_EQ(found[i].end, expected[i].end) << origin;
+        }
     }
 }
 

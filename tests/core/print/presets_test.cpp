@@ -1,11 +1,15 @@
 // The preset wizard's table and what its button does before the window
 // opens: the refusal of an empty drawing and the inch question.
+#include "app/drawing_unit.h"
 #include "app/presets.h"
 #include "fixture.h"
+#include "print/page_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace vectrim {
 namespace {
@@ -73,6 +77,41 @@ TEST(WizardOpening, ASmallDrawingIsAskedAboutInchesBeforeTheWindowOpens) {
     EXPECT_TRUE(wizardOpen(tall.d, tall.session->state.inchConverted, tall.host, f3));
     EXPECT_TRUE(tall.host.questions.empty());
     EXPECT_NEAR(tall.d.lines[0].y2, 25, 1e-12);
+}
+
+// The inch build: presets in inches, the page header in inches, and a small
+// drawing is taken as it is.
+TEST(InchBuild, PresetsHeaderAndNoInchQuestion) {
+    setDrawingUnit(DrawingUnit::Inch);
+    const WizardPreset* coarse = wizardPreset(5);
+    ASSERT_NE(coarse, nullptr);
+    EXPECT_STREQ(coarse->caption, "Groß->  0.012 / 0.020 /  0.016 ");
+    EXPECT_STREQ(coarse->gapText, "0.02");
+    EXPECT_STREQ(wizardPreset(8)->reduceText, "0.001");
+    // Each inch preset is its millimetre twin divided by 25.4, rounded to
+    // a thousandth of an inch (within 0.001).
+    for (size_t i = 0; i < std::size(kWizardPresets); ++i) {
+        const WizardPreset& mm = kWizardPresets[i];
+        const WizardPreset& in = kWizardPresetsInch[i];
+        EXPECT_EQ(mm.option, in.option);
+        for (auto [a, b] : {std::pair{mm.reduceText, in.reduceText}, std::pair{mm.gapText, in.gapText},
+                            std::pair{mm.smoothText, in.smoothText}})
+            EXPECT_NEAR(std::atof(a) / 25.4, std::atof(b), 1e-3) << in.caption;
+    }
+    PageSetup setup;
+    setup.scaleText = " 1";
+    setup.heightText = " 2";
+    setup.widthText = " 3";
+    EXPECT_EQ(headerLine(setup), "Maßstabsfaktor:  1  /  H x B [inch]: 2 x 3");
+
+    Fixture small;
+    small.line(0, 0, 10, 15);
+    BatchViewFrame frame(small.d, small.session->view, small.host);
+    frame.getmima();
+    EXPECT_TRUE(wizardOpen(small.d, small.session->state.inchConverted, small.host, frame));
+    EXPECT_TRUE(small.host.questions.empty());
+    EXPECT_NEAR(small.d.lines[0].x2, 10, 1e-12);
+    setDrawingUnit(DrawingUnit::Millimetre);
 }
 
 } // namespace

@@ -98,7 +98,7 @@ std::optional<TakenBack> History::undoAll(Session& s) {
     steps_.clear();
     bytes_ = 0;
     dropped_ = false;
-    return TakenBack{msg::kUndoAllStep, loaded_.labels};
+    return TakenBack{msg::tr(msg::kUndoAllStep), loaded_.labels};
 }
 
 const std::string& History::lastStep() const {

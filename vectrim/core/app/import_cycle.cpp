@@ -54,7 +54,7 @@ bool readImportedDrawing(Drawing& d, ViewWindow& window, Host& host, const std::
     if (readExchangeFile(fileInFolder(folder, kExchangeFileName), d, host) != ExchangeRead::Ok) return false;
     moveToOrigin(d, window);
     if (d.linecount == 0 && d.arccount == 0)
-        host.message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
+        host.message(msg::tr(msg::kDxfNotLoaded), msg::tr(msg::kTitleReadError), Icon::Information);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "view/view_frame.h"
 
 #include <cstdint>
+#include <span>
 
 namespace vectrim {
 
@@ -30,10 +31,21 @@ inline constexpr WizardPreset kWizardPresets[6] = {
     {3, msg::kPresetSmall, "0.1", "0.1", "0.1"},  {4, msg::kPresetMedium, "0.2", "0.2", "0.2"},
     {5, msg::kPresetLarge, "0.3", "0.5", "0.4"},  {6, msg::kPresetLarger, "0.5", "1.0", "0.6"}};
 
+// The inch build's presets: the same steps in thousandths of an inch.
+inline constexpr WizardPreset kWizardPresetsInch[6] = {{8, msg::kPresetFineInch, "0.001", "0.004", "0.004"},
+                                                       {7, msg::kPresetFinerInch, "0.002", "0.002", "0.002"},
+                                                       {3, msg::kPresetSmallInch, "0.004", "0.004", "0.004"},
+                                                       {4, msg::kPresetMediumInch, "0.008", "0.008", "0.008"},
+                                                       {5, msg::kPresetLargeInch, "0.012", "0.02", "0.016"},
+                                                       {6, msg::kPresetLargerInch, "0.02", "0.04", "0.024"}};
+
+// The presets of the build's unit (captions untranslated: msg::tr them).
+std::span<const WizardPreset> wizardPresets();
+
 // WizardChoice when no preset has been chosen.
 inline constexpr int16_t kNoWizardChoice = -1;
 
-// The preset of an option number, or null.
+// The preset of an option number in the build's unit, or null.
 const WizardPreset* wizardPreset(int16_t option);
 
 // The wizard button before its window opens: refuses an empty drawing with

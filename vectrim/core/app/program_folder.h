@@ -11,7 +11,6 @@ inline constexpr const char* kParFileName = "par.dat";        // which DXF to im
 inline constexpr const char* kExchangeFileName = "tempd.dat"; // the imported drawing
 inline constexpr const char* kLoadProgram = "load";           // the import program
 inline constexpr const char* kMainProgram = "vectrim";        // this program
-inline constexpr const char* kManualName = "info.pdf";        // the user manual
 // The argument with which the programs start each other after an import.
 inline constexpr const char* kImportArgument = "1";
 

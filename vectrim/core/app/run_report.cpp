@@ -104,16 +104,16 @@ RunReport makeRunReport(const ImportAccount& import, const RepairLog& log) {
 
 std::string stageCaption(const std::string& name) {
     for (const StageName& s : kStageNames)
-        if (name == s.name) return s.caption;
+        if (name == s.name) return msg::tr(s.caption);
     return name;
 }
 
 std::string countsText(const RepairCounts& c) {
-    const std::pair<int64_t, const char*> parts[] = {{c.split, msg::kCountSplit},
-                                                     {c.removed, msg::kCountRemoved},
-                                                     {c.moved, msg::kCountMoved},
-                                                     {c.merged, msg::kCountMerged},
-                                                     {c.created, msg::kCountCreated}};
+    const std::pair<int64_t, const char*> parts[] = {{c.split, msg::tr(msg::kCountSplit)},
+                                                     {c.removed, msg::tr(msg::kCountRemoved)},
+                                                     {c.moved, msg::tr(msg::kCountMoved)},
+                                                     {c.merged, msg::tr(msg::kCountMerged)},
+                                                     {c.created, msg::tr(msg::kCountCreated)}};
     std::string text;
     for (const auto& [n, word] : parts) {
         if (n == 0) continue;
@@ -124,7 +124,7 @@ std::string countsText(const RepairCounts& c) {
 }
 
 int placeColour(RepairKind kind) { return info(kind).colour; }
-const char* placeCaption(RepairKind kind) { return info(kind).caption; }
+const char* placeCaption(RepairKind kind) { return msg::tr(info(kind).caption); }
 const char* placeKey(RepairKind kind) { return info(kind).key; }
 
 std::string runReportJson(const RunReport& r) {

@@ -93,7 +93,7 @@ DxfUnit drawingUnit(const MainState& state) {
 
 bool dxfSaveAllowed(const Drawing& d, Host& host) {
     if (d.elementCount() > 0) return true;
-    host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+    host.message(msg::tr(msg::kNoElements), msg::tr(msg::kTitleExit), Icon::Information);
     return false;
 }
 
@@ -116,7 +116,7 @@ DxfSaved savedxf(const Drawing& d, Host& host, const std::string& file, DxfForm 
         out.write(text);
         saved.ok = out.commit();
     }
-    if (!saved.ok) host.message(msg::kSaveFailed, msg::kTitleError, Icon::Critical);
+    if (!saved.ok) host.message(msg::tr(msg::kSaveFailed), msg::tr(msg::kTitleError), Icon::Critical);
     return saved;
 }
 
@@ -126,7 +126,7 @@ std::optional<std::string> savedxfAs(const Drawing& d, Host& host, DxfUnit unit,
     if (file.empty()) return std::nullopt;
     if (file != untilNul(chosen) && fileExists(file)) {
         const std::string name = file.substr(fileNameStart(file));
-        if (host.ask(msg::kSaveTitle, name + msg::kReplaceFile) == 'N') return std::nullopt;
+        if (host.ask(msg::tr(msg::kSaveTitle), name + msg::tr(msg::kReplaceFile)) == 'N') return std::nullopt;
     }
     if (!savedxf(d, host, file, form, unit).ok) return std::nullopt;
     return file;

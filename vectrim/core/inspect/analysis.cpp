@@ -1,6 +1,7 @@
 #include "inspect/analysis.h"
 
 #include "inspect/checks.h"
+#include "inspect/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -25,6 +26,14 @@ std::string roundedText(double v) {
 
 } // namespace
 
+bool anyOpenEnd(Drawing& d) {
+    d.freecount = 0;
+    ElementEnds ends(d, kSamePoint);
+    for (size_t k = 0; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.start(k), k) || !ends.touchesOther(ends.end(k), k)) return true;
+    return false;
+}
+
 Analysis analyse(Drawing& d, double minlength) {
     double rmin = kNoValue, rmax = -kNoValue, arcmin = kNoValue, linemin = kNoValue;
     for (int32_t i = 0; i < d.arccount; ++i) {
@@ -36,18 +45,18 @@ Analysis analyse(Drawing& d, double minlength) {
     for (int32_t i = 0; i < d.linecount; ++i) linemin = std::min(linemin, lineLength(d.lines[i]));
 
     Analysis out;
-    out.text3 = d.arccount ? roundedText(rmin) : msg::kNoValue;
-    out.text4 = d.arccount ? roundedText(rmax) : msg::kNoValue;
-    out.text5 = d.arccount ? roundedText(arcmin) : msg::kNoValue;
-    out.text6 = d.linecount ? roundedText(linemin) : msg::kNoValue;
+    out.text3 = d.arccount ? roundedText(rmin) : msg::tr(msg::kNoValue);
+    out.text4 = d.arccount ? roundedText(rmax) : msg::tr(msg::kNoValue);
+    out.text5 = d.arccount ? roundedText(arcmin) : msg::tr(msg::kNoValue);
+    out.text6 = d.linecount ? roundedText(linemin) : msg::tr(msg::kNoValue);
 
     // The window leaves no marks behind.
-    out.label9 = !stageSet().anyFreeEnd(d) ? ResultLabel{msg::kNoOpenContour, kResultGood}
-                                           : ResultLabel{msg::kOpenContours, kResultBad};
+    out.label9 = !stageSet().anyFreeEnd(d) ? ResultLabel{msg::tr(msg::kNoOpenContour), kResultGood}
+                                           : ResultLabel{msg::tr(msg::kOpenContours), kResultBad};
 
     out.label10 = (arcmin < minlength || linemin < minlength)
-                      ? ResultLabel{msg::kBelowMinLength, kResultBad}
-                      : ResultLabel{msg::kNotBelowMinLength, kResultGood};
+                      ? ResultLabel{msg::tr(msg::kBelowMinLength), kResultBad}
+                      : ResultLabel{msg::tr(msg::kNotBelowMinLength), kResultGood};
 
     const bool any = d.elementCount() > 0;
     out.label9.visible = any;
@@ -60,9 +69,9 @@ bool pruefen(const Drawing& d, Host& host) { return confirmLongCheck(d, host); }
 Analysis form400Load(Drawing& d, RunSettings& t, Host& host, RunFrame& frame) {
     int16_t error = 0;
     getwerte(t, host, frame, error); // the fixed minimum length is set even when a field is invalid
-    host.info(msg::kAnalysing);
+    host.info(msg::tr(msg::kAnalysing));
     Analysis a = analyse(d, t.minlength);
-    host.info(msg::kAnalysed);
+    host.info(msg::tr(msg::kAnalysed));
     return a;
 }
 

@@ -38,6 +38,12 @@ struct Analysis {
 // with the free-end table and leaves it empty.
 Analysis analyse(Drawing& d, double minlength);
 
+// Whether the drawing has an open contour: an element end that meets no end
+// of another element (an arc whose ends meet is a closed circle), as the
+// open-contour check finds them; it stops at the first. Leaves the free-end
+// table empty.
+bool anyOpenEnd(Drawing& d);
+
 // The menu entry "Analyse": asks first above 5000 elements; false when the
 // user declined (the window does not open).
 bool pruefen(const Drawing& d, Host& host);

@@ -1,5 +1,6 @@
 #include "inspect/checks.h"
 
+#include "inspect/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -8,6 +9,7 @@
 #include "pipeline/stage_set.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -89,73 +91,35 @@ bool overlap(const SquareBox& p, const SquareBox& q) {
     return p.xmin <= q.xmax && q.xmin <= p.xmax && p.ymin <= q.ymax && q.ymin <= p.ymax;
 }
 
-// The element ends of a drawing sorted by x, so that the ends near a point
-// are found without visiting every element. Counts the same elements as
-// countendsat.
-class EndIndex {
-public:
-    explicit EndIndex(const Drawing& d) : stamp_(static_cast<size_t>(d.linecount) + d.arccount, 0) {
-        ends_.reserve(2 * stamp_.size());
-        auto add = [&](Point p, int32_t slot) {
-            if (std::isfinite(p.x) && std::isfinite(p.y)) ends_.push_back({p.x, p.y, slot});
-        };
-        for (int32_t i = 0; i < d.linecount; ++i) {
-            add({d.lines[i].x1, d.lines[i].y1}, i);
-            add({d.lines[i].x2, d.lines[i].y2}, i);
-        }
-        for (int32_t i = 0; i < d.arccount; ++i) {
-            add(arcStart(d.arcs[i]), d.linecount + i);
-            add(arcEnd(d.arcs[i]), d.linecount + i);
-        }
-        std::sort(ends_.begin(), ends_.end(), [](const End& a, const End& b) { return a.x < b.x; });
+// The ends of every line in cells, items the line indices.
+void lineEndCells(const Drawing& d, EndCells& cells) {
+    ElementEnd e[2];
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        lineEnds(d.lines[i], e);
+        cells.add(i, e[0].p);
+        cells.add(i, e[1].p);
     }
-
-    int32_t countAt(Point p) {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y)) return 0;
-        ++query_;
-        // A window twice the tolerance wide holds every end that coincides;
-        // the exact test follows.
-        const double lo = p.x - 2 * kJunctionPoint, hi = p.x + 2 * kJunctionPoint;
-        auto it =
-            std::lower_bound(ends_.begin(), ends_.end(), lo, [](const End& e, double x) { return e.x < x; });
-        int32_t n = 0;
-        for (; it != ends_.end() && it->x <= hi; ++it) {
-            if (!coincide(p.x, p.y, it->x, it->y, kJunctionPoint)) continue;
-            if (stamp_[it->slot] == query_) continue;
-            stamp_[it->slot] = query_;
-            ++n;
-        }
-        return n;
-    }
-
-private:
-    struct End {
-        double x, y;
-        int32_t slot; // line index, or line count + arc index
-    };
-    std::vector<End> ends_;
-    std::vector<uint64_t> stamp_; // the query that last counted an element
-    uint64_t query_ = 0;
-};
+    cells.build(kSamePoint);
+}
 
 CheckLabels resultLabels(const Drawing& d, Check check) {
     const int32_t n = d.freecount;
     CheckLabels l;
     l.label2Visible = true;
     switch (check) {
-        case Check::Directions: l.label3 = msg::kCorners + numberText(n); break;
+        case Check::Directions: l.label3 = msg::tr(msg::kCorners) + numberText(n); break;
         case Check::OpenContours:
-            l.label3 = msg::kOpenContour;
-            l.label2 = n > 0 ? msg::kPresent : msg::kNone;
+            l.label3 = msg::tr(msg::kOpenContour);
+            l.label2 = n > 0 ? msg::tr(msg::kPresent) : msg::tr(msg::kNone);
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::Junctions:
-            l.label3 = msg::kJunctions;
-            l.label2 = n > 0 ? numberText(n) : msg::kNone;
+            l.label3 = msg::tr(msg::kJunctions);
+            l.label2 = n > 0 ? numberText(n) : msg::tr(msg::kNone);
             l.label2Colour = n > 0 ? 12 : 0;
             break;
         case Check::SmallElements:
-            l.label3 = msg::kShorterThanMin;
+            l.label3 = msg::tr(msg::kShorterThanMin);
             l.label2 = numberText(n);
             break;
         default: break;
@@ -167,7 +131,7 @@ CheckLabels resultLabels(const Drawing& d, Check check) {
 
 bool confirmLongCheck(const Drawing& d, Host& host) {
     if (d.elementCount() <= kLongCheckElements) return true;
-    return host.ask(msg::kTitleLongCheck, msg::kLongCheck) != 'N';
+    return host.ask(msg::tr(msg::kTitleLongCheck), msg::tr(msg::kLongCheck)) != 'N';
 }
 
 bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& frame) {
@@ -175,7 +139,7 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
         v.markMode = 1;
         v.angleReadout = 0;
         CheckLabels l;
-        l.label3 = msg::kEndPoints;
+        l.label3 = msg::tr(msg::kEndPoints);
         l.label2Visible = true;
         frame.showCheckLabels(l);
         frame.paint();
@@ -193,7 +157,7 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
         return false;
 
     CheckLabels waiting;
-    waiting.label3 = msg::kPleaseWait;
+    waiting.label3 = msg::tr(msg::kPleaseWait);
     frame.showCheckLabels(waiting);
     v.markMode = 2;
     d.freecount = 0;
@@ -218,12 +182,19 @@ bool runCheck(Drawing& d, ViewState& v, Host& host, Check check, ViewFrame& fram
     return true;
 }
 
+// The direction checks test the pairs the literal scans test, in the same
+// order; an element that has no end near one of the other's ends cannot
+// form a corner with it, so only the elements the cells give are visited.
 void eck3(Drawing& d) {
+    EndCells ends;
+    lineEndCells(d, ends);
+    std::vector<int32_t> near;
     ElementEnd ei[2], ej[2];
     for (int32_t i = 0; i < d.linecount; ++i) {
         lineEnds(d.lines[i], ei);
-        for (int32_t j = i + 1; j < d.linecount; ++j) {
-            if (d.lines[j].contour != d.lines[i].contour) continue;
+        ends.near(ei[0].p, ei[1].p, near);
+        for (const int32_t j : near) {
+            if (j <= i || d.lines[j].contour != d.lines[i].contour) continue;
             lineEnds(d.lines[j], ej);
             for (const ElementEnd& a : ei)
                 for (const ElementEnd& b : ej)
@@ -235,10 +206,15 @@ void eck3(Drawing& d) {
 }
 
 void eck2(Drawing& d) {
+    if (d.arccount == 0) return;
+    EndCells ends;
+    lineEndCells(d, ends);
+    std::vector<int32_t> near;
     ElementEnd ea[2], el[2];
     for (int32_t i = 0; i < d.arccount; ++i) {
         arcEnds(d.arcs[i], ea);
-        for (int32_t j = 0; j < d.linecount; ++j) {
+        ends.near(ea[0].p, ea[1].p, near);
+        for (const int32_t j : near) {
             if (d.lines[j].contour != d.arcs[i].contour) continue;
             lineEnds(d.lines[j], el);
             for (const ElementEnd& a : ea)
@@ -251,21 +227,53 @@ void eck2(Drawing& d) {
 }
 
 void eck1(Drawing& d) {
-    ElementEnd ei[2], ej[2];
+    // The arcs' ends are computed once, as the literal scan computes them.
+    std::vector<std::array<ElementEnd, 2>> arcEndsOf(static_cast<size_t>(d.arccount));
+    EndCells ends;
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        ElementEnd e[2];
+        arcEnds(d.arcs[i], e);
+        arcEndsOf[static_cast<size_t>(i)] = {e[0], e[1]};
+        ends.add(i, e[0].p);
+        ends.add(i, e[1].p);
+    }
+    ends.build(kSamePoint);
+    std::vector<int32_t> near;
+    ElementEnd ei[2];
     for (int32_t i = 0; i < d.arccount; ++i) {
         const SquareBox bi = widenedSquare(d.arcs[i]);
-        arcEnds(d.arcs[i], ei);
-        for (int32_t j = i + 1; j < d.arccount; ++j) {
-            if (d.arcs[j].contour != d.arcs[i].contour) continue;
+        ei[0] = arcEndsOf[static_cast<size_t>(i)][0];
+        ei[1] = arcEndsOf[static_cast<size_t>(i)][1];
+        ends.near(ei[0].p, ei[1].p, near);
+        for (const int32_t j : near) {
+            if (j <= i || d.arcs[j].contour != d.arcs[i].contour) continue;
             if (!overlap(bi, widenedSquare(d.arcs[j]))) continue;
-            arcEnds(d.arcs[j], ej);
             for (const ElementEnd& a : ei)
-                for (const ElementEnd& b : ej)
+                for (const ElementEnd& b : arcEndsOf[static_cast<size_t>(j)])
                     if (withinDistance(a.p, b.p, kSamePoint) &&
                         !markCorner(d, a, b, ElementRef::arc(i), true))
                         return;
         }
     }
+}
+
+void findopenends(Drawing& d) {
+    ElementEnds ends(d, kSamePoint);
+    const size_t lines = static_cast<size_t>(d.linecount);
+    auto add = [&](Point p, ElementRef ref, EndCode end) {
+        if (d.freecount < kFreeEndSlots) d.freeends[d.freecount++] = FreeEnd{p.x, p.y, ref, end};
+    };
+    for (size_t k = 0; k < lines; ++k)
+        if (!ends.touchesOther(ends.start(k), k))
+            add(ends.start(k), ElementRef::line(int32_t(k)), EndCode::Start);
+    for (size_t k = 0; k < lines; ++k)
+        if (!ends.touchesOther(ends.end(k), k)) add(ends.end(k), ElementRef::line(int32_t(k)), EndCode::End);
+    for (size_t k = lines; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.start(k), k))
+            add(ends.start(k), ElementRef::arc(int32_t(k - lines)), EndCode::Start);
+    for (size_t k = lines; k < ends.size(); ++k)
+        if (!ends.touchesOther(ends.end(k), k))
+            add(ends.end(k), ElementRef::arc(int32_t(k - lines)), EndCode::End);
 }
 
 int16_t countendsat(const Drawing& d, double x, double y) {
@@ -282,7 +290,7 @@ int16_t countendsat(const Drawing& d, double x, double y) {
 }
 
 void findjunctions(Drawing& d) {
-    EndIndex index(d);
+    ElementEnds index(d, kJunctionPoint);
     auto test = [&](Point p, ElementRef ref, EndCode end) {
         return index.countAt(p) <= 2 || addMark(d, p, ref, end);
     };
@@ -349,7 +357,7 @@ std::optional<std::string> angleReadoutText(const Drawing& d, const ViewState& v
             double angle = d.markAngle[i];
             int16_t decimals = 1;
             kg::api().rounder(&angle, &decimals);
-            return numberText(angle) + msg::kDegrees;
+            return numberText(angle) + msg::tr(msg::kDegrees);
         }
     }
     return std::string();

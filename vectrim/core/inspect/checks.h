@@ -42,6 +42,12 @@ void eck3(Drawing& d);
 void eck2(Drawing& d);
 void eck1(Drawing& d);
 
+// The open-contour check: appends to the free-end table every element end
+// that coincides with no end of another element, as findfreeends does (line
+// starts, line ends, arc starts, arc ends, each in index order), finding the
+// ends near each one in cells.
+void findopenends(Drawing& d);
+
 // Number of elements with an end within 0.0001 (per axis) of (x, y); an
 // element with both ends there counts once.
 int16_t countendsat(const Drawing& d, double x, double y);

@@ -30,7 +30,7 @@ double rounded(double v, int16_t decimals) {
     return v;
 }
 
-void refused(Host& host, const char* text) { host.message(text, msg::kTitleError, Icon::Critical); }
+void refused(Host& host, const char* text) { host.message(text, msg::tr(msg::kTitleError), Icon::Critical); }
 
 // The sizes the scale commands work with: the current ones, exact where the
 // fields show the drawing's exact extent rounded, and the new ones, which
@@ -107,7 +107,7 @@ int32_t divisionCount(const Arc& a, DivisionQuality quality) {
 
 bool dividearcs(Drawing& d, Host& host, DivisionQuality quality) {
     if (!divisionFits(d, quality)) {
-        host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+        host.message(msg::tr(msg::kLineTableFull), msg::tr(msg::kTitleError), Icon::Critical);
         return false;
     }
     // As if each last arc in turn were deleted and its lines appended: the
@@ -153,7 +153,7 @@ bool scaledrawingxy(Drawing& d, Host& host, double fx, double fy, DivisionQualit
 bool massstabOpen(const Drawing& d, Host& host, ViewFrame& frame) {
     frame.breaks();
     if (d.elementCount() > 0) return true;
-    host.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+    host.message(msg::tr(msg::kNoElements), msg::tr(msg::kTitleExit), Icon::Information);
     return false;
 }
 
@@ -179,13 +179,13 @@ void proportion(Host& host, ScaleForm& f) {
     std::optional<double> newWidth = 0.0, newHeight = 0.0;
     if (!f.text1.empty()) newWidth = fieldNumber(f.text1);
     if (!f.text2.empty()) newHeight = fieldNumber(f.text2);
-    if (!newWidth || !newHeight) return refused(host, msg::kValueNotPositive);
+    if (!newWidth || !newHeight) return refused(host, msg::tr(msg::kValueNotPositive));
     const Sizes z = sizes(f);
     if (*newHeight != 0) {
-        if (*newHeight <= 0) return refused(host, msg::kValueNotPositive);
+        if (*newHeight <= 0) return refused(host, msg::tr(msg::kValueNotPositive));
         if (z.height > 0) f.text1 = numberText(rounded(z.width * (z.newHeight / z.height), 6));
     } else if (*newWidth != 0) {
-        if (*newWidth <= 0) return refused(host, msg::kValueNotPositive);
+        if (*newWidth <= 0) return refused(host, msg::tr(msg::kValueNotPositive));
         if (z.width > 0) f.text2 = numberText(rounded(z.height * (z.newWidth / z.width), 6));
     }
 }
@@ -193,11 +193,11 @@ void proportion(Host& host, ScaleForm& f) {
 bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
     const std::optional<double> typedWidth = fieldNumber(f.text1), typedHeight = fieldNumber(f.text2);
     if (!typedWidth || !typedHeight || *typedWidth <= 0 || *typedHeight <= 0) {
-        refused(host, msg::kValueNotPositive);
+        refused(host, msg::tr(msg::kValueNotPositive));
         return false;
     }
     if (!(*typedWidth <= kMaxScaledSize && *typedHeight <= kMaxScaledSize)) {
-        refused(host, msg::kValueTooLarge);
+        refused(host, msg::tr(msg::kValueTooLarge));
         return false;
     }
     const Sizes z = sizes(f);
@@ -212,7 +212,7 @@ bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
     else if (!(height > 0))
         fy = fx;
     if (!std::isfinite(fx) || !std::isfinite(fy)) {
-        refused(host, msg::kValueTooLarge);
+        refused(host, msg::tr(msg::kValueTooLarge));
         return false;
     }
     if (std::fabs(fy - fx) < kUniformScale) fy = fx;
@@ -221,14 +221,14 @@ bool applyScale(Drawing& d, Host& host, ScaleForm& f, ViewFrame* frame) {
     Box now{0, 0, 0, 0};
     getextents(d, now, 1);
     if (!((now.xmax - now.xmin) * fx <= kMaxScaledSize && (now.ymax - now.ymin) * fy <= kMaxScaledSize)) {
-        refused(host, msg::kValueTooLarge);
+        refused(host, msg::tr(msg::kValueTooLarge));
         return false;
     }
     if (std::fabs(fx - fy) >= kUniformScale && !divisionFits(d, f.quality)) {
-        host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+        host.message(msg::tr(msg::kLineTableFull), msg::tr(msg::kTitleError), Icon::Critical);
         return false;
     }
-    if (frame) frame->aboutToChange(msg::kStepScale);
+    if (frame) frame->aboutToChange(msg::tr(msg::kStepScale));
     return scaledrawingxy(d, host, fx, fy, f.quality);
 }
 
@@ -242,19 +242,19 @@ void massstabClosed(ViewFrame& frame) {
 
 void wandel1(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     if (inchConverted == 1) {
-        host.message(msg::kAlreadyConverted, msg::kTitleExit, Icon::Critical);
+        host.message(msg::tr(msg::kAlreadyConverted), msg::tr(msg::kTitleExit), Icon::Critical);
         return;
     }
     frame.breaks();
-    if (host.ask(msg::kTitleProgram, msg::kConvertInch) == 'N') return;
-    convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
+    if (host.ask(msg::tr(msg::kTitleProgram), msg::tr(msg::kConvertInch)) == 'N') return;
+    convertInch(d, inchConverted, frame, kInchToMm, 1, msg::tr(msg::kStepInch));
 }
 
 void mzurueck(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
     if (inchConverted == 0) return;
     frame.breaks();
-    if (host.ask(msg::kTitleProgram, msg::kConvertBack) == 'N') return;
-    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0, msg::kStepInchBack);
+    if (host.ask(msg::tr(msg::kTitleProgram), msg::tr(msg::kConvertBack)) == 'N') return;
+    convertInch(d, inchConverted, frame, 1 / kInchToMm, 0, msg::tr(msg::kStepInchBack));
 }
 
 bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame& frame) {
@@ -263,8 +263,8 @@ bool askInchConversion(Drawing& d, int16_t& inchConverted, Host& host, ViewFrame
           val(frame.sizeText(SizeField::Height)) < kSmallDrawing))
         return false;
     frame.breaks(); // a selection would not survive the conversion
-    if (host.ask(msg::kTitleSmallDrawing, msg::kIsItInch) != 'N')
-        convertInch(d, inchConverted, frame, kInchToMm, 1, msg::kStepInch);
+    if (host.ask(msg::tr(msg::kTitleSmallDrawing), msg::tr(msg::kIsItInch)) != 'N')
+        convertInch(d, inchConverted, frame, kInchToMm, 1, msg::tr(msg::kStepInch));
     return true;
 }
 
@@ -273,8 +273,8 @@ bool askInchBeforeRun(Drawing& d, MainState& state, Host& host, ViewFrame& frame
     state.inchQuestionPending = false;
     if (state.inchConverted != 0) return false;
     frame.breaks();
-    if (host.ask(msg::kTitleProgram, msg::kIsItInch) != 'N')
-        convertInch(d, state.inchConverted, frame, kInchToMm, 1, msg::kStepInch);
+    if (host.ask(msg::tr(msg::kTitleProgram), msg::tr(msg::kIsItInch)) != 'N')
+        convertInch(d, state.inchConverted, frame, kInchToMm, 1, msg::tr(msg::kStepInch));
     return true;
 }
 

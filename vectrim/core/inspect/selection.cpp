@@ -1,5 +1,6 @@
 #include "inspect/selection.h"
 
+#include "inspect/contour_cache.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -94,8 +95,9 @@ std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double
 
 std::vector<ElementRef> contourOf(const Drawing& drawing, Host& host, ElementRef ref) {
     if (!drawing.holds(ref)) return {};
-    // Built on a copy, so that a declined deletion leaves the drawing as it was.
-    const auto scratch = contoursOnCopy(drawing, host);
+    // Built on a copy, so that a declined deletion leaves the drawing as it
+    // was, and kept for the next pick while the drawing stays the same.
+    const auto scratch = keptContours(drawing, host);
     const Drawing& d = *scratch;
     const int16_t c = d.contourOf(ref);
     const std::span<const ElementRef> order = d.usedOrder();
@@ -133,20 +135,20 @@ void ElementEditor::forgetSelection() {
 
 bool ElementEditor::noElements() {
     if (d_.elementCount() > 0) return false;
-    host_.message(msg::kNoElements, msg::kTitleExit, Icon::Information);
+    host_.message(msg::tr(msg::kNoElements), msg::tr(msg::kTitleExit), Icon::Information);
     return true;
 }
 
 void ElementEditor::eloesch() {
     if (v_.pickMode == kPickElements && !selection_.empty()) {
-        deleteSelection(msg::kDeleteSelection, msg::kStepDeleteElements);
+        deleteSelection(msg::tr(msg::kDeleteSelection), msg::tr(msg::kStepDeleteElements));
         return;
     }
     if (noElements()) return;
     eraseBand();
     forgetSelection();
     v_.pickMode = kPickElements;
-    host_.info(msg::kFrameElements);
+    host_.info(msg::tr(msg::kFrameElements));
 }
 
 void ElementEditor::konl() {
@@ -154,7 +156,7 @@ void ElementEditor::konl() {
     eraseBand();
     forgetSelection();
     v_.pickMode = kPickContour;
-    host_.info(msg::kPickContour);
+    host_.info(msg::tr(msg::kPickContour));
 }
 
 bool ElementEditor::mouseDown(double x, double y) {
@@ -197,13 +199,14 @@ void ElementEditor::mouseUp(double x, double y) {
     v.selX2 = x;
     v.selY2 = y;
     selection_ = elementsInside(d_, v);
-    host_.info(msg::kSelected + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
+    host_.info(msg::tr(msg::kSelected) + numberText(static_cast<int64_t>(selection_.size())) +
+               msg::tr(msg::kElementsSuffix));
     frame_.paint();
 }
 
 bool ElementEditor::deleteKey() {
     if (v_.pickMode != kPickElements || selection_.empty() || v_.dragActive == 1) return false;
-    deleteSelection(msg::kDeleteSelection, msg::kStepDeleteElements);
+    deleteSelection(msg::tr(msg::kDeleteSelection), msg::tr(msg::kStepDeleteElements));
     return true;
 }
 
@@ -226,14 +229,15 @@ void ElementEditor::pickContour(double x, double y) {
     if (!ref) return;
     selection_ = stageSet().contourOf(d_, host_, *ref);
     frame_.paint(); // the contour highlighted while the question is open
-    if (!deleteSelection(msg::kDeleteContour, msg::kStepDeleteContour)) forgetSelection();
+    if (!deleteSelection(msg::tr(msg::kDeleteContour), msg::tr(msg::kStepDeleteContour))) forgetSelection();
 }
 
 bool ElementEditor::deleteSelection(const char* question, const char* what) {
-    if (host_.ask(msg::kTitleProgram, question) == 'N') return false;
+    if (host_.ask(msg::tr(msg::kTitleProgram), question) == 'N') return false;
     frame_.aboutToChange(what);
     removeElements(d_, selection_);
-    host_.info(msg::kDeleted + numberText(static_cast<int64_t>(selection_.size())) + msg::kElementsSuffix);
+    host_.info(msg::tr(msg::kDeleted) + numberText(static_cast<int64_t>(selection_.size())) +
+               msg::tr(msg::kElementsSuffix));
     selection_.clear();
     frame_.getmima();
     frame_.showCounts();

@@ -30,8 +30,9 @@ std::vector<ElementRef> elementsInside(const Drawing& d, const ViewState& v);
 std::optional<ElementRef> elementAt(const Drawing& d, double x, double y, double tol);
 
 // The elements of the contour that holds `ref`, lines first, each in index
-// order. The contours are built on a copy: the drawing keeps its line
-// directions, contour numbers, contour order table and marks.
+// order. The contours are built on a copy (kept while the drawing stays the
+// same, contour_cache.h): the drawing keeps its line directions, contour
+// numbers, contour order table and marks.
 std::vector<ElementRef> contourOf(const Drawing& d, Host& host, ElementRef ref);
 
 // The element-selection mode of the view. The window forwards its menu

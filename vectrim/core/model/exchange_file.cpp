@@ -76,7 +76,7 @@ namespace {
 
 void readFailure(Drawing& drawing, Host& host) {
     drawing.clear();
-    host.message(msg::kDxfNotLoaded, msg::kTitleReadError, Icon::Information);
+    host.message(msg::tr(msg::kDxfNotLoaded), msg::tr(msg::kTitleReadError), Icon::Information);
 }
 
 // Reads n numbers; false when a line is missing or a number does not fit.
@@ -127,7 +127,7 @@ ExchangeRead readExchangeFile(const std::string& path, Drawing& drawing, Host& h
             }
         }
     }
-    host.message(msg::kDrawingTooLarge, msg::kTitleError, Icon::Critical);
+    host.message(msg::tr(msg::kDrawingTooLarge), msg::tr(msg::kTitleError), Icon::Critical);
     drawing.clear();
     return ExchangeRead::TooLarge;
 }

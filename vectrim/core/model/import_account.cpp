@@ -12,7 +12,8 @@ std::string countList(const std::map<std::string, int64_t>& counts) {
     std::string text;
     for (const auto& [what, count] : counts) {
         if (!text.empty()) text += ", ";
-        text += std::to_string(count) + " " + what;
+        // The reasons are texts of ours; entity types stay as they are.
+        text += std::to_string(count) + " " + msg::tr(what.c_str());
     }
     return text;
 }
@@ -37,12 +38,13 @@ std::optional<int64_t> wholeNumber(const std::string& text) {
 } // namespace
 
 std::string ImportAccount::skippedText() const {
-    return skipped.empty() ? std::string() : msg::kNotTaken + countList(skipped);
+    return skipped.empty() ? std::string() : msg::tr(msg::kNotTaken) + countList(skipped);
 }
 
 std::string ImportAccount::approximatedText() const {
     if (approximated.empty()) return {};
-    return msg::kApproximated + countList(approximated) + msg::kCurveQuality + std::to_string(quality) + ")";
+    return msg::tr(msg::kApproximated) + countList(approximated) + msg::tr(msg::kCurveQuality) +
+           std::to_string(quality) + ")";
 }
 
 bool writeImportAccount(const std::string& path, const ImportAccount& a) {

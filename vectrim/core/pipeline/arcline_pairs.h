@@ -26,7 +26,7 @@ void forArcLinePairs(Drawing& d, Host& host, Visit visit) {
     buildcontours(d, host);
     ByContour arcs = arcsByContour(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
-        progress(host, i, msg::kArcLineLong, msg::kArcLineShort);
+        progress(host, i, msg::tr(msg::kArcLineLong), msg::tr(msg::kArcLineShort));
         const int32_t arcCount = d.arccount;
         const int16_t contour = d.lines[i].contour;
         for (size_t k = 0; k < arcs.of(contour).size(); ++k) {

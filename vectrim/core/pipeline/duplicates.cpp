@@ -41,8 +41,9 @@ bool sameArc(const Arc& ai, const Arc& aj) {
 }
 
 void showPhaseProgress(Host& host, int32_t i, int32_t gone) {
-    showProgress(host, std::string(i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort) +
-                           msg::kDeletedSoFar + std::to_string(gone));
+    showProgress(host,
+                 std::string(i % 300 == 0 ? msg::tr(msg::kDuplicatesLong) : msg::tr(msg::kDuplicatesShort)) +
+                     msg::tr(msg::kDeletedSoFar) + std::to_string(gone));
 }
 
 // One phase (lines or arcs) over the n elements present at its start. The

@@ -77,7 +77,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
     d.freecount = 0;
     findfreeends(d);
     if (d.freecount == 0) return;
-    showProgress(host, msg::kClosingGaps);
+    showProgress(host, msg::tr(msg::kClosingGaps));
     // A radius that is not a positive number closes nothing.
     const bool closing = t > 0;
     const FreeEndGrid frees(d, closing ? t : 0);
@@ -97,8 +97,8 @@ void closegaps(Drawing& d, Host& host, double& t) {
         // owning end j onto end i.
         if (!ends) ends.emplace(d, gone);
         bool found = ends->moveFirstEndAt(d, {fi.x, fi.y}, {fj.x, fj.y}, std::nullopt).item >= 0;
-        if (found) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         if (!found) found = ends->moveFirstEndAt(d, {fj.x, fj.y}, {fi.x, fi.y}, std::nullopt).item >= 0;
+        if (found) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         markUsed(fi);
         if (found) markUsed(fj);
     }

@@ -264,7 +264,7 @@ public:
             l.x2 = x;
             l.y2 = y;
             if (!d_.appendLine(x, y, x2, y2, contour)) {
-                host_.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+                host_.message(msg::tr(msg::kLineTableFull), msg::tr(msg::kTitleError), Icon::Critical);
                 full = 1;
                 return;
             }
@@ -288,7 +288,7 @@ public:
             const double oldEnd = a.a2;
             a.a2 = w * kRadToDeg;
             if (!d_.appendArc(a.cx, a.cy, a.r, a.a2, oldEnd, a.contour)) {
-                host_.message(msg::kArcTableFull, msg::kTitleError, Icon::Critical);
+                host_.message(msg::tr(msg::kArcTableFull), msg::tr(msg::kTitleError), Icon::Critical);
                 full = 1;
                 return;
             }
@@ -309,7 +309,7 @@ private:
     std::vector<int32_t> candidates_;
 
     void joinLine(int32_t j, int32_t added) {
-        // A copy: the push_back below may move the table.
+        // A copy: the list may move when the new line is added to it.
         const Line laid = laidLines_[static_cast<size_t>(lineFamilies_.root(j))];
         const Line& l = d_.lines[added];
         laidLines_.push_back(l);
@@ -352,7 +352,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
         l.x2 = x;
         l.y2 = y;
         if (!d.appendLine(x, y, x2, y2, contour)) {
-            host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+            host.message(msg::tr(msg::kLineTableFull), msg::tr(msg::kTitleError), Icon::Critical);
             full = 1;
             return;
         }
@@ -373,7 +373,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
         const double oldEnd = a.a2;
         a.a2 = w * kRadToDeg;
         if (!d.appendArc(a.cx, a.cy, a.r, a.a2, oldEnd, a.contour)) {
-            host.message(msg::kArcTableFull, msg::kTitleError, Icon::Critical);
+            host.message(msg::tr(msg::kArcTableFull), msg::tr(msg::kTitleError), Icon::Critical);
             full = 1;
             return;
         }
@@ -387,7 +387,8 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
     const int32_t n = d.linecount, m = d.arccount;
     Cutter cutter(d, host);
     for (int32_t i = 0; i < n; ++i) {
-        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
+        if (i % 100 == 0)
+            showProgress(host, i % 300 == 0 ? msg::tr(msg::kDuplicatesLong) : msg::tr(msg::kDuplicatesShort));
         const Line l = d.lines[i];
         if (std::fabs(l.x1 - l.x2) <= kSamePoint && std::fabs(l.y1 - l.y2) <= kSamePoint) continue;
         // Line i itself is never cut by its own ends.
@@ -397,7 +398,8 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
         if (full) return;
     }
     for (int32_t i = 0; i < m; ++i) {
-        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
+        if (i % 100 == 0)
+            showProgress(host, i % 300 == 0 ? msg::tr(msg::kDuplicatesLong) : msg::tr(msg::kDuplicatesShort));
         const Arc a = d.arcs[i];
         const double a1 = a.a1 * kDegToRadShort, a2 = a.a2 * kDegToRadShort;
         const Point st = pointAt(a.cx, a.cy, a.r, a1), en = pointAt(a.cx, a.cy, a.r, a2);

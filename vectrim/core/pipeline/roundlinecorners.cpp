@@ -177,7 +177,7 @@ void roundlinecorners(Drawing& d, const RunSettings& t, Host& host) {
     for (const PassEnds p : kPasses) {
         const int32_t n = d.linecount;
         for (int32_t i = 0; i < n; ++i) {
-            progress(host, i, msg::kLineLineLong, msg::kLineLineShort);
+            progress(host, i, msg::tr(msg::kLineLineLong), msg::tr(msg::kLineLineShort));
             const int16_t contour = d.lines[i].contour;
             const std::vector<int32_t>& same = byContour.of(contour);
             const size_t first = byContour.after(contour, i);

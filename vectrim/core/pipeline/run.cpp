@@ -30,13 +30,13 @@ void getwerte(RunSettings& t, Host& host, RunFrame& frame, int16_t& error) {
         const char* text;
     };
     const Check checks[] = {
-        {reduce, 5, ToleranceField::Reduce, msg::kReduceOutOfRange},
-        {gap, 5, ToleranceField::Gap, msg::kGapOutOfRange},
-        {smooth, 2, ToleranceField::Smooth, msg::kSmoothOutOfRange},
+        {reduce, 5, ToleranceField::Reduce, msg::tr(msg::kReduceOutOfRange)},
+        {gap, 5, ToleranceField::Gap, msg::tr(msg::kGapOutOfRange)},
+        {smooth, 2, ToleranceField::Smooth, msg::tr(msg::kSmoothOutOfRange)},
     };
     for (const Check& c : checks) {
         if (!(c.value && *c.value >= 0 && *c.value <= c.limit)) {
-            host.message(c.text, msg::kTitleExit, Icon::Critical);
+            host.message(c.text, msg::tr(msg::kTitleExit), Icon::Critical);
             frame.focusField(c.field);
             error = 1;
             return;
@@ -53,18 +53,18 @@ public:
         : s_(s), d_(s.drawing), t_(s.settings), host_(*s.host), frame_(frame), set_(stageSet()) {}
 
     RunOutcome go() {
-        frame_.aboutToChange(msg::kStepRun);
+        frame_.aboutToChange(msg::tr(msg::kStepRun));
         frame_.showAbortWindow();
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         frame_.setWindowEnabled(false);
         // The stages reuse the free-end table, so the marks of a check mean
         // nothing from here on.
         s_.view.markMode = 0;
-        showProgress(host_, msg::kRunStarting);
+        showProgress(host_, msg::tr(msg::kRunStarting));
 
         int16_t full = 0;
         stage("splitatjunctions", [&] { set_.splitatjunctions(d_, host_, full); });
-        if (full) return errorExit(msg::kRunFailedTooSmall);
+        if (full) return errorExit(msg::tr(msg::kRunFailedTooSmall));
         host_.doEvents();
         stage("removeduplicates", [&] { set_.removeduplicates(d_, host_); });
 
@@ -88,7 +88,7 @@ public:
             stage("splitatjunctions", [&] { set_.splitatjunctions(d_, host_, full); });
             if (full) {
                 if (gapReplaced) t_.gaptol = 0;
-                return errorExit(msg::kRunFailedValues);
+                return errorExit(msg::tr(msg::kRunFailedValues));
             }
             stage("removeduplicates", [&] { set_.removeduplicates(d_, host_); });
         }
@@ -100,7 +100,7 @@ public:
         stage("deletetinyelements", [&] { set_.deletetinyelements(d_); });
         stage("buildcontours", [&] { set_.buildcontours(d_, host_); });
 
-        showProgress(host_, msg::kJoining);
+        showProgress(host_, msg::tr(msg::kJoining));
         stage("joinarcs", [&] { set_.joinarcs(d_); });
         stage("joinlines", [&] { set_.joinlines(d_); });
         frame_.showCounts();
@@ -138,7 +138,7 @@ private:
     // Asks whether to go on with a drawing of more than 1000 lines.
     bool goOnWithManyLines() {
         if (frame_.minimiseChecked()) frame_.restoreWindow();
-        if (host_.ask(msg::kTitleProgram, msg::kManyLines) == 'N') return false;
+        if (host_.ask(msg::tr(msg::kTitleProgram), msg::tr(msg::kManyLines)) == 'N') return false;
         if (frame_.minimiseChecked()) frame_.minimiseWindow();
         return true;
     }
@@ -166,7 +166,7 @@ private:
     RunOutcome errorExit(const char* text) {
         if (frame_.minimiseChecked()) frame_.restoreWindow();
         frame_.setWindowEnabled(true);
-        host_.message(text, msg::kTitleError, Icon::Critical);
+        host_.message(text, msg::tr(msg::kTitleError), Icon::Critical);
         d_.linecount = 0;
         d_.arccount = 0;
         finalStep();
@@ -177,7 +177,7 @@ private:
         frame_.getmima();
         frame_.setWindowEnabled(true);
         frame_.showCounts();
-        host_.info(msg::kRunFinished);
+        host_.info(msg::tr(msg::kRunFinished));
         frame_.clearMarks();
         s_.state.busyflag = 0;
         frame_.unloadAbortWindow();

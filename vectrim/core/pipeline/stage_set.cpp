@@ -1,6 +1,8 @@
 #include "pipeline/stage_set.h"
 
+#include "inspect/analysis.h"
 #include "inspect/checks.h"
+#include "inspect/contour_cache.h"
 #include "inspect/selection.h"
 #include "pipeline/arc_fitting.h"
 #include "pipeline/arcs_to_lines.h"
@@ -36,14 +38,14 @@ constexpr StageSet kFast = {
     .buildcontours = buildcontours,
     .joinarcs = joinarcs,
     .joinlines = joinlines,
-    .findfreeends = findfreeends,
+    .findfreeends = findopenends,
     .eck3 = eck3,
     .eck2 = eck2,
     .eck1 = eck1,
     .findjunctions = findjunctions,
     .findsmallelements = findsmallelements,
-    .anyFreeEnd = anyFreeEnd,
-    .contoursOnCopy = contoursOnCopy,
+    .anyFreeEnd = anyOpenEnd,
+    .contoursOnCopy = keptContoursOnCopy,
     .contourOf = contourOf,
 };
 

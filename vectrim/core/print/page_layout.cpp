@@ -1,5 +1,6 @@
 #include "print/page_layout.h"
 
+#include "app/drawing_unit.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"
@@ -166,12 +167,13 @@ int lineColour(PrintMode) { return kBlack; }
 int arcColour(PrintMode mode) { return mode == PrintMode::BlackWhite ? kBlack : kRed; }
 
 std::string headerLine(const PageSetup& setup) {
-    return msg::kPageScale + setup.scaleText + msg::kPageSize + setup.heightText + msg::kPageSizeTimes +
-           setup.widthText;
+    return msg::tr(msg::kPageScale) + setup.scaleText +
+           msg::tr(drawingUnit() == DrawingUnit::Inch ? msg::kPageSizeInch : msg::kPageSize) +
+           setup.heightText + msg::tr(msg::kPageSizeTimes) + setup.widthText;
 }
 
 void maketext(PageCanvas& canvas, const PageSetup& setup) {
-    canvas.text(kMarginLeft, kHeaderTop, msg::kPageTitle, kHeaderFontHeight, kBlack);
+    canvas.text(kMarginLeft, kHeaderTop, msg::tr(msg::kPageTitle), kHeaderFontHeight, kBlack);
     canvas.text(kMarginLeft, kHeaderTop + kHeaderLineStep, headerLine(setup), kHeaderFontHeight, kBlack);
 }
 

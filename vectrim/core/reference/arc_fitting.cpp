@@ -105,7 +105,7 @@ void convertlines(Drawing& d, const RunSettings& t, Host& host) {
     forEachLineRun(d, [&](int32_t begin, int32_t end) {
         if (end - begin < 2) return;
         ++runs;
-        showProgress(host, msg::kConvertingLines + numberText(runs) + "  ");
+        showProgress(host, msg::tr(msg::kConvertingLines) + numberText(runs) + "  ");
         runPoints(d, begin, end, points);
         for (int32_t k = begin; k < end; ++k) taken[static_cast<size_t>(d.order[k].index())] = 1;
         reference::fitarcs(d, t, host, 0, static_cast<int32_t>(points.size()) - 1, points);

@@ -22,7 +22,7 @@ void forArcArcPairs(Drawing& d, Host& host, Visit visit) {
     const int32_t n = d.arccount;
     const smoothing::ByContour arcs = smoothing::arcsByContour(d);
     for (int32_t i = 0; i < n; ++i) {
-        smoothing::progress(host, i, msg::kArcArcLong, msg::kArcArcShort);
+        smoothing::progress(host, i, msg::tr(msg::kArcArcLong), msg::tr(msg::kArcArcShort));
         const int16_t contour = d.arcs[i].contour;
         const std::vector<int32_t>& same = arcs.of(contour);
         for (size_t k = arcs.after(contour, i); k < same.size() && same[k] < n; ++k) {

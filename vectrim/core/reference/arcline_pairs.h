@@ -26,7 +26,7 @@ void forArcLinePairs(Drawing& d, Host& host, Visit visit) {
     reference::buildcontours(d, host);
     smoothing::ByContour arcs = smoothing::arcsByContour(d);
     for (int32_t i = 0; i < d.linecount; ++i) {
-        smoothing::progress(host, i, msg::kArcLineLong, msg::kArcLineShort);
+        smoothing::progress(host, i, msg::tr(msg::kArcLineLong), msg::tr(msg::kArcLineShort));
         const int32_t arcCount = d.arccount;
         const int16_t contour = d.lines[i].contour;
         for (size_t k = 0; k < arcs.of(contour).size(); ++k) {

@@ -55,7 +55,7 @@ public:
         for (;;) {
             if (++steps_ > kChainStepLimit) return false;
             if (steps_ % 100 == 0) {
-                host_.info(steps_ % 200 == 0 ? msg::kContoursLong : msg::kContoursShort);
+                host_.info(steps_ % 200 == 0 ? msg::tr(msg::kContoursLong) : msg::tr(msg::kContoursShort));
                 host_.doEvents();
             }
             double best = 1000.0, newDirection = 0;

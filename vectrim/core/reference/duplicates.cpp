@@ -52,8 +52,9 @@ void removePhase(const Drawing& d, Host& host, const int32_t& count, int32_t cou
         for (;; ++i) {
             if (i % 100 == 0) {
                 const int32_t gone = elementsAtEntry - d.elementCount();
-                showProgress(host, std::string(i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort) +
-                                       msg::kDeletedSoFar + std::to_string(gone));
+                showProgress(host, std::string(i % 300 == 0 ? msg::tr(msg::kDuplicatesLong)
+                                                            : msg::tr(msg::kDuplicatesShort)) +
+                                       msg::tr(msg::kDeletedSoFar) + std::to_string(gone));
             }
             if (i > count - 2) return;
             for (int32_t j = i + 1; j <= count - 1 && !deleted; ++j) {

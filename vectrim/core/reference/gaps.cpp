@@ -45,7 +45,7 @@ void closegaps(Drawing& d, Host& host, double& t) {
     d.freecount = 0;
     reference::findfreeends(d);
     if (d.freecount == 0) return;
-    showProgress(host, msg::kClosingGaps);
+    showProgress(host, msg::tr(msg::kClosingGaps));
     for (int32_t i = 0; i < d.freecount; ++i) {
         FreeEnd& fi = d.freeends[i];
         if (used(fi)) continue;
@@ -59,8 +59,8 @@ void closegaps(Drawing& d, Host& host, double& t) {
         // owning end j onto end i.
         int16_t found = 1;
         reference::moveendto(d, fi.x, fi.y, fj.x, fj.y, found);
-        if (found == 0) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         if (found == 1) reference::moveendto(d, fj.x, fj.y, fi.x, fi.y, found);
+        if (found == 0) recordGapClosed({fi.x, fi.y}, {fj.x, fj.y});
         markUsed(fi);
         if (found == 0) markUsed(fj);
     }

@@ -77,7 +77,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
         l.x2 = x;
         l.y2 = y;
         if (!d.appendLine(x, y, x2, y2, contour)) {
-            host.message(msg::kLineTableFull, msg::kTitleError, Icon::Critical);
+            host.message(msg::tr(msg::kLineTableFull), msg::tr(msg::kTitleError), Icon::Critical);
             full = 1;
             return;
         }
@@ -98,7 +98,7 @@ void splitelementsat(Drawing& d, Host& host, double x, double y, int32_t index, 
         const double oldEnd = a.a2;
         a.a2 = w * kRadToDeg;
         if (!d.appendArc(a.cx, a.cy, a.r, a.a2, oldEnd, a.contour)) {
-            host.message(msg::kArcTableFull, msg::kTitleError, Icon::Critical);
+            host.message(msg::tr(msg::kArcTableFull), msg::tr(msg::kTitleError), Icon::Critical);
             full = 1;
             return;
         }
@@ -111,7 +111,8 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
     // Elements added while splitting are not used as cutting points.
     const int32_t n = d.linecount, m = d.arccount;
     for (int32_t i = 0; i < n; ++i) {
-        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
+        if (i % 100 == 0)
+            showProgress(host, i % 300 == 0 ? msg::tr(msg::kDuplicatesLong) : msg::tr(msg::kDuplicatesShort));
         const Line l = d.lines[i];
         if (std::fabs(l.x1 - l.x2) <= kSamePoint && std::fabs(l.y1 - l.y2) <= kSamePoint) continue;
         // Line i itself is never cut by its own ends.
@@ -121,7 +122,8 @@ void splitatjunctions(Drawing& d, Host& host, int16_t& full) {
         if (full) return;
     }
     for (int32_t i = 0; i < m; ++i) {
-        if (i % 100 == 0) showProgress(host, i % 300 == 0 ? msg::kDuplicatesLong : msg::kDuplicatesShort);
+        if (i % 100 == 0)
+            showProgress(host, i % 300 == 0 ? msg::tr(msg::kDuplicatesLong) : msg::tr(msg::kDuplicatesShort));
         const Arc a = d.arcs[i];
         const double a1 = a.a1 * kDegToRadShort, a2 = a.a2 * kDegToRadShort;
         const Point st = pointAt(a.cx, a.cy, a.r, a1), en = pointAt(a.cx, a.cy, a.r, a2);

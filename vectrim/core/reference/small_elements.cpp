@@ -104,7 +104,8 @@ bool bridgeAndDelete(Drawing& d, ElementRef ref) {
 // False when the walk found none.
 bool deleteOneSmall(Drawing& d, double minlength, Host& host) {
     for (int32_t pos = 0; pos < d.elementCount(); ++pos) {
-        if (pos % 100 == 0) showProgress(host, pos % 300 == 0 ? msg::kSmallLong : msg::kSmallShort);
+        if (pos % 100 == 0)
+            showProgress(host, pos % 300 == 0 ? msg::tr(msg::kSmallLong) : msg::tr(msg::kSmallShort));
         const ElementRef ref = d.order[pos];
         if (!d.holds(ref)) continue;
         if (elementLength(d, ref) < minlength && bridgeAndDelete(d, ref)) return true;

@@ -64,7 +64,7 @@ bool View::paint() {
     if (!zeroWindow) {
         const double width = w.xmax - w.xmin;
         if (!(width >= kMinViewWidth && width <= kMaxViewWidth)) {
-            host_.message(msg::kViewOutOfRange, msg::kTitleViewRange, Icon::Critical);
+            host_.message(msg::tr(msg::kViewOutOfRange), msg::tr(msg::kTitleViewRange), Icon::Critical);
             w = kStartWindow;
             return false;
         }

@@ -19,7 +19,7 @@ enum class SizeField { Width, Height }; // Text2 "Breite:", Text3 "Höhe:" of "Z
 // The two labels under "Kontrolle:": Label3 the title, Label2 the result.
 // Colours are palette numbers (0 black, 12 light red).
 struct CheckLabels {
-    std::string label3 = msg::kCheckTitle;
+    std::string label3 = msg::tr(msg::kCheckTitle);
     bool label3Visible = true;
     std::string label2;
     bool label2Visible = false;
