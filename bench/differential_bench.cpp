@@ -31,8 +31,11 @@ using namespace vectrim::differential;
 
 // The operations on corpus files: the whole run with the default
 // tolerances, and every operation built on a stage made fast so far.
-const char* kCorpusOps = "run 0.3 0.2 0.2,stage splitatjunctions,stage removeduplicates,stage buildcontours,"
-                         "check open,analysis,pick,polylines";
+const char* kCorpusOps =
+    "run 0.3 0.2 0.2,stage splitatjunctions,stage removeduplicates,stage buildcontours,"
+    "stage deletesmallelements,stage closegaps,stage deletetinyelements,stage joinarcs,stage joinlines,"
+    "stage roundlinecorners,"
+    "check open,analysis,pick,polylines";
 
 std::vector<std::string> split(const std::string& list) {
     std::vector<std::string> out;

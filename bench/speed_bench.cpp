@@ -102,7 +102,7 @@ void printSlowest(const std::map<std::string, std::vector<double>>& stages) {
     for (const auto& [name, v] : stages) slowest.push_back({median(v), name});
     std::sort(slowest.rbegin(), slowest.rend());
     std::string line;
-    for (size_t k = 0; k < slowest.size() && k < 5; ++k) {
+    for (size_t k = 0; k < slowest.size() && k < 8; ++k) {
         char buf[64];
         std::snprintf(buf, sizeof buf, "%s %.3f", slowest[k].second.c_str(), slowest[k].first);
         line += (k ? ", " : "") + std::string(buf);

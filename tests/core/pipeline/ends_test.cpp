@@ -67,6 +67,76 @@ TEST(DeleteSmallElements, ShortArcGoesNeighbourReachesAcross) {
     EXPECT_NEAR(f.d.lines[0].y2, far.y, 1e-12);
 }
 
+// Element ends that meet no other end (within 0.001 on each axis); the two
+// ends of a full circle meet each other.
+int freeEnds(const Drawing& d) {
+    std::vector<Point> ends;
+    for (int32_t i = 0; i < d.linecount; ++i) {
+        ends.push_back({d.lines[i].x1, d.lines[i].y1});
+        ends.push_back({d.lines[i].x2, d.lines[i].y2});
+    }
+    for (int32_t i = 0; i < d.arccount; ++i) {
+        ends.push_back(arcStart(d.arcs[i]));
+        ends.push_back(arcEnd(d.arcs[i]));
+    }
+    int free = 0;
+    for (size_t i = 0; i < ends.size(); ++i) {
+        bool met = false;
+        for (size_t j = 0; j < ends.size() && !met; ++j)
+            met = j != i && coincide(ends[i].x, ends[i].y, ends[j].x, ends[j].y);
+        free += !met;
+    }
+    return free;
+}
+
+// Where other elements meet at an end of a short element, none of them is
+// torn away: a closed contour stays closed and no free end appears.
+TEST(DeleteSmallElements, SharedEndsAreNeverTornApart) {
+    const std::vector<Line> square = {
+        {0, 0, 10, 0}, {10, 0, 10, 5}, {10, 5.05, 10, 10}, {10, 10, 0, 10}, {0, 10, 0, 0}};
+    struct Case {
+        const char* name;
+        std::vector<Line> lines; // after the square's edges
+        bool circle;             // a full circle through (5, 0) besides
+        int32_t linesLeft, freeLeft;
+    };
+    const Case cases[] = {
+        {"short edge at a T: the edge beyond it reaches across",
+         {{10, 5, 10, 5.05}, {10, 5, 20, 5}},
+         false,
+         6,
+         1},
+        {"short edge at a T, drawn the other way", {{10, 5.05, 10, 5}, {10, 5, 20, 5}}, false, 6, 1},
+        {"short edge between two T: both junctions meet at its end",
+         {{10, 5, 10, 5.05}, {10, 5, 20, 5}, {10, 5.05, 20, 5.05}},
+         false,
+         7,
+         2},
+        {"spur from a corner of the square goes", {{10, 5, 10, 5.05}, {10, 0, 10.05, -0.03}}, false, 5, 0},
+        {"spur towards a corner of the square goes", {{10, 5, 10, 5.05}, {10.05, -0.03, 10, 0}}, false, 5, 0},
+        {"spur from a closed circle goes, the circle stays whole",
+         {{10, 5, 10, 5.05}, {5, 0, 5.05, 0}},
+         true,
+         5,
+         0},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        for (const Line& l : square) f.line(l.x1, l.y1, l.x2, l.y2);
+        for (const Line& l : c.lines) f.line(l.x1, l.y1, l.x2, l.y2);
+        if (c.circle) f.arc(0, 0, 5, 0, 360);
+        const int before = freeEnds(f.d);
+        deletesmallelements(f.d, f.session->settings, f.host);
+        EXPECT_EQ(f.d.linecount, c.linesLeft) << c.name;
+        EXPECT_EQ(f.d.arccount, c.circle ? 1 : 0) << c.name;
+        EXPECT_EQ(freeEnds(f.d), c.freeLeft) << c.name;
+        EXPECT_LE(freeEnds(f.d), before) << c.name;
+        if (c.circle) {
+            EXPECT_EQ(f.d.arcs[0].a2 - f.d.arcs[0].a1, 360) << c.name;
+        }
+    }
+}
+
 TEST(Reattachend, ArcEndNeedsTheFinerMatch) {
     Fixture f;
     f.arc(0, 0, 10, 0, 90); // end at (0, 10)

@@ -93,6 +93,20 @@ void removeElements(Drawing& d, const std::vector<ElementRef>& refs) {
     d.arccount = arcs;
 }
 
+void removeInSequence(Drawing& d, const std::vector<ElementRef>& sequence) {
+    if (sequence.empty()) return;
+    if (orderListsEachOnce(d)) {
+        removeElements(d, sequence);
+        return;
+    }
+    for (size_t k = 0; k < sequence.size(); ++k) {
+        int32_t index = sequence[k].index();
+        for (size_t e = 0; e < k; ++e)
+            index -= sequence[e].kind() == sequence[k].kind() && sequence[e].index() < sequence[k].index();
+        deleteElement(d, ElementRef::of(sequence[k].kind(), index));
+    }
+}
+
 double arcsweep(double a1, double a2) { return a1 < a2 ? a2 - a1 : 2 * kPi - a1 + a2; }
 
 double arclength(double r, double a1, double a2) { return arcsweep(a1, a2) * r; }

@@ -23,6 +23,12 @@ void deleteElement(Drawing& d, ElementRef ref);
 // once (orderListsEachOnce). References out of range are ignored.
 void removeElements(Drawing& d, const std::vector<ElementRef>& refs);
 
+// Removes elements given by their indices before any of them went, in the
+// order one-by-one deletion would take them: one compaction when the order
+// table lists every element once, else each goes by itself at its index of
+// that moment, so the order table changes as with deleteline and deletearc.
+void removeInSequence(Drawing& d, const std::vector<ElementRef>& sequence);
+
 // Whether the used entries of the contour order table name every element
 // exactly once.
 bool orderListsEachOnce(const Drawing& d);

@@ -3,8 +3,14 @@
 #include "kgeom_api.h"
 #include "pipeline/elements.h"
 #include "pipeline/repair_places.h"
+#include "pipeline/spatial_grid.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <iterator>
+#include <queue>
+#include <vector>
 
 namespace vectrim {
 
@@ -45,26 +51,18 @@ bool continues(const Arc& i, const Arc& j) {
     return coincide(ie.x, ie.y, js.x, js.y);
 }
 
-// One pass over all pairs; the first merge ends it. False when nothing merged.
-bool joinOnePair(Drawing& d) {
-    for (int32_t i = 0; i < d.arccount; ++i) {
-        for (int32_t j = i + 1; j < d.arccount; ++j) {
-            Arc& ai = d.arcs[i];
-            const Arc& aj = d.arcs[j];
-            if (!continues(ai, aj)) continue;
-            const Point is = pointAt(ai, ai.a1), je = pointAt(aj, aj.a2);
-            recordJoined(pointAt(ai, ai.a2));
-            if (coincide(is.x, is.y, je.x, je.y)) {
-                ai.a1 = 0; // closed on itself
-                ai.a2 = 360;
-            } else {
-                ai.a2 = aj.a2;
-            }
-            deletearc(d, j);
-            return true;
-        }
+bool finite(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+
+// Arc i takes over arc j, which continues it.
+void merge(Arc& ai, const Arc& aj) {
+    const Point is = pointAt(ai, ai.a1), je = pointAt(aj, aj.a2);
+    recordJoined(pointAt(ai, ai.a2));
+    if (coincide(is.x, is.y, je.x, je.y)) {
+        ai.a1 = 0; // closed on itself
+        ai.a2 = 360;
+    } else {
+        ai.a2 = aj.a2;
     }
-    return false;
 }
 
 void reverse(Line& l) {
@@ -100,29 +98,116 @@ double deviation(const Line& a, const Line& b) {
 
 } // namespace
 
+// The literal stage merges the first pair (i, j), i < j, in the order of
+// the arc table, and starts again from the first pair. A merge changes only
+// arc i, and only its end angle unless it closes on itself: so the pairs
+// before (i, j) stay apart, except those that end in arc i when its start
+// moved to 0 degrees. Here the arcs are taken in table order, each looks for
+// its first partner among the arcs with a centre near its own, and an arc
+// whose pairs may have changed is taken again before any later one.
 void joinarcs(Drawing& d) {
-    while (joinOnePair(d)) {}
+    const int32_t n = d.arccount;
+    if (n < 2) return;
+    SpatialGrid centres;
+    double extent = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        const Arc& a = d.arcs[i];
+        if (!finite(a.cx, a.cy)) continue; // its centre coincides with none
+        centres.add(i, boxAround(a.cx, a.cy, 0));
+        extent = std::max({extent, std::fabs(a.cx), std::fabs(a.cy)});
+    }
+    centres.build(std::max(4 * kSamePoint, extent * 1e-12));
+    std::vector<char> gone(static_cast<size_t>(n), 0);
+    std::vector<ElementRef> sequence;
+    std::vector<int32_t> near;
+    std::priority_queue<int32_t, std::vector<int32_t>, std::greater<>> again;
+    int32_t next = 0; // the arcs before it, and not waiting again, have no partner
+    for (;;) {
+        int32_t i;
+        if (!again.empty()) {
+            i = again.top();
+            again.pop();
+        } else if (next < n) {
+            i = next++;
+        } else {
+            break;
+        }
+        Arc& ai = d.arcs[i];
+        if (gone[i] || !finite(ai.cx, ai.cy)) continue;
+        centres.query(boxAround(ai.cx, ai.cy, 2 * kSamePoint), near);
+        const auto partner = std::find_if(near.begin(), near.end(), [&](int32_t j) {
+            return j > i && !gone[j] && continues(ai, d.arcs[j]);
+        });
+        if (partner == near.end()) continue;
+        const double a1 = ai.a1;
+        merge(ai, d.arcs[*partner]);
+        gone[*partner] = 1;
+        sequence.push_back(ElementRef::arc(*partner));
+        again.push(i);
+        if (ai.a1 != a1)
+            for (const int32_t k : near)
+                if (k < i && !gone[k]) again.push(k);
+    }
+    removeInSequence(d, sequence);
 }
 
+// The literal stage compares line A with every later line B; after a merge
+// it compares the longer A with every later line again. Only lines with an
+// end at one of A's ends can be turned or merged, so these are looked for in
+// a grid of line ends, in table order.
 void joinlines(Drawing& d) {
-    for (int32_t i = 0; i < d.linecount; ++i) {
-        for (int32_t j = i + 1; j < d.linecount; ++j) {
+    const int32_t n = d.linecount;
+    if (n < 2) return;
+    SpatialGrid ends;
+    double extent = 0;
+    const auto addEnd = [&](int32_t i, double x, double y) {
+        if (!finite(x, y)) return; // such an end meets none
+        ends.add(i, boxAround(x, y, 0));
+        extent = std::max({extent, std::fabs(x), std::fabs(y)});
+    };
+    for (int32_t i = 0; i < n; ++i) {
+        addEnd(i, d.lines[i].x1, d.lines[i].y1);
+        addEnd(i, d.lines[i].x2, d.lines[i].y2);
+    }
+    ends.build(std::max(4 * kJoinEndMatch, extent * 1e-12));
+    std::vector<char> gone(static_cast<size_t>(n), 0);
+    std::vector<ElementRef> sequence;
+    std::vector<int32_t> atStart, atEnd, near;
+    const auto query = [&](double x, double y, std::vector<int32_t>& out) {
+        out.clear();
+        if (finite(x, y)) ends.query(boxAround(x, y, 2 * kJoinEndMatch), out);
+    };
+    for (int32_t i = 0; i < n; ++i) {
+        if (gone[i]) continue;
+        bool merged = true;
+        while (merged) {
+            merged = false;
             Line& a = d.lines[i];
-            Line& b = d.lines[j];
-            if (!orientPair(a, b)) continue;
-            const double wa = kg::winkelx(a.x1, a.y1, a.x2, a.y2);
-            const double wb = kg::winkelx(b.x1, b.y1, b.x2, b.y2);
-            if (std::fabs(wa - wb) > kJoinDirection) continue;
-            if (!(deviation(a, b) < kJoinDeviation)) continue;
-            recordJoined({a.x2, a.y2});
-            a.x2 = b.x2;
-            a.y2 = b.y2;
-            deleteline(d, j);
-            // Not only the lines after B: a chain of collinear lines listed
-            // out of order still becomes one line.
-            j = i; // the longer A is compared with every later line again
+            query(a.x1, a.y1, atStart);
+            query(a.x2, a.y2, atEnd);
+            near.clear();
+            std::set_union(atStart.begin(), atStart.end(), atEnd.begin(), atEnd.end(),
+                           std::back_inserter(near));
+            for (const int32_t j : near) {
+                if (j <= i || gone[j]) continue;
+                Line& b = d.lines[j];
+                if (!orientPair(a, b)) continue;
+                const double wa = kg::winkelx(a.x1, a.y1, a.x2, a.y2);
+                const double wb = kg::winkelx(b.x1, b.y1, b.x2, b.y2);
+                if (std::fabs(wa - wb) > kJoinDirection) continue;
+                if (!(deviation(a, b) < kJoinDeviation)) continue;
+                recordJoined({a.x2, a.y2});
+                a.x2 = b.x2;
+                a.y2 = b.y2;
+                addEnd(i, a.x2, a.y2);
+                gone[j] = 1;
+                sequence.push_back(ElementRef::line(j));
+                merged = true; // the longer A is compared with every later line again
+                break;
+            }
         }
     }
+    removeInSequence(d, sequence);
 }
 
 } // namespace vectrim

@@ -6,10 +6,15 @@
 #include "pipeline/repair_places.h"
 #include "pipeline/smoothing.h"
 #include "pipeline/smoothing_checks.h"
+#include "pipeline/spatial_grid.h"
 
 #include "kgeom_api.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace vectrim {
 
@@ -81,9 +86,10 @@ bool accepted(const Fillet& f, const Corner& c, const RunSettings& s) {
 }
 
 // Tries the radii from 10 mm down; on success both lines run from their
-// tangent point to their far end and the fillet is appended.
-void roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings& s) {
-    if (d.arccount >= kMaxElements) return; // a full arc table leaves the corner sharp
+// tangent point to their far end and the fillet is appended. False when
+// no radius fits.
+bool roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings& s) {
+    if (d.arccount >= kMaxElements) return false; // a full arc table leaves the corner sharp
     const Corner c = cornerOf(d.lines[i], d.lines[j], p);
     const double step = (kLineFilletStartRadius - s.minradius) * kLineFilletStepShare;
     double r = kLineFilletStartRadius;
@@ -99,11 +105,47 @@ void roundCorner(Drawing& d, int32_t i, int32_t j, PassEnds p, const RunSettings
             // above 360°, which the table holds as its remainder.
             d.appendArc(f.arc.cx, f.arc.cy, r, normalisedAngle(f.arc.a1 * (180 / kPi)),
                         normalisedAngle(f.arc.a2 * (180 / kPi)), li.contour);
-            return;
+            return true;
         }
         r -= step;
     } while (r > s.minradius);
+    return false;
 }
+
+// Both ends of every line in a grid; lines whose ends a fillet moved are
+// added again at their new ends.
+class LineEnds {
+public:
+    explicit LineEnds(const Drawing& d) {
+        double extent = 0;
+        for (int32_t i = 0; i < d.linecount; ++i) {
+            const Line& l = d.lines[i];
+            for (const Point q : {Point{l.x1, l.y1}, Point{l.x2, l.y2}})
+                if (std::isfinite(q.x) && std::isfinite(q.y))
+                    extent = std::max({extent, std::fabs(q.x), std::fabs(q.y)});
+        }
+        for (int32_t i = 0; i < d.linecount; ++i) add(d, i);
+        grid_.build(std::max(4 * kSamePoint, extent * 1e-12));
+    }
+    void add(const Drawing& d, int32_t i) {
+        const Line& l = d.lines[i];
+        for (const Point q : {Point{l.x1, l.y1}, Point{l.x2, l.y2}})
+            if (std::isfinite(q.x) && std::isfinite(q.y)) grid_.add(i, boxAround(q.x, q.y, 0));
+    }
+    // The lines that may have an end at p, ascending; none for a point that
+    // is not finite (no end coincides with it).
+    void near(Point p, std::vector<int32_t>& out) const {
+        out.clear();
+        if (std::isfinite(p.x) && std::isfinite(p.y)) grid_.query(boxAround(p.x, p.y, 2 * kSamePoint), out);
+    }
+
+private:
+    SpatialGrid grid_;
+};
+
+// Contours longer than this look for their corners in the grid of line
+// ends; shorter ones compare every later line of the contour.
+constexpr size_t kLongContour = 64;
 
 } // namespace
 
@@ -114,6 +156,23 @@ void roundlinecorners(Drawing& d, const RunSettings& t, Host& host) {
     const double minAngle = set.cornerminangle * kDegToRad;
     const double maxAngle = set.cornermaxangle * kDegToRad;
     const ByContour byContour = linesByContour(d);
+    std::optional<LineEnds> ends; // laid for the first long contour
+    std::vector<int32_t> near;
+
+    // The corner of lines i and j in pass p; true when a fillet moved their
+    // ends.
+    const auto corner = [&](int32_t i, int32_t j, PassEnds p) {
+        const Corner c = cornerOf(d.lines[i], d.lines[j], p);
+        if (!coincide(c.ki.x, c.ki.y, c.kj.x, c.kj.y)) return false;
+        const double defl = deflection(c);
+        if (defl < minAngle || defl > maxAngle) return false;
+        if (!roundCorner(d, i, j, p, set)) return false;
+        if (ends) {
+            ends->add(d, i);
+            ends->add(d, j);
+        }
+        return true;
+    };
 
     for (const PassEnds p : kPasses) {
         const int32_t n = d.linecount;
@@ -121,13 +180,27 @@ void roundlinecorners(Drawing& d, const RunSettings& t, Host& host) {
             progress(host, i, msg::tr(msg::kLineLineLong), msg::tr(msg::kLineLineShort));
             const int16_t contour = d.lines[i].contour;
             const std::vector<int32_t>& same = byContour.of(contour);
-            for (size_t k = byContour.after(contour, i); k < same.size() && same[k] < n; ++k) {
-                const int32_t j = same[k];
-                const Corner c = cornerOf(d.lines[i], d.lines[j], p);
-                if (!coincide(c.ki.x, c.ki.y, c.kj.x, c.kj.y)) continue;
-                const double defl = deflection(c);
-                if (defl < minAngle || defl > maxAngle) continue;
-                roundCorner(d, i, j, p, set);
+            const size_t first = byContour.after(contour, i);
+            if (same.size() - first <= kLongContour) {
+                for (size_t k = first; k < same.size() && same[k] < n; ++k) corner(i, same[k], p);
+                continue;
+            }
+            // Only the lines of the list with an end at line i's corner end
+            // can make a corner with it; after a fillet that end has moved.
+            if (!ends) ends.emplace(d);
+            int32_t last = i;
+            for (bool again = true; again;) {
+                again = false;
+                const Line& li = d.lines[i];
+                ends->near(p.iAtStart ? Point{li.x1, li.y1} : Point{li.x2, li.y2}, near);
+                for (const int32_t j : near) {
+                    if (j <= last || j >= n || !ByContour::together(d.lines[j].contour, contour)) continue;
+                    last = j;
+                    if (corner(i, j, p)) {
+                        again = true;
+                        break;
+                    }
+                }
             }
         }
     }

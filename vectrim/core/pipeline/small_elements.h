@@ -10,9 +10,12 @@
 
 namespace vectrim {
 
-// Deletes every short element one of whose ends touches a neighbour (the
-// first neighbour found at that end is stretched to the other end), then
-// every element shorter than 0.0001 whether it touches anything or not.
+// Deletes every short element that can go without opening the drawing: the
+// one neighbour at one of its ends is stretched to its other end. An end
+// where two or more other elements meet is never moved alone: a short spur
+// from such an end goes as it is, and where two or more meet at both ends,
+// all the ends at its start move to its end together. Then every element
+// shorter than 0.0001 goes, whether it touches anything or not.
 void deletesmallelements(Drawing& d, const RunSettings& t, Host& host);
 
 // Stretches the first element (other than the one named by index and kind)

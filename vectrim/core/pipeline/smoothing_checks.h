@@ -86,6 +86,8 @@ public:
     const std::vector<int32_t>& of(int16_t contour) const { return lists_[slot(contour)]; }
     // The position of the first index above `index` in the list.
     size_t after(int16_t contour, int32_t index) const;
+    // Whether two contour numbers share one list.
+    static bool together(int16_t a, int16_t b) { return slot(a) == slot(b); }
 
 private:
     static size_t slot(int16_t contour) { return static_cast<size_t>(contour + 1) % 32769; }

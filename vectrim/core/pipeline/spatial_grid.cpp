@@ -57,16 +57,25 @@ void SpatialGrid::clear() {
     starts_.clear();
     items_.clear();
     anywhere_.clear();
+    waitingHeads_.clear();
+    waitingNodes_.clear();
+    waitingAnywhere_.clear();
 }
 
 void SpatialGrid::add(int32_t item, const GridBox& box) {
     entries_.push_back({item, box});
-    // Boxes added after the grid was laid are tested one by one by every
-    // query; when they are more than about the square root of those laid,
-    // the grid is laid again with the same cells (each laying costs the
-    // number of boxes, so both stay near-linear in all).
-    const size_t waiting = entries_.size() - laid_;
-    if (cell_ > 0 && waiting > 32 && waiting * waiting > 4 * laid_) lay(cell_);
+    if (cell_ <= 0) return;
+    // Boxes added after the grid was laid wait in lists of their own per
+    // bucket; when they are more than those laid, the grid is laid again
+    // with the same cells (each laying costs the number of boxes, so both
+    // stay near-linear in all).
+    const auto k = static_cast<int32_t>(entries_.size() - 1);
+    const bool inCells = forCells(box, [&](uint64_t b) {
+        waitingNodes_.push_back({k, waitingHeads_[b]});
+        waitingHeads_[b] = static_cast<int32_t>(waitingNodes_.size() - 1);
+    });
+    if (!inCells) waitingAnywhere_.push_back(k);
+    if (entries_.size() - laid_ > laid_ + 1024) lay(cell_);
 }
 
 void SpatialGrid::build(double cellSize) { lay(cellSize > 0 ? cellSize : cellSizeFromBoxes()); }
@@ -116,6 +125,17 @@ uint64_t SpatialGrid::bucket(int64_t x, int64_t y) const {
     return h & mask_;
 }
 
+template <class Visit>
+bool SpatialGrid::forCells(const GridBox& box, Visit&& visit) const {
+    int64_t x0, y0, x1, y1;
+    if (!cellRange(box, inverse_, x0, y0, x1, y1)) return false;
+    const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
+    if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) return false;
+    for (int64_t x = x0; x <= x1; ++x)
+        for (int64_t y = y0; y <= y1; ++y) visit(bucket(x, y));
+    return true;
+}
+
 void SpatialGrid::lay(double cellSize) {
     cell_ = cellSize;
     inverse_ = 1 / cellSize;
@@ -127,23 +147,18 @@ void SpatialGrid::lay(double cellSize) {
     mask_ = buckets - 1;
     starts_.assign(buckets + 1, 0);
     items_.resize(static_cast<size_t>(total));
+    waitingHeads_.assign(buckets, -1);
+    waitingNodes_.clear();
+    waitingAnywhere_.clear();
 
     // Counting sort: bucket sizes, their starts, then the items in the
     // order they were added.
-    auto forCells = [&](const Entry& e, auto&& visit) {
-        if (cellCount(e.box, inverse_) < 0) return false;
-        int64_t x0, y0, x1, y1;
-        cellRange(e.box, inverse_, x0, y0, x1, y1);
-        for (int64_t x = x0; x <= x1; ++x)
-            for (int64_t y = y0; y <= y1; ++y) visit(bucket(x, y));
-        return true;
-    };
     for (const Entry& e : entries_)
-        if (!forCells(e, [&](uint64_t b) { ++starts_[b + 1]; })) anywhere_.push_back(e.item);
+        if (!forCells(e.box, [&](uint64_t b) { ++starts_[b + 1]; })) anywhere_.push_back(e.item);
     for (size_t b = 0; b < buckets; ++b) starts_[b + 1] += starts_[b];
     std::vector<int32_t> next(starts_.begin(), starts_.end() - 1);
     for (const Entry& e : entries_)
-        forCells(e, [&](uint64_t b) { items_[static_cast<size_t>(next[b]++)] = e.item; });
+        forCells(e.box, [&](uint64_t b) { items_[static_cast<size_t>(next[b]++)] = e.item; });
     laid_ = entries_.size();
 }
 
@@ -161,11 +176,15 @@ void SpatialGrid::query(const GridBox& q, std::vector<int32_t>& out) const {
             for (int64_t y = y0; y <= y1; ++y) {
                 const uint64_t b = bucket(x, y);
                 out.insert(out.end(), items_.begin() + starts_[b], items_.begin() + starts_[b + 1]);
+                for (int32_t n = waitingHeads_[b]; n >= 0; n = waitingNodes_[static_cast<size_t>(n)].next) {
+                    const Entry& e =
+                        entries_[static_cast<size_t>(waitingNodes_[static_cast<size_t>(n)].entry)];
+                    if (meet(e.box, q)) out.push_back(e.item);
+                }
             }
         }
         out.insert(out.end(), anywhere_.begin(), anywhere_.end());
-        for (size_t k = laid_; k < entries_.size(); ++k)
-            if (meet(entries_[k].box, q)) out.push_back(entries_[k].item);
+        for (const int32_t k : waitingAnywhere_) out.push_back(entries_[static_cast<size_t>(k)].item);
     }
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());

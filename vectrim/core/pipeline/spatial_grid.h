@@ -52,9 +52,19 @@ private:
     std::vector<int32_t> starts_;   // per bucket: first position in items_
     std::vector<int32_t> items_;    // items, bucket after bucket
     std::vector<int32_t> anywhere_; // laid items whose box is in no cell (not finite, or too large)
+    struct Waiting {
+        int32_t entry, next; // an entry added after laying, and the next node of its bucket (-1: none)
+    };
+    std::vector<int32_t> waitingHeads_;    // per bucket: its first waiting node, -1 when none
+    std::vector<Waiting> waitingNodes_;    // the waiting entries' nodes, bucket by bucket as lists
+    std::vector<int32_t> waitingAnywhere_; // waiting entries whose box is in no cell
 
     uint64_t bucket(int64_t x, int64_t y) const;
     void lay(double cellSize);
+    // Calls visit(bucket) for each cell the box covers; false when it goes
+    // in no cell.
+    template <class Visit>
+    bool forCells(const GridBox& box, Visit&& visit) const;
     double cellSizeFromBoxes() const;
 };
 
