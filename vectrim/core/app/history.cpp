@@ -9,13 +9,13 @@ namespace vectrim {
 namespace {
 
 template <class T>
-std::vector<T> usedPart(const std::vector<T>& table, int32_t count) {
+std::vector<T> usedPart(const Table<T>& table, int32_t count) {
     const size_t n = static_cast<size_t>(std::clamp<int32_t>(count, 0, static_cast<int32_t>(table.size())));
     return std::vector<T>(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
 template <class T>
-void putBack(std::vector<T>& table, const std::vector<T>& used) {
+void putBack(Table<T>& table, const std::vector<T>& used) {
     std::copy(used.begin(), used.end(), table.begin());
 }
 

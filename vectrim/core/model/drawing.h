@@ -2,12 +2,14 @@
 // capacities, the contour order table and the free-end table.
 //
 // Slots 0 .. count - 1 of each table are valid; the slots above hold stale
-// values and are never read. At most 99999 lines and 99999 arcs are held.
+// values (zero bytes where nothing was ever stored) and are never read. At
+// most 99999 lines and 99999 arcs are held.
 // The contour order table and the free-end table name elements by
 // ElementRef (element_ref.h).
 #pragma once
 
 #include "element_ref.h"
+#include "table_allocator.h"
 #include "tolerances.h"
 
 #include <algorithm>
@@ -42,14 +44,14 @@ struct Point {
 };
 
 struct Drawing {
-    std::vector<Line> lines; // kTableSlots
+    Table<Line> lines; // kTableSlots
     int32_t linecount = 0;
-    std::vector<Arc> arcs; // kTableSlots
+    Table<Arc> arcs; // kTableSlots
     int32_t arccount = 0;
-    std::vector<ElementRef> order; // kOrderSlots: the contour order table
-    std::vector<FreeEnd> freeends; // kFreeEndSlots
+    Table<ElementRef> order; // kOrderSlots: the contour order table
+    Table<FreeEnd> freeends; // kFreeEndSlots
     int32_t freecount = 0;
-    std::vector<double> markAngle; // kFreeEndSlots: corner angle of a direction mark, degrees
+    Table<double> markAngle; // kFreeEndSlots: corner angle of a direction mark, degrees
 
     Drawing();
 

@@ -285,10 +285,8 @@ ElementAt findelementat(const Drawing& d, double px, double py) {
 
 void buildcontours(Drawing& d, Host& host) {
     if (d.linecount == 0 && d.arccount == 0) return;
-    for (int32_t i = 0; i < kTableSlots; ++i) {
-        d.lines[i].contour = -1;
-        d.arcs[i].contour = -1;
-    }
+    for (Line& l : d.usedLines()) l.contour = -1;
+    for (Arc& a : d.usedArcs()) a.contour = -1;
     int16_t contour = 0;
     int32_t fill = 0, steps = 0;
     d.freecount = 0;

@@ -20,22 +20,23 @@ bool meet(const GridBox& a, const GridBox& b) {
     return a.xmin <= b.xmax && b.xmin <= a.xmax && a.ymin <= b.ymax && b.ymin <= a.ymax;
 }
 
+// The cell number of a coordinate: floor(v * inverse); false when it does
+// not fit (not finite or too far out).
+bool cellOf(double v, double inverse, int64_t& cell) {
+    const double s = v * inverse;
+    if (!(std::fabs(s) < kMaxCellCoordinate)) return false;
+    cell = static_cast<int64_t>(s);            // toward zero ...
+    if (static_cast<double>(cell) > s) --cell; // ... then down for negative fractions
+    return true;
+}
+
 // The cells a box covers with cells of 1 / inverse; false when they cannot
 // be numbered. Multiplying by a positive number keeps the order of the
 // coordinates, so boxes that meet share a cell.
 bool cellRange(const GridBox& b, double inverse, int64_t& x0, int64_t& y0, int64_t& x1, int64_t& y1) {
     if (!finite(b)) return false;
-    const double fx0 = std::floor(std::min(b.xmin, b.xmax) * inverse);
-    const double fy0 = std::floor(std::min(b.ymin, b.ymax) * inverse);
-    const double fx1 = std::floor(std::max(b.xmin, b.xmax) * inverse);
-    const double fy1 = std::floor(std::max(b.ymin, b.ymax) * inverse);
-    for (const double f : {fx0, fy0, fx1, fy1})
-        if (!(std::fabs(f) < kMaxCellCoordinate)) return false;
-    x0 = static_cast<int64_t>(fx0);
-    y0 = static_cast<int64_t>(fy0);
-    x1 = static_cast<int64_t>(fx1);
-    y1 = static_cast<int64_t>(fy1);
-    return true;
+    return cellOf(std::min(b.xmin, b.xmax), inverse, x0) && cellOf(std::min(b.ymin, b.ymax), inverse, y0) &&
+           cellOf(std::max(b.xmin, b.xmax), inverse, x1) && cellOf(std::max(b.ymin, b.ymax), inverse, y1);
 }
 
 // The number of cells a box covers, or -1 when it goes in no cell.
