@@ -56,6 +56,7 @@ public:
             grow(arcEnd_[static_cast<size_t>(i)]);
         }
         // A point that is not finite coincides with nothing: it is left out.
+        grid_.reserve(2 * static_cast<size_t>(d.linecount + d.arccount));
         auto add = [&](int32_t item, Point p) {
             if (finite(p)) grid_.add(item, boxAround(p.x, p.y, 0));
         };
@@ -67,7 +68,7 @@ public:
             add(lines_ + i, arcStart_[static_cast<size_t>(i)]);
             add(lines_ + i, arcEnd_[static_cast<size_t>(i)]);
         }
-        grid_.build(std::max(4 * kSamePoint, extent * 1e-12));
+        grid_.build(std::max(16 * kSamePoint, extent * 1e-12));
     }
 
     // The elements that may have an end coinciding with P, ascending.

@@ -107,13 +107,14 @@ void removeMarked(Drawing& d, ElementKind kind, const std::vector<int32_t>& sequ
 // repeats.
 class PointGrid {
 public:
+    explicit PointGrid(size_t points) { grid_.reserve(points); }
     void add(int32_t item, Point p) {
         // A point that is not finite coincides with nothing.
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
         grid_.add(item, boxAround(p.x, p.y, 0));
         extent_ = std::max({extent_, std::fabs(p.x), std::fabs(p.y)});
     }
-    void build() { grid_.build(std::max(4 * kSamePoint, extent_ * 1e-12)); }
+    void build() { grid_.build(std::max(16 * kSamePoint, extent_ * 1e-12)); }
     void near(Point p, std::vector<int32_t>& out) const {
         out.clear();
         if (std::isfinite(p.x) && std::isfinite(p.y)) grid_.query(boxAround(p.x, p.y, 2 * kSamePoint), out);
@@ -132,7 +133,7 @@ void removeduplicates(Drawing& d, Host& host) {
     std::vector<int32_t> sequence;
     int32_t deleted = 0;
     if (l0 > 0) {
-        PointGrid ends;
+        PointGrid ends(2 * static_cast<size_t>(l0));
         for (int32_t i = 0; i < l0; ++i) {
             ends.add(i, {d.lines[i].x1, d.lines[i].y1});
             ends.add(i, {d.lines[i].x2, d.lines[i].y2});
@@ -147,7 +148,7 @@ void removeduplicates(Drawing& d, Host& host) {
         removeMarked(d, ElementKind::Line, sequence);
     }
     if (a0 > 0) {
-        PointGrid starts;
+        PointGrid starts(static_cast<size_t>(a0));
         for (int32_t i = 0; i < a0; ++i) starts.add(i, pointAt(d.arcs[i], d.arcs[i].a1 * kDegToRadShort));
         starts.build();
         markPhase(

@@ -26,6 +26,7 @@ void EndGrid::endsOf(const Drawing& d, ElementRef ref, Point& start, Point& end)
 
 EndGrid::EndGrid(const Drawing& d, const std::vector<char>& gone) : lines_(d.linecount), gone_(gone) {
     double extent = 0;
+    grid_.reserve(2 * static_cast<size_t>(d.elementCount()));
     for (int32_t item = 0; item < d.elementCount(); ++item) {
         Point s, e;
         endsOf(d, refOf(item), s, e);
@@ -35,7 +36,7 @@ EndGrid::EndGrid(const Drawing& d, const std::vector<char>& gone) : lines_(d.lin
             extent = std::max({extent, std::fabs(p.x), std::fabs(p.y)});
         }
     }
-    grid_.build(std::max(4 * kSamePoint, extent * 1e-12));
+    grid_.build(std::max(16 * kSamePoint, extent * 1e-12));
 }
 
 void EndGrid::add(int32_t item, Point p) { grid_.add(item, boxAround(p.x, p.y, 0)); }

@@ -29,6 +29,7 @@ class FreeEndGrid {
 public:
     FreeEndGrid(const Drawing& d, double t) {
         double extent = 0;
+        grid_.reserve(static_cast<size_t>(std::max(d.freecount, 0)));
         for (int32_t j = 0; j < d.freecount; ++j) {
             const FreeEnd& f = d.freeends[j];
             if (!std::isfinite(f.x) || !std::isfinite(f.y))

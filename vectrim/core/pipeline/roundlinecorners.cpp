@@ -124,8 +124,9 @@ public:
                 if (std::isfinite(q.x) && std::isfinite(q.y))
                     extent = std::max({extent, std::fabs(q.x), std::fabs(q.y)});
         }
+        grid_.reserve(2 * static_cast<size_t>(d.linecount));
         for (int32_t i = 0; i < d.linecount; ++i) add(d, i);
-        grid_.build(std::max(4 * kSamePoint, extent * 1e-12));
+        grid_.build(std::max(16 * kSamePoint, extent * 1e-12));
     }
     void add(const Drawing& d, int32_t i) {
         const Line& l = d.lines[i];

@@ -71,6 +71,7 @@ void SpatialGrid::add(int32_t item, const GridBox& box) {
     // with the same cells (each laying costs the number of boxes, so both
     // stay near-linear in all).
     const auto k = static_cast<int32_t>(entries_.size() - 1);
+    if (waitingHeads_.empty()) waitingHeads_.assign(mask_ + 1, -1);
     const bool inCells = forCells(box, [&](uint64_t b) {
         waitingNodes_.push_back({k, waitingHeads_[b]});
         waitingHeads_[b] = static_cast<int32_t>(waitingNodes_.size() - 1);
@@ -141,25 +142,48 @@ void SpatialGrid::lay(double cellSize) {
     cell_ = cellSize;
     inverse_ = 1 / cellSize;
     anywhere_.clear();
+    // The cells of each box, numbered once: a box in no cell gets w = 0.
+    struct Span {
+        int64_t x0, y0;
+        int32_t w, h;
+    };
+    std::vector<Span> spans(entries_.size());
     int64_t total = 0;
-    for (const Entry& e : entries_) total += std::max<int64_t>(cellCount(e.box, inverse_), 0);
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        int64_t x0, y0, x1, y1;
+        Span& s = spans[k];
+        s = {0, 0, 0, 0};
+        if (!cellRange(entries_[k].box, inverse_, x0, y0, x1, y1)) continue;
+        const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
+        if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) continue;
+        s = {x0, y0, static_cast<int32_t>(w), static_cast<int32_t>(h)};
+        total += w * h;
+    }
     uint64_t buckets = 16;
     while (buckets < static_cast<uint64_t>(total)) buckets *= 2;
     mask_ = buckets - 1;
     starts_.assign(buckets + 1, 0);
     items_.resize(static_cast<size_t>(total));
-    waitingHeads_.assign(buckets, -1);
+    waitingHeads_.clear(); // made when the first box comes after laying
     waitingNodes_.clear();
     waitingAnywhere_.clear();
 
-    // Counting sort: bucket sizes, their starts, then the items in the
-    // order they were added.
-    for (const Entry& e : entries_)
-        if (!forCells(e.box, [&](uint64_t b) { ++starts_[b + 1]; })) anywhere_.push_back(e.item);
+    auto forSpan = [&](const Span& s, auto&& visit) {
+        for (int64_t x = s.x0; x < s.x0 + s.w; ++x)
+            for (int64_t y = s.y0; y < s.y0 + s.h; ++y) visit(bucket(x, y));
+    };
+    // Counting sort: bucket sizes, the ends of the buckets, then the items
+    // placed from the last one added backwards, which leaves each bucket in
+    // the order the items were added and starts_[b] at the bucket's start.
+    for (size_t k = 0; k < entries_.size(); ++k) {
+        if (spans[k].w == 0)
+            anywhere_.push_back(entries_[k].item);
+        else
+            forSpan(spans[k], [&](uint64_t b) { ++starts_[b]; });
+    }
     for (size_t b = 0; b < buckets; ++b) starts_[b + 1] += starts_[b];
-    std::vector<int32_t> next(starts_.begin(), starts_.end() - 1);
-    for (const Entry& e : entries_)
-        forCells(e.box, [&](uint64_t b) { items_[static_cast<size_t>(next[b]++)] = e.item; });
+    for (size_t k = entries_.size(); k-- > 0;)
+        forSpan(spans[k], [&](uint64_t b) { items_[static_cast<size_t>(--starts_[b])] = entries_[k].item; });
     laid_ = entries_.size();
 }
 
@@ -177,6 +201,7 @@ void SpatialGrid::query(const GridBox& q, std::vector<int32_t>& out) const {
             for (int64_t y = y0; y <= y1; ++y) {
                 const uint64_t b = bucket(x, y);
                 out.insert(out.end(), items_.begin() + starts_[b], items_.begin() + starts_[b + 1]);
+                if (waitingHeads_.empty()) continue;
                 for (int32_t n = waitingHeads_[b]; n >= 0; n = waitingNodes_[static_cast<size_t>(n)].next) {
                     const Entry& e =
                         entries_[static_cast<size_t>(waitingNodes_[static_cast<size_t>(n)].entry)];

@@ -24,6 +24,9 @@ public:
     // Forgets every box.
     void clear();
 
+    // Makes room for this many boxes, so that adding them moves nothing.
+    void reserve(size_t boxes) { entries_.reserve(boxes); }
+
     // Adds a box of an item; an item may have several boxes. Boxes added
     // after build() are found too (the grid is laid again when many have
     // come).
