@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "cli_host.h"
 #include "dxf_input.h"
+#include "io.h"
 #include "model/par_file.h"
 
 #include <unistd.h>
@@ -24,17 +25,14 @@ int cmdImport(const std::vector<std::string>& args) {
         return importDxf(a.positional[0], kCurveQuality, out, host) ? kOk : kRefused;
 
     // To standard output through a private temporary file.
-    std::string tmpl = (std::filesystem::temp_directory_path() / "vectrim-import-XXXXXX").string();
-    const int fd = mkstemp(tmpl.data());
-    if (fd < 0) return kRefused;
-    close(fd);
-    const bool ok = importDxf(a.positional[0], kCurveQuality, tmpl, host);
+    const TemporaryFile tmpl("vectrim-import");
+    if (tmpl.path().empty()) return kRefused;
+    const bool ok = importDxf(a.positional[0], kCurveQuality, tmpl.path(), host);
     if (ok) {
-        std::ifstream in(tmpl, std::ios::binary);
+        std::ifstream in(tmpl.path(), std::ios::binary);
         std::cout << in.rdbuf();
         std::cout.flush();
     }
-    std::remove(tmpl.c_str());
     return ok ? kOk : kRefused;
 }
 

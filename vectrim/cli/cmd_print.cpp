@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#else
+#include "qt_twin.h"
 #endif
 
 namespace vectrim::cli {
@@ -60,7 +62,10 @@ int cmdPrint(const std::vector<std::string>& argv) {
 
 #else
 
-int cmdPrint(const std::vector<std::string>&) { return usage("print is not available in this build"); }
+int cmdPrint(const std::vector<std::string>&) {
+    if (twinTakesQtJobs()) throw QtNeeded{};
+    return usage("print is not available in this build");
+}
 
 #endif
 

@@ -8,6 +8,8 @@
 
 #ifdef VECTRIM_TEXT_OUTLINES
 #include "qt/qt_outliner.h"
+#else
+#include "qt_twin.h"
 #endif
 
 namespace vectrim::cli {
@@ -20,7 +22,10 @@ bool importDxf(const std::string& dxfPath, int curveQuality, const std::string& 
     load::QtOutliner outliner;
     dxf::TextOutliner* textOutliner = &outliner;
 #else
-    dxf::TextOutliner* textOutliner = nullptr;
+    // Without Qt here, the first text hands the command to the twin;
+    // without a twin, texts are left out.
+    TwinOutliner twin;
+    dxf::TextOutliner* textOutliner = twinTakesQtJobs() ? &twin : nullptr;
 #endif
     std::string report;
     const bool ok =

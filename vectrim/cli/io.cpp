@@ -27,19 +27,25 @@ std::string lowerExtension(const std::string& path) {
     return ext;
 }
 
-// A private temporary file name for an exchange file.
-std::string temporaryExchangeFile() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "vectrim-XXXXXX").string();
+} // namespace
+
+TemporaryFile::TemporaryFile(const std::string& stem) {
+    std::error_code ec;
+    std::string tmpl = (std::filesystem::temp_directory_path(ec) / (stem + "-XXXXXX")).string();
     const int fd = mkstemp(tmpl.data());
-    if (fd >= 0) close(fd);
-    return tmpl;
+    if (fd < 0) return;
+    close(fd);
+    path_ = tmpl;
 }
 
-} // namespace
+TemporaryFile::~TemporaryFile() {
+    if (!path_.empty()) std::remove(path_.c_str());
+}
 
 bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
     const std::string ext = lowerExtension(path);
-    const std::string temp = temporaryExchangeFile();
+    const TemporaryFile file("vectrim");
+    const std::string& temp = file.path();
     bool ok = false;
     if (ext == ".dxf") {
         ok = importDxf(path, kCurveQuality, temp, *s.host, &s.state.import);
@@ -52,7 +58,6 @@ bool loadDrawing(Session& s, const std::string& path, bool keepPosition) {
         std::fprintf(stderr, "vectrim-cli: %s: not a .dxf or .dat file\n", path.c_str());
     }
     if (ok) ok = readExchangeFile(temp, s.drawing, *s.host) == ExchangeRead::Ok;
-    std::remove(temp.c_str());
     if (!ok) return false;
     if (ext == ".dxf") s.state.dxfPath = path;
     if (keepPosition) {

@@ -9,6 +9,21 @@
 
 namespace vectrim::cli {
 
+// A private file in the temporary folder, removed when the object goes
+// (also when a command stops for the Qt twin). An empty path when none
+// could be made.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string& stem);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 // Reads IN into the session as the main program reads an imported drawing: a
 // .dxf is imported first (curve quality 30), a .dat is read as an exchange
 // file (and kept). The drawing is moved to the origin unless keepPosition.

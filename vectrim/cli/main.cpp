@@ -2,6 +2,7 @@
 // and for tests. Messages go to standard error as "[TITLE] TEXT".
 #include "cli.h"
 #include "pipeline/stage_set.h"
+#include "qt_twin.h"
 #include "reference/reference.h"
 
 #include <cstdio>
@@ -66,8 +67,18 @@ int main(int argc, char** argv) {
         return kUsage;
     }
     const std::vector<std::string> args(argv + first + 1, argv + argc);
-    for (const Command& c : kCommands)
-        if (std::strcmp(argv[first], c.name) == 0) return c.run(args);
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[first], c.name) != 0) continue;
+        try {
+            return c.run(args);
+        } catch (const QtNeeded&) {
+            // Stopped before writing anything: the twin does the command;
+            // when it cannot be started, the command runs again here
+            // without Qt.
+            startTwin(argv);
+            return c.run(args);
+        }
+    }
     printUsage();
     return kUsage;
 }
