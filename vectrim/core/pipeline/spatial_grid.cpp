@@ -51,7 +51,8 @@ int64_t cellCount(const GridBox& b, double inverse) {
 } // namespace
 
 void SpatialGrid::clear() {
-    entries_.clear();
+    entryItems_.clear();
+    entryBoxes_.clear();
     laid_ = 0;
     cell_ = inverse_ = 0;
     mask_ = 0;
@@ -64,33 +65,34 @@ void SpatialGrid::clear() {
 }
 
 void SpatialGrid::add(int32_t item, const GridBox& box) {
-    entries_.push_back({item, box});
+    entryItems_.push_back(item);
+    entryBoxes_.push_back(box);
     if (cell_ <= 0) return;
     // Boxes added after the grid was laid wait in lists of their own per
     // bucket; when they are more than those laid, the grid is laid again
     // with the same cells (each laying costs the number of boxes, so both
     // stay near-linear in all).
-    const auto k = static_cast<int32_t>(entries_.size() - 1);
+    const auto k = static_cast<int32_t>(entryItems_.size() - 1);
     if (waitingHeads_.empty()) waitingHeads_.assign(mask_ + 1, -1);
     const bool inCells = forCells(box, [&](uint64_t b) {
         waitingNodes_.push_back({k, waitingHeads_[b]});
         waitingHeads_[b] = static_cast<int32_t>(waitingNodes_.size() - 1);
     });
     if (!inCells) waitingAnywhere_.push_back(k);
-    if (entries_.size() - laid_ > laid_ + 1024) lay(cell_);
+    if (entryItems_.size() - laid_ > laid_ + 1024) lay(cell_);
 }
 
 void SpatialGrid::build(double cellSize) { lay(cellSize > 0 ? cellSize : cellSizeFromBoxes()); }
 
 double SpatialGrid::cellSizeFromBoxes() const {
     std::vector<double> sizes;
-    sizes.reserve(entries_.size());
+    sizes.reserve(entryBoxes_.size());
     double extent = 0;
-    for (const Entry& e : entries_) {
-        if (!finite(e.box)) continue;
-        sizes.push_back(std::max(std::fabs(e.box.xmax - e.box.xmin), std::fabs(e.box.ymax - e.box.ymin)));
-        extent = std::max({extent, std::fabs(e.box.xmin), std::fabs(e.box.xmax), std::fabs(e.box.ymin),
-                           std::fabs(e.box.ymax)});
+    for (const GridBox& b : entryBoxes_) {
+        if (!finite(b)) continue;
+        sizes.push_back(std::max(std::fabs(b.xmax - b.xmin), std::fabs(b.ymax - b.ymin)));
+        extent =
+            std::max({extent, std::fabs(b.xmin), std::fabs(b.xmax), std::fabs(b.ymin), std::fabs(b.ymax)});
     }
     if (sizes.empty()) return 1;
     const auto mid = sizes.begin() + static_cast<std::ptrdiff_t>(sizes.size() / 2);
@@ -104,9 +106,9 @@ double SpatialGrid::cellSizeFromBoxes() const {
     const auto n = static_cast<int64_t>(sizes.size());
     for (int round = 0; round < 64; ++round) {
         int64_t cells = 0, large = 0;
-        for (const Entry& e : entries_) {
-            if (!finite(e.box)) continue;
-            const int64_t c = cellCount(e.box, 1 / cell);
+        for (const GridBox& b : entryBoxes_) {
+            if (!finite(b)) continue;
+            const int64_t c = cellCount(b, 1 / cell);
             if (c < 0)
                 ++large;
             else
@@ -118,13 +120,13 @@ double SpatialGrid::cellSizeFromBoxes() const {
     return cell;
 }
 
-uint64_t SpatialGrid::bucket(int64_t x, int64_t y) const {
+uint64_t SpatialGrid::cellHash(int64_t x, int64_t y) {
     uint64_t h = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull;
     h ^= (static_cast<uint64_t>(y) + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
     h ^= h >> 29;
     h *= 0xBF58476D1CE4E5B9ull;
     h ^= h >> 32;
-    return h & mask_;
+    return h;
 }
 
 template <class Visit>
@@ -142,21 +144,23 @@ void SpatialGrid::lay(double cellSize) {
     cell_ = cellSize;
     inverse_ = 1 / cellSize;
     anywhere_.clear();
-    // The cells of each box, numbered once: a box in no cell gets w = 0.
-    struct Span {
-        int64_t x0, y0;
-        int32_t w, h;
-    };
-    std::vector<Span> spans(entries_.size());
+    // Per box: the hash of its cell when it lies in one cell, as most boxes
+    // (points) do; boxes over several cells are numbered again when placed.
+    enum : uint8_t { kNoCell, kOneCell, kCells };
+    std::vector<uint64_t> one(entryItems_.size());
+    std::vector<uint8_t> kind(entryItems_.size(), kNoCell);
     int64_t total = 0;
-    for (size_t k = 0; k < entries_.size(); ++k) {
+    for (size_t k = 0; k < entryItems_.size(); ++k) {
         int64_t x0, y0, x1, y1;
-        Span& s = spans[k];
-        s = {0, 0, 0, 0};
-        if (!cellRange(entries_[k].box, inverse_, x0, y0, x1, y1)) continue;
+        if (!cellRange(entryBoxes_[k], inverse_, x0, y0, x1, y1)) continue;
         const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
         if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) continue;
-        s = {x0, y0, static_cast<int32_t>(w), static_cast<int32_t>(h)};
+        if (w * h == 1) {
+            kind[k] = kOneCell;
+            one[k] = cellHash(x0, y0);
+        } else {
+            kind[k] = kCells;
+        }
         total += w * h;
     }
     uint64_t buckets = 16;
@@ -168,23 +172,32 @@ void SpatialGrid::lay(double cellSize) {
     waitingNodes_.clear();
     waitingAnywhere_.clear();
 
-    auto forSpan = [&](const Span& s, auto&& visit) {
-        for (int64_t x = s.x0; x < s.x0 + s.w; ++x)
-            for (int64_t y = s.y0; y < s.y0 + s.h; ++y) visit(bucket(x, y));
+    auto forCellsOf = [&](size_t k, auto&& visit) {
+        if (kind[k] == kOneCell) {
+            visit(one[k]);
+        } else if (kind[k] == kCells) {
+            int64_t x0, y0, x1, y1;
+            cellRange(entryBoxes_[k], inverse_, x0, y0, x1, y1);
+            for (int64_t x = x0; x <= x1; ++x)
+                for (int64_t y = y0; y <= y1; ++y) visit(cellHash(x, y));
+        }
     };
     // Counting sort: bucket sizes, the ends of the buckets, then the items
     // placed from the last one added backwards, which leaves each bucket in
     // the order the items were added and starts_[b] at the bucket's start.
-    for (size_t k = 0; k < entries_.size(); ++k) {
-        if (spans[k].w == 0)
-            anywhere_.push_back(entries_[k].item);
+    for (size_t k = 0; k < entryItems_.size(); ++k) {
+        if (kind[k] == kNoCell)
+            anywhere_.push_back(entryItems_[k]);
         else
-            forSpan(spans[k], [&](uint64_t b) { ++starts_[b]; });
+            forCellsOf(k, [&](uint64_t h) { ++starts_[h & mask_]; });
     }
     for (size_t b = 0; b < buckets; ++b) starts_[b + 1] += starts_[b];
-    for (size_t k = entries_.size(); k-- > 0;)
-        forSpan(spans[k], [&](uint64_t b) { items_[static_cast<size_t>(--starts_[b])] = entries_[k].item; });
-    laid_ = entries_.size();
+    for (size_t k = entryItems_.size(); k-- > 0;)
+        forCellsOf(k, [&](uint64_t h) {
+            items_[static_cast<size_t>(--starts_[h & mask_])] = {entryItems_[k],
+                                                                 static_cast<uint32_t>(h >> 32)};
+        });
+    laid_ = entryItems_.size();
 }
 
 void SpatialGrid::query(const GridBox& q, std::vector<int32_t>& out) const {
@@ -195,22 +208,24 @@ void SpatialGrid::query(const GridBox& q, std::vector<int32_t>& out) const {
                        (x1 - x0 + 1) * (y1 - y0 + 1) <= kMaxQueryCells;
     if (!cells) {
         // Not finite or very large: every item is a candidate.
-        for (const Entry& e : entries_) out.push_back(e.item);
+        out.assign(entryItems_.begin(), entryItems_.end());
     } else {
         for (int64_t x = x0; x <= x1; ++x) {
             for (int64_t y = y0; y <= y1; ++y) {
-                const uint64_t b = bucket(x, y);
-                out.insert(out.end(), items_.begin() + starts_[b], items_.begin() + starts_[b + 1]);
+                const uint64_t h = cellHash(x, y), b = h & mask_;
+                const auto cell = static_cast<uint32_t>(h >> 32);
+                for (int32_t k = starts_[b]; k < starts_[b + 1]; ++k)
+                    if (items_[static_cast<size_t>(k)].cell == cell)
+                        out.push_back(items_[static_cast<size_t>(k)].item);
                 if (waitingHeads_.empty()) continue;
                 for (int32_t n = waitingHeads_[b]; n >= 0; n = waitingNodes_[static_cast<size_t>(n)].next) {
-                    const Entry& e =
-                        entries_[static_cast<size_t>(waitingNodes_[static_cast<size_t>(n)].entry)];
-                    if (meet(e.box, q)) out.push_back(e.item);
+                    const auto e = static_cast<size_t>(waitingNodes_[static_cast<size_t>(n)].entry);
+                    if (meet(entryBoxes_[e], q)) out.push_back(entryItems_[e]);
                 }
             }
         }
         out.insert(out.end(), anywhere_.begin(), anywhere_.end());
-        for (const int32_t k : waitingAnywhere_) out.push_back(entries_[static_cast<size_t>(k)].item);
+        for (const int32_t k : waitingAnywhere_) out.push_back(entryItems_[static_cast<size_t>(k)]);
     }
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());

@@ -25,7 +25,10 @@ public:
     void clear();
 
     // Makes room for this many boxes, so that adding them moves nothing.
-    void reserve(size_t boxes) { entries_.reserve(boxes); }
+    void reserve(size_t boxes) {
+        entryItems_.reserve(boxes);
+        entryBoxes_.reserve(boxes);
+    }
 
     // Adds a box of an item; an item may have several boxes. Boxes added
     // after build() are found too (the grid is laid again when many have
@@ -43,17 +46,18 @@ public:
     double cellSize() const { return cell_; }
 
 private:
-    struct Entry {
-        int32_t item;
-        GridBox box;
-    };
-
-    std::vector<Entry> entries_; // every box, in the order added
-    size_t laid_ = 0;            // entries_[0 .. laid_) are in the cells
+    // Every box and its item, in the order added.
+    std::vector<int32_t> entryItems_;
+    std::vector<GridBox> entryBoxes_;
+    size_t laid_ = 0; // entries 0 .. laid_ - 1 are in the cells
     double cell_ = 0, inverse_ = 0;
-    uint64_t mask_ = 0;             // bucket count - 1
+    uint64_t mask_ = 0; // bucket count - 1
+    struct Laid {
+        int32_t item;
+        uint32_t cell; // the upper half of the cell's hash: cells that share a bucket differ here
+    };
     std::vector<int32_t> starts_;   // per bucket: first position in items_
-    std::vector<int32_t> items_;    // items, bucket after bucket
+    std::vector<Laid> items_;       // items, bucket after bucket
     std::vector<int32_t> anywhere_; // laid items whose box is in no cell (not finite, or too large)
     struct Waiting {
         int32_t entry, next; // an entry added after laying, and the next node of its bucket (-1: none)
@@ -62,7 +66,10 @@ private:
     std::vector<Waiting> waitingNodes_;    // the waiting entries' nodes, bucket by bucket as lists
     std::vector<int32_t> waitingAnywhere_; // waiting entries whose box is in no cell
 
-    uint64_t bucket(int64_t x, int64_t y) const;
+    // The hash of a cell: its lower bits pick the bucket, the upper half
+    // tells the cells of a bucket apart.
+    static uint64_t cellHash(int64_t x, int64_t y);
+    uint64_t bucket(int64_t x, int64_t y) const { return cellHash(x, y) & mask_; }
     void lay(double cellSize);
     // Calls visit(bucket) for each cell the box covers; false when it goes
     // in no cell.
