@@ -115,24 +115,47 @@ bool touchesOther(const Drawing& d, const Ends& ends, Point p, int32_t self, std
     return false;
 }
 
+// Whether P coincides with an end of the line or arc just before or after
+// `self` in its table: where it does, P is no free end, and the search of
+// all ends is not needed (consecutive elements usually join).
+bool touchesNeighbour(const Drawing& d, const Ends& ends, Point p, int32_t self) {
+    const bool arc = self >= ends.lines();
+    const int32_t i = arc ? self - ends.lines() : self, count = arc ? d.arccount : d.linecount;
+    for (const int32_t k : {i - 1, i + 1}) {
+        if (k < 0 || k >= count) continue;
+        Point s, e;
+        if (arc) {
+            s = ends.arcStartOf(k);
+            e = ends.arcEndOf(k);
+        } else {
+            s = {d.lines[k].x1, d.lines[k].y1};
+            e = {d.lines[k].x2, d.lines[k].y2};
+        }
+        if (coincide(p.x, p.y, s.x, s.y) || coincide(p.x, p.y, e.x, e.y)) return true;
+    }
+    return false;
+}
+
+bool isFree(const Drawing& d, const Ends& ends, Point p, int32_t self, std::vector<int32_t>& near) {
+    return !touchesNeighbour(d, ends, p, self) && !touchesOther(d, ends, p, self, near);
+}
+
 void appendFreeEnds(Drawing& d, const Ends& ends, std::vector<int32_t>& near) {
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x1, d.lines[i].y1};
-        if (!touchesOther(d, ends, p, i, near)) addFreeEnd(d, p, ElementRef::line(i), EndCode::Start);
+        if (isFree(d, ends, p, i, near)) addFreeEnd(d, p, ElementRef::line(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.linecount; ++i) {
         const Point p{d.lines[i].x2, d.lines[i].y2};
-        if (!touchesOther(d, ends, p, i, near)) addFreeEnd(d, p, ElementRef::line(i), EndCode::End);
+        if (isFree(d, ends, p, i, near)) addFreeEnd(d, p, ElementRef::line(i), EndCode::End);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = ends.arcStartOf(i);
-        if (!touchesOther(d, ends, p, ends.lines() + i, near))
-            addFreeEnd(d, p, ElementRef::arc(i), EndCode::Start);
+        if (isFree(d, ends, p, ends.lines() + i, near)) addFreeEnd(d, p, ElementRef::arc(i), EndCode::Start);
     }
     for (int32_t i = 0; i < d.arccount; ++i) {
         const Point p = ends.arcEndOf(i);
-        if (!touchesOther(d, ends, p, ends.lines() + i, near))
-            addFreeEnd(d, p, ElementRef::arc(i), EndCode::End);
+        if (isFree(d, ends, p, ends.lines() + i, near)) addFreeEnd(d, p, ElementRef::arc(i), EndCode::End);
     }
 }
 
