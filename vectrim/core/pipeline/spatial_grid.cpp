@@ -202,6 +202,7 @@ void SpatialGrid::lay(double cellSize) {
 
 void SpatialGrid::query(const GridBox& q, std::vector<int32_t>& out) const {
     out.clear();
+    if (entryItems_.empty()) return;
     int64_t x0 = 0, y0 = 0, x1 = -1, y1 = -1;
     const bool cells = cell_ > 0 && cellRange(q, inverse_, x0, y0, x1, y1) &&
                        (x1 - x0 + 1) <= kMaxQueryCells && (y1 - y0 + 1) <= kMaxQueryCells &&
