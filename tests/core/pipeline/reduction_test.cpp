@@ -1,6 +1,8 @@
 // Chord conversion of nearly straight arcs and reduction of line runs.
 #include "drawings.h"
+#include "pipeline/arc_fitting.h"
 #include "pipeline/arcs_to_lines.h"
+#include "pipeline/elements.h"
 #include "pipeline/line_runs.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,33 @@ TEST(ReduceLines, SingleLineBetweenArcsUnchanged) {
     EXPECT_EQ(f.d.lines[0].x1, 10);
     EXPECT_EQ(f.d.lines[0].y1, 10);
     EXPECT_EQ(f.d.lines[0].y2, 20);
+}
+
+// Both stages append their lines while the lines they replace still hold
+// their slots; a full line table must not swallow them. 33,333 straight
+// chains of three 1 mm pieces fill the table: fitting gives every piece
+// back as a line, reduction one line per chain.
+TEST(ReplacingLines, AFullTableLosesNoLine) {
+    struct Case {
+        const char* stage;
+        void (*run)(Drawing&, const RunSettings&, Host&);
+        int32_t lines;
+        double length;
+    };
+    for (const Case& c : {Case{"convertlines", convertlines, kMaxElements, 1.0},
+                          Case{"reducelines", reducelines, kMaxElements / 3, 3.0}}) {
+        Fixture f;
+        for (int32_t k = 0; k < kMaxElements / 3; ++k) test::subdividedEdge(f, 0, 2.0 * k, 3, 2.0 * k, 3);
+        ASSERT_EQ(f.d.linecount, kMaxElements);
+        f.session->settings.reducetol = 0.3;
+        c.run(f.d, f.session->settings, f.host);
+        EXPECT_EQ(f.d.arccount, 0) << c.stage;
+        ASSERT_EQ(f.d.linecount, c.lines) << c.stage;
+        double total = 0;
+        for (const Line& l : f.d.usedLines()) total += lineLength(l);
+        EXPECT_NEAR(total, kMaxElements, 1e-6) << c.stage;
+        EXPECT_NEAR(lineLength(f.d.lines[c.lines - 1]), c.length, 1e-9) << c.stage;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "model/drawing.h"
 #include "model/host.h"
 #include "model/run_settings.h"
+#include "pipeline/line_run_walk.h"
 
 #include <cstdint>
 #include <span>
@@ -15,9 +16,10 @@ namespace vectrim {
 void convertlines(Drawing& d, const RunSettings& t, Host& host);
 
 // Converts the chain of points first .. last of the buffer into arcs and
-// lines, greedily, longest arc first, appending them to the drawing.
+// lines, greedily, longest arc first, appending them to the drawing (the
+// lines through `lines`, which keeps them while the table is full).
 void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_t last,
-             std::span<const Point> points);
+             std::span<const Point> points, AppendedLines& lines);
 
 // Whether the line P-Q lies on the arc (centre, radius, angles in radians)
 // within the tolerance: ok = 1 when it does (and when P and Q coincide).

@@ -46,6 +46,31 @@ inline void runPoints(const Drawing& d, int32_t begin, int32_t end, std::vector<
     points.push_back({last.x2, last.y2});
 }
 
+// The lines a stage appends while the lines they replace still hold their
+// slots. Where the line table is full, a line waits here instead of being
+// dropped, and is appended once the replaced lines have gone (after
+// compactLines): a drawing near the table's capacity loses no line.
+class AppendedLines {
+public:
+    // Appends the line, or keeps it (and every later one) waiting.
+    void append(Drawing& d, double x1, double y1, double x2, double y2, int16_t contour = -1) {
+        if (waiting_.empty() && d.linecount < kMaxElements) {
+            d.appendLine(x1, y1, x2, y2, contour);
+            return;
+        }
+        waiting_.push_back({x1, y1, x2, y2, contour});
+    }
+    // Appends the waiting lines, as far as the table takes them.
+    void appendWaiting(Drawing& d) {
+        for (const Line& l : waiting_)
+            if (!d.appendLine(l.x1, l.y1, l.x2, l.y2, l.contour)) break;
+        waiting_.clear();
+    }
+
+private:
+    std::vector<Line> waiting_;
+};
+
 // Removes the lines marked in `gone` (by index); the others move down in
 // index order. The order table is left as it is.
 inline void compactLines(Drawing& d, const std::vector<char>& gone) {

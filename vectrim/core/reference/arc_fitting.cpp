@@ -61,12 +61,12 @@ bool acceptableArc(const RunSettings& t, const kg::Circle& c, int32_t from, int3
 } // namespace
 
 void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_t last,
-             std::span<const Point> p) {
+             std::span<const Point> p, AppendedLines& lines) {
     int32_t from = first, to = last;
     while (from < last) {
         if (to - from == 1) {
             // One segment left: it stays a line.
-            d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y);
+            lines.append(d, p[from].x, p[from].y, p[to].x, p[to].y);
             host.doEvents();
             ++from;
             to = last;
@@ -83,7 +83,8 @@ void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_
             c = kg::rech(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y);
             fits = acceptableArc(t, c, from, to, p);
         }
-        if (!fits) {
+        // With the arc table full, the lines stay lines.
+        if (!fits || d.arccount >= kMaxElements) {
             --to;
             continue;
         }
@@ -98,6 +99,7 @@ void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_
 void convertlines(Drawing& d, const RunSettings& t, Host& host) {
     reference::buildcontours(d, host);
     std::vector<char> taken(kTableSlots, 0);
+    AppendedLines appended;
     std::vector<Point> points;
     int32_t runs = 0;
     // Each run of two or more lines is fitted; the walk covers the entries as
@@ -108,13 +110,14 @@ void convertlines(Drawing& d, const RunSettings& t, Host& host) {
         showProgress(host, msg::tr(msg::kConvertingLines) + numberText(runs) + "  ");
         runPoints(d, begin, end, points);
         for (int32_t k = begin; k < end; ++k) taken[static_cast<size_t>(d.order[k].index())] = 1;
-        reference::fitarcs(d, t, host, 0, static_cast<int32_t>(points.size()) - 1, points);
+        reference::fitarcs(d, t, host, 0, static_cast<int32_t>(points.size()) - 1, points, appended);
     });
     // The lines of converted runs go; the others, and those the fitting
     // appended, move down in index order. Whole line records move, contour
     // numbers included, so a surviving line keeps the number of the slot it
     // came from until contours are built again.
     compactLines(d, taken);
+    appended.appendWaiting(d);
 }
 
 } // namespace vectrim::reference

@@ -23,12 +23,12 @@ bool nearsegment(Point q, Point a, Point b, double r) {
     return std::sqrt((tx - q.x) * (tx - q.x) + (ty - q.y) * (ty - q.y)) < r;
 }
 
-void simplifyrun(Drawing& d, std::span<const Point> p, int32_t m, double r) {
+void simplifyrun(Drawing& d, std::span<const Point> p, int32_t m, double r, AppendedLines& lines) {
     auto at = [&](int32_t k) { return p[k]; };
     auto append = [&](int32_t from, int32_t to) {
         // The points left out are the joints of the lines merged.
-        if (d.appendLine(p[from].x, p[from].y, p[to].x, p[to].y, 0))
-            for (int32_t k = from + 1; k < to; ++k) recordMerged(p[k]);
+        lines.append(d, p[from].x, p[from].y, p[to].x, p[to].y, 0);
+        for (int32_t k = from + 1; k < to; ++k) recordMerged(p[k]);
     };
     int32_t start = 0, k = 1;
     while (start < m) {
@@ -55,6 +55,7 @@ void simplifyrun(Drawing& d, std::span<const Point> p, int32_t m, double r) {
 void reducelines(Drawing& d, const RunSettings& t, Host& host) {
     reference::buildcontours(d, host);
     std::vector<char> replaced(kTableSlots, 0);
+    AppendedLines appended;
     std::vector<Point> points;
     // Each run of two or more lines is simplified; the walk covers the
     // entries as they were before any reduction.
@@ -62,12 +63,13 @@ void reducelines(Drawing& d, const RunSettings& t, Host& host) {
         if (end - begin < 2) return;
         runPoints(d, begin, end, points);
         for (int32_t k = begin; k < end; ++k) replaced[static_cast<size_t>(d.order[k].index())] = 1;
-        reference::simplifyrun(d, points, static_cast<int32_t>(points.size()) - 1, t.reducetol);
+        reference::simplifyrun(d, points, static_cast<int32_t>(points.size()) - 1, t.reducetol, appended);
     });
     // Surviving old lines first, in their old order, then the new lines.
     // Whole line records move, contour numbers included; contour building
     // renumbers them at once.
     compactLines(d, replaced);
+    appended.appendWaiting(d);
     reference::buildcontours(d, host);
 }
 

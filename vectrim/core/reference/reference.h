@@ -12,6 +12,7 @@
 #include "model/host.h"
 #include "model/run_settings.h"
 #include "pipeline/contours.h"
+#include "pipeline/line_run_walk.h"
 #include "pipeline/stage_set.h"
 
 #include <cstdint>
@@ -50,7 +51,7 @@ bool deleteFirstShorterThan(Drawing& d, double length);
 // Line-to-arc conversion and tiny-element cleanup.
 void convertlines(Drawing& d, const RunSettings& t, Host& host);
 void fitarcs(Drawing& d, const RunSettings& t, Host& host, int32_t first, int32_t last,
-             std::span<const Point> points);
+             std::span<const Point> points, AppendedLines& lines);
 void segmentonarc(double px, double py, double qx, double qy, double cx, double cy, double r, double a1,
                   double a2, int16_t& ok, double tolerance);
 void deletetinyelements(Drawing& d);
@@ -58,7 +59,7 @@ void deletetinyelements(Drawing& d);
 // Reduction of arcs and line runs.
 void arcstolines(Drawing& d, const RunSettings& t);
 void reducelines(Drawing& d, const RunSettings& t, Host& host);
-void simplifyrun(Drawing& d, std::span<const Point> points, int32_t m, double r);
+void simplifyrun(Drawing& d, std::span<const Point> points, int32_t m, double r, AppendedLines& lines);
 bool nearsegment(Point q, Point a, Point b, double r);
 
 // Element joining.
