@@ -11,12 +11,12 @@
 #include "model/session.h"
 #include "pipeline/run.h"
 #include "polygonised.h"
+#include "processor_time.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -38,12 +38,6 @@ double median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-double processorSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 struct Times {
     double wall = 0, processor = 0;
 };
@@ -56,10 +50,10 @@ Times timedRun(Session& s, int lines, bool reported, size_t& places) {
     RepairLog log;
     ReportingRunFrame recorded(frame, s.drawing, log);
     const auto start = std::chrono::steady_clock::now();
-    const double processorStart = processorSeconds();
+    const double processorStart = bench::processorSeconds();
     bearbeitungeinfach(s, reported ? static_cast<RunFrame&>(recorded) : frame);
     Times t;
-    t.processor = processorSeconds() - processorStart;
+    t.processor = bench::processorSeconds() - processorStart;
     t.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     places = 0;
     for (const StageReport& st : log.stages()) places += st.places.size();

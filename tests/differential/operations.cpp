@@ -1,11 +1,11 @@
 #include "operations.h"
 
 #include "app/run_report.h"
+#include "examine/analysis.h"
+#include "examine/checks.h"
 #include "export/dxf_writer.h"
 #include "export/polylines.h"
 #include "import/import.h"
-#include "inspect/analysis.h"
-#include "inspect/checks.h"
 #include "model/exchange_file.h"
 #include "model/messages.h"
 #include "model/par_file.h"

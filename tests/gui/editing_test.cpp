@@ -5,7 +5,7 @@
 // With VECTRIM_SCREENSHOT_DIR set, the two windows are saved there as PNG.
 #include "analysis_window.h"
 #include "drawing_area.h"
-#include "inspect/selection.h"
+#include "examine/selection.h"
 #include "scale_window.h"
 #include "window_fixture.h"
 

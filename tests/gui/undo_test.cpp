@@ -1,7 +1,7 @@
 // Taking changes back in the main window: "Zurück" after each command that
 // changes the drawing gives the tables back exactly, "Alles zurück" returns
 // to the drawing as loaded, and the buttons follow the history.
-#include "inspect/selection.h"
+#include "examine/selection.h"
 #include "model/exchange_file.h"
 #include "model/numtext.h"
 #include "scale_window.h"

@@ -2,8 +2,8 @@
 // help, the question and abort windows and the processing run's wiring.
 #include "abort_window.h"
 #include "drawing_area.h"
+#include "examine/selection.h"
 #include "file_dialogs.h"
-#include "inspect/selection.h"
 #include "model/numtext.h"
 #include "question_window.h"
 #include "window_fixture.h"
@@ -275,7 +275,7 @@ TEST_F(WindowTest, RemovingTheMarksResetsTheLabelsAndRedraws) {
     EXPECT_FALSE(c().Label2->isVisible());
 }
 
-TEST_F(WindowTest, InspectionButtonsShowTheirResultUnderKontrolle) {
+TEST_F(WindowTest, CheckButtonsShowTheirResultUnderKontrolle) {
     make();
     s().drawing.appendLine(0, 0, 10, 0); // an open corner
     s().drawing.appendLine(10, 0, 10, 10);

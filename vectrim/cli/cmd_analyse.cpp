@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "inspect/analysis.h"
+#include "examine/analysis.h"
 #include "io.h"
 #include "json_text.h"
 #include "pipeline/run_frame.h"

@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "inspect/checks.h"
+#include "examine/checks.h"
 #include "io.h"
 #include "json_text.h"
 

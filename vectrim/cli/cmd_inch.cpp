@@ -1,5 +1,5 @@
 #include "cli.h"
-#include "inspect/scaling.h"
+#include "examine/scaling.h"
 #include "io.h"
 
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // Modal; it sits 200 twips right of and below the main window's corner.
 #pragma once
 
-#include "inspect/analysis.h"
+#include "examine/analysis.h"
 
 #include <QDialog>
 

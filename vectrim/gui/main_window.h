@@ -1,6 +1,6 @@
 // Form16, the main window: the menus, the settings frames with the
 // tolerance boxes, the start buttons, the drawing area Bild1 with its view
-// and inspection buttons, the element counters and the info line. It owns
+// and check buttons, the element counters and the info line. It owns
 // the session (drawing, view state, settings) for the life of the program.
 //
 // Every control carries its name as Qt object name and has a handler named
@@ -81,7 +81,7 @@ struct Form16Controls {
     QPushButton* Command6 = nullptr;  // "Zurück"
     QPushButton* Command7 = nullptr;  // "Alles zurück"
 
-    // view and inspection
+    // view and checks
     DrawingArea* Bild1 = nullptr;
     QToolButton* Picture9 = nullptr;  // "Show all"
     QToolButton* Picture1 = nullptr;  // "Paint new"
@@ -184,7 +184,7 @@ public:
     void paint() override;
     void clearMarks() override { Picture19_Click(); }
 
-    // ---- the inspection and editing commands' view of the window (ViewFrame)
+    // ---- the check and editing commands' view of the window (ViewFrame)
     std::string sizeText(SizeField f) const override;
     void showAll() override { Picture9_Click(); }
     void showCheckLabels(const CheckLabels& labels) override;
@@ -250,7 +250,7 @@ public slots:
     // Delete and Escape for the element selection.
     void Bild1_KeyDown(int key);
 
-    // ---- inspection ----
+    // ---- checks ----
     void Picture8_Click();  // "Endpunkte"
     void Picture13_Click(); // "Richtungsänderungen größer als 0.1 Grad"
     void Picture15_Click(); // "Offene Kontur"

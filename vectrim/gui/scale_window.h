@@ -4,7 +4,7 @@
 // sits 200 twips right of and below the main window's corner.
 #pragma once
 
-#include "inspect/scaling.h"
+#include "examine/scaling.h"
 
 #include <QDialog>
 

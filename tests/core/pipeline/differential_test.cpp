@@ -4,7 +4,7 @@
 // the polyline save and whole runs, and must leave the same tables and show
 // the same texts. differential_bench runs thousands more and every corpus
 // file.
-#include "inspect/contour_cache.h"
+#include "examine/contour_cache.h"
 #include "operations.h"
 #include "pipeline/elements.h"
 #include "random_drawing.h"

@@ -1,6 +1,6 @@
 // The view: mapping, redraw with clipping and culling, arcs as polylines,
 // marks, zoom limits, the range guard, mouse handling and the size fields.
-#include "inspect/selection.h"
+#include "examine/selection.h"
 #include "recording_canvas.h"
 #include "recording_host.h"
 #include "view/view.h"

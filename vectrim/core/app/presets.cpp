@@ -1,7 +1,7 @@
 #include "app/presets.h"
 
 #include "app/drawing_unit.h"
-#include "inspect/scaling.h"
+#include "examine/scaling.h"
 
 namespace vectrim {
 

@@ -12,7 +12,7 @@ inline constexpr int32_t kMaxElements = 99999;   // at most this many lines, and
 inline constexpr int32_t kArcRef = 100000;       // element reference of arc i: i + kArcRef
 inline constexpr int32_t kOrderSlots = 200002;   // contour order table, slots 0 .. 200001
 inline constexpr int32_t kFreeEndSlots = 400001; // free-end (mark) table, slots 0 .. 400000
-inline constexpr int32_t kMarkLimit = 400000;    // inspection checks stop at this mark count
+inline constexpr int32_t kMarkLimit = 400000;    // the checks stop at this mark count
 
 // ---- angles ----
 inline constexpr double kPi = 3.14159265358979;
@@ -112,7 +112,7 @@ inline constexpr double kArcJunctionPoint = 0.01; // arc ends meet for the junct
 inline constexpr double kBiarcMaxSweep = 1.5;     // × π: largest sweep of a reshaped arc
 inline constexpr double kOppositeGrowth = 1.2;    // arcs in opposite senses may grow in length by this factor
 
-// ---- inspection, analysis and editing ----
+// ---- checks, analysis and editing ----
 inline constexpr int32_t kLongCheckElements = 5000; // longer checks ask first above this element count
 inline constexpr double kDirectionThreshold =
     0.47123889803846847 / 180; // radians (0.15 degrees): smaller bends are no corner

@@ -1,9 +1,9 @@
 #include "pipeline/stage_set.h"
 
-#include "inspect/analysis.h"
-#include "inspect/checks.h"
-#include "inspect/contour_cache.h"
-#include "inspect/selection.h"
+#include "examine/analysis.h"
+#include "examine/checks.h"
+#include "examine/contour_cache.h"
+#include "examine/selection.h"
 #include "pipeline/arc_fitting.h"
 #include "pipeline/arcs_to_lines.h"
 #include "pipeline/contours.h"

@@ -53,7 +53,7 @@ struct StageSet {
     // Contours built on a copy (the polyline save writes the copy's
     // contours), and the elements of the contour holding an element
     // (contour picking of "Kontur löschen"). The fast ones build once per
-    // drawing state (inspect/contour_cache.h).
+    // drawing state (examine/contour_cache.h).
     std::unique_ptr<Drawing> (*contoursOnCopy)(const Drawing& d, Host& host);
     std::vector<ElementRef> (*contourOf)(const Drawing& d, Host& host, ElementRef ref);
 };

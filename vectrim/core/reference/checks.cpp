@@ -1,5 +1,5 @@
 // The checks of "Kontrolle" as they were literally, kept as the measure of
-// the fast ones in vectrim/core/inspect: the same marks from the same scans.
+// the fast ones in vectrim/core/examine: the same marks from the same scans.
 #include "reference/reference.h"
 
 #include "kgeom_api.h"

@@ -1,5 +1,5 @@
 // Contour picking as it was literally, kept as the measure of the fast one in
-// vectrim/core/inspect: the contours built on a copy for each pick.
+// vectrim/core/examine: the contours built on a copy for each pick.
 #include "reference/reference.h"
 
 #include <algorithm>

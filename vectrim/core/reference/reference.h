@@ -1,6 +1,6 @@
 // The literal implementation of every stage, check and contour operation,
 // kept as the measure of the fast one: each function does exactly what its
-// namesake in vectrim/core/pipeline and vectrim/core/inspect did before they
+// namesake in vectrim/core/pipeline and vectrim/core/examine did before they
 // were made fast (full scans, restarts and all), and the fast ones must give
 // the same tables. Linked only by the tests, the benchmarks, the fuzzer and
 // vectrim-cli (`vectrim-cli --reference COMMAND ...`), never by the programs.

@@ -2,8 +2,8 @@
 
 #include "model/messages.h"
 
-#include "inspect/checks.h"
-#include "inspect/selection.h"
+#include "examine/checks.h"
+#include "examine/selection.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/arc_polyline.h"

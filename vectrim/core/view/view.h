@@ -1,6 +1,6 @@
 // The view of the drawing in the main window's drawing area: the mapping of
 // the view window onto the 640 x 480 unit surface, the redraw, zoom and pan,
-// the inspection marks, the angle readout and the selection rectangle.
+// the check marks, the angle readout and the selection rectangle.
 // Qt-free: it draws through a Canvas and reports to a ViewPanel.
 #pragma once
 

@@ -1,6 +1,6 @@
 #include "view/view_frame.h"
 
-#include "inspect/checks.h"
+#include "examine/checks.h"
 #include "kgeom_api.h"
 #include "model/numtext.h"
 #include "view/extents.h"

@@ -1,4 +1,4 @@
-// What the inspection, analysis, editing and scaling commands need from the
+// What the check, analysis, editing and scaling commands need from the
 // main window: the size fields, the result labels of the frame "Kontrolle",
 // the redraw commands and the selection rectangle. The main window implements
 // it with its controls; the command line and the tests use BatchViewFrame.

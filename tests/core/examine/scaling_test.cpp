@@ -1,6 +1,6 @@
 // Scaling the drawing, dividing arcs, the scale window's fields and the inch
 // conversion.
-#include "inspect/scaling.h"
+#include "examine/scaling.h"
 #include "model/numtext.h"
 #include "pipeline/elements.h"
 #include "view/extents.h"

@@ -1,7 +1,7 @@
 // The analysis window: the four measures, the two result labels and the
 // question for big drawings.
-#include "inspect/analysis.h"
-#include "inspect/checks.h"
+#include "examine/analysis.h"
+#include "examine/checks.h"
 #include "pipeline/run_frame.h"
 #include "view_fixture.h"
 

@@ -1,7 +1,7 @@
-#include "inspect/analysis.h"
+#include "examine/analysis.h"
 
-#include "inspect/checks.h"
-#include "inspect/end_cells.h"
+#include "examine/checks.h"
+#include "examine/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"

@@ -1,6 +1,6 @@
-#include "inspect/checks.h"
+#include "examine/checks.h"
 
-#include "inspect/end_cells.h"
+#include "examine/end_cells.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"

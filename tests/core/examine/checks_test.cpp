@@ -1,6 +1,6 @@
 // The checks of the frame "Kontrolle": what each marks, the labels it shows
 // and when it asks first.
-#include "inspect/checks.h"
+#include "examine/checks.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "inspect/scaling.h"
+#include "examine/scaling.h"
 
 #include "kgeom_api.h"
 #include "model/messages.h"

@@ -11,19 +11,19 @@
 // them; both are timed. A literal run that takes longer than 20 seconds is
 // not repeated (marked *).
 //
-//   inspect_bench [--fast-only]
+//   checks_bench [--fast-only]
+#include "examine/analysis.h"
+#include "examine/checks.h"
+#include "examine/contour_cache.h"
+#include "examine/selection.h"
 #include "export/dxf_save.h"
-#include "inspect/analysis.h"
-#include "inspect/checks.h"
-#include "inspect/contour_cache.h"
-#include "inspect/selection.h"
 #include "model/session.h"
 #include "pipeline/stage_set.h"
 #include "polygonised.h"
+#include "processor_time.h"
 #include "reference/reference.h"
 #include "view/view_frame.h"
 
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -52,19 +52,13 @@ public:
     char ask(std::string_view, std::string_view) override { return answer; }
 };
 
-double cpuNow() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
-}
-
 // Wall-clock seconds; `cpu` gets the processor seconds of this process (on
 // a busy machine the wall clock also counts waiting for a core).
 double seconds(const std::function<void()>& f, double& cpu) {
-    const double cpuStart = cpuNow();
+    const double cpuStart = bench::processorSeconds();
     const auto start = std::chrono::steady_clock::now();
     f();
-    cpu = cpuNow() - cpuStart;
+    cpu = bench::processorSeconds() - cpuStart;
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
@@ -219,7 +213,7 @@ int main(int argc, char** argv) {
 
     // The polyline save, "Konturen als Polylinien", into a temporary file.
     const std::string file =
-        (std::filesystem::temp_directory_path() / ("inspect_bench_" + std::to_string(getpid()) + ".dxf"))
+        (std::filesystem::temp_directory_path() / ("checks_bench_" + std::to_string(getpid()) + ".dxf"))
             .string();
     auto save = [&] { savedxf(d, host, file, DxfForm::Polylines, DxfUnit::Millimetre); };
     const Timing coldSave = timed(fast, forgetKeptContours, save, true);

@@ -1,6 +1,6 @@
-#include "inspect/selection.h"
+#include "examine/selection.h"
 
-#include "inspect/contour_cache.h"
+#include "examine/contour_cache.h"
 #include "kgeom_api.h"
 #include "model/messages.h"
 #include "model/numtext.h"

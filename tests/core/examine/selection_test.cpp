@@ -1,6 +1,6 @@
 // Deleting elements: the inside tests, the rubber band, the question before
 // anything is removed, and contour deletion.
-#include "inspect/selection.h"
+#include "examine/selection.h"
 #include "pipeline/elements.h"
 #include "view_fixture.h"
 

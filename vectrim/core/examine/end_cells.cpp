@@ -1,4 +1,4 @@
-#include "inspect/end_cells.h"
+#include "examine/end_cells.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "inspect/contour_cache.h"
+#include "examine/contour_cache.h"
 
 #include "pipeline/contours.h"
 
