@@ -70,6 +70,32 @@ int32_t EndGrid::endsAt(const Drawing& d, Point p, ElementRef self) {
     return n;
 }
 
+bool EndGrid::moveEndAt(Drawing& d, ElementRef ref, Point start, Point end, Point p, Point q,
+                        double arcEndMatch) {
+    if (ref.isLine()) {
+        Line& l = d.lines[ref.index()];
+        if (coincide(l.x1, l.y1, p.x, p.y)) {
+            l.x1 = q.x;
+            l.y1 = q.y;
+        } else if (coincide(l.x2, l.y2, p.x, p.y)) {
+            l.x2 = q.x;
+            l.y2 = q.y;
+        } else {
+            return false;
+        }
+        return true;
+    }
+    Arc& a = d.arcs[ref.index()];
+    const Point mid = arcMiddle(a);
+    if (coincide(start.x, start.y, p.x, p.y))
+        refitArc(a, q, end, mid);
+    else if (coincide(end.x, end.y, p.x, p.y, arcEndMatch))
+        refitArc(a, start, q, mid);
+    else
+        return false;
+    return true;
+}
+
 EndGrid::Move EndGrid::moveFirstEndAt(Drawing& d, Point p, Point q, std::optional<ElementRef> skip) {
     near(p, 2 * kSamePoint, found_);
     for (const int32_t item : found_) {
@@ -77,27 +103,7 @@ EndGrid::Move EndGrid::moveFirstEndAt(Drawing& d, Point p, Point q, std::optiona
         if (skip == ref) continue;
         Move m{item, {}, {}};
         endsOf(d, ref, m.start, m.end);
-        if (ref.isLine()) {
-            Line& l = d.lines[ref.index()];
-            if (coincide(l.x1, l.y1, p.x, p.y)) {
-                l.x1 = q.x;
-                l.y1 = q.y;
-            } else if (coincide(l.x2, l.y2, p.x, p.y)) {
-                l.x2 = q.x;
-                l.y2 = q.y;
-            } else {
-                continue;
-            }
-        } else {
-            Arc& a = d.arcs[ref.index()];
-            const Point mid = arcMiddle(a);
-            if (coincide(m.start.x, m.start.y, p.x, p.y))
-                refitArc(a, q, m.end, mid);
-            else if (coincide(m.end.x, m.end.y, p.x, p.y, kArcEndMatch))
-                refitArc(a, m.start, q, mid);
-            else
-                continue;
-        }
+        if (!moveEndAt(d, ref, m.start, m.end, p, q, kArcEndMatch)) continue;
         moved(d, item);
         return m;
     }

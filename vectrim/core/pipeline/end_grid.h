@@ -49,6 +49,13 @@ public:
     // The two ends of an element.
     static void endsOf(const Drawing& d, ElementRef ref, Point& start, Point& end);
 
+    // Moves the end of the element (whose ends are start and end) that lies
+    // at P to Q: a line's start before its end; an arc is refitted through
+    // its middle, its end matched within arcEndMatch. False when neither end
+    // lies at P.
+    static bool moveEndAt(Drawing& d, ElementRef ref, Point start, Point end, Point p, Point q,
+                          double arcEndMatch = kSamePoint);
+
 private:
     int32_t lines_;
     const std::vector<char>& gone_;

@@ -133,27 +133,7 @@ bool moveEveryEndAt(Drawing& d, EndGrid& ends, Point p, Point q, ElementRef self
         if (ref == self) continue;
         Point s, e;
         EndGrid::endsOf(d, ref, s, e);
-        if (ref.isLine()) {
-            Line& l = d.lines[ref.index()];
-            if (coincide(l.x1, l.y1, p.x, p.y)) {
-                l.x1 = q.x;
-                l.y1 = q.y;
-            } else if (coincide(l.x2, l.y2, p.x, p.y)) {
-                l.x2 = q.x;
-                l.y2 = q.y;
-            } else {
-                continue;
-            }
-        } else {
-            Arc& a = d.arcs[ref.index()];
-            const Point mid = arcMiddle(a);
-            if (coincide(s.x, s.y, p.x, p.y))
-                refitArc(a, q, e, mid);
-            else if (coincide(e.x, e.y, p.x, p.y))
-                refitArc(a, s, q, mid);
-            else
-                continue;
-        }
+        if (!EndGrid::moveEndAt(d, ref, s, e, p, q)) continue;
         ends.moved(d, item);
         Point s2, e2;
         EndGrid::endsOf(d, ref, s2, e2);
