@@ -21,6 +21,7 @@
 #include "pipeline/stage_set.h"
 #include "polygonised.h"
 #include "processor_time.h"
+#include "quiet_host.h"
 #include "reference/reference.h"
 #include "view/view_frame.h"
 
@@ -43,14 +44,7 @@ using namespace vectrim;
 constexpr int kRepetitions = 5;
 constexpr double kRepeatLimit = 20; // seconds of one literal run
 
-class QuietHost : public Host {
-public:
-    char answer = 'J';
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view, std::string_view, Icon) override {}
-    char ask(std::string_view, std::string_view) override { return answer; }
-};
+using bench::QuietHost;
 
 // Wall-clock seconds; `cpu` gets the processor seconds of this process (on
 // a busy machine the wall clock also counts waiting for a core).

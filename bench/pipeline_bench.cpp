@@ -12,6 +12,7 @@
 #include "model/session.h"
 #include "pipeline/run.h"
 #include "polygonised.h"
+#include "quiet_host.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,13 +26,7 @@ namespace {
 
 using namespace vectrim;
 
-class QuietHost : public Host {
-public:
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view, std::string_view, Icon) override {}
-    char ask(std::string_view, std::string_view) override { return 'J'; }
-};
+using bench::QuietHost;
 
 // Times each stage of the run.
 class TimingFrame : public BatchRunFrame {

@@ -10,6 +10,7 @@
 #include "model/exchange_file.h"
 #include "model/session.h"
 #include "polygonised.h"
+#include "quiet_host.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,15 +21,7 @@ namespace {
 
 using namespace vectrim;
 
-class QuietHost : public Host {
-public:
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view text, std::string_view, Icon) override {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    }
-    char ask(std::string_view, std::string_view) override { return 'J'; }
-};
+using bench::QuietHost;
 
 int usage() {
     std::fprintf(stderr, "usage: polygonised_dxf LINES OUT.dxf|OUT.dat [--arcs N]\n");
@@ -52,7 +45,7 @@ int main(int argc, char** argv) {
     }
     if (lines < 1 || lines > kMaxElements || arcs < 0 || arcs > kMaxElements) return usage();
 
-    QuietHost host;
+    QuietHost host(true); // its messages shown
     auto session = std::make_unique<Session>(host);
     Drawing& d = session->drawing;
     PolygonisedDrawing polygonised(d);

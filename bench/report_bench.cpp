@@ -12,6 +12,7 @@
 #include "pipeline/run.h"
 #include "polygonised.h"
 #include "processor_time.h"
+#include "quiet_host.h"
 
 #include <algorithm>
 #include <chrono>
@@ -24,13 +25,7 @@ namespace {
 
 using namespace vectrim;
 
-class QuietHost : public Host {
-public:
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view, std::string_view, Icon) override {}
-    char ask(std::string_view, std::string_view) override { return 'J'; }
-};
+using bench::QuietHost;
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -17,6 +17,7 @@
 #include "pipeline/run.h"
 #include "pipeline/stage_set.h"
 #include "polygonised.h"
+#include "quiet_host.h"
 #include "reference/reference.h"
 
 #include <algorithm>
@@ -36,13 +37,7 @@ using namespace vectrim;
 constexpr int kRepetitions = 5;
 constexpr double kReferenceLimit = 120; // seconds for one literal run
 
-class QuietHost : public Host {
-public:
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view, std::string_view, Icon) override {}
-    char ask(std::string_view, std::string_view) override { return 'J'; }
-};
+using bench::QuietHost;
 
 // Times each stage; a stage that runs twice adds up.
 class TimingFrame : public BatchRunFrame {

@@ -11,6 +11,7 @@
 #include "kgeom_api.h"
 #include "model/session.h"
 #include "polygonised.h"
+#include "quiet_host.h"
 #include "view/extents.h"
 #include "view/view.h"
 
@@ -34,15 +35,7 @@ constexpr int kRuns = 5;
 // The drawing area of the main window in pixels (inside its frame).
 constexpr int kAreaWidth = 720, kAreaHeight = 540;
 
-class QuietHost : public Host {
-public:
-    void info(std::string_view) override {}
-    void doEvents() override {}
-    void message(std::string_view text, std::string_view, Icon) override {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    }
-    char ask(std::string_view, std::string_view) override { return 'J'; }
-};
+using bench::QuietHost;
 
 class NoPanel : public ViewPanel {
 public:
@@ -84,7 +77,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "view_bench: %s\n", why.c_str());
         return 1;
     }
-    QuietHost host;
+    QuietHost host(true); // its messages shown
     auto session = std::make_unique<Session>(host);
     Drawing& d = session->drawing;
     PolygonisedDrawing polygonised(d);
