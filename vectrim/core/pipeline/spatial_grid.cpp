@@ -40,12 +40,19 @@ bool cellRange(const GridBox& b, double inverse, int64_t& x0, int64_t& y0, int64
 }
 
 // The number of cells a box covers, or -1 when it goes in no cell.
+// The cells a box goes in: w by h from (x0, y0); false when it goes in no
+// cell (not finite, too far out, or over too many cells).
+bool cellsOf(const GridBox& b, double inverse, int64_t& x0, int64_t& y0, int64_t& w, int64_t& h) {
+    int64_t x1, y1;
+    if (!cellRange(b, inverse, x0, y0, x1, y1)) return false;
+    w = x1 - x0 + 1;
+    h = y1 - y0 + 1;
+    return w <= kMaxCellsPerBox && h <= kMaxCellsPerBox && w * h <= kMaxCellsPerBox;
+}
+
 int64_t cellCount(const GridBox& b, double inverse) {
-    int64_t x0, y0, x1, y1;
-    if (!cellRange(b, inverse, x0, y0, x1, y1)) return -1;
-    const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
-    if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) return -1;
-    return w * h;
+    int64_t x0, y0, w, h;
+    return cellsOf(b, inverse, x0, y0, w, h) ? w * h : -1;
 }
 
 } // namespace
@@ -74,7 +81,8 @@ void SpatialGrid::add(int32_t item, const GridBox& box) {
     // stay near-linear in all).
     const auto k = static_cast<int32_t>(entryItems_.size() - 1);
     if (waitingHeads_.empty()) waitingHeads_.assign(mask_ + 1, -1);
-    const bool inCells = forCells(box, [&](uint64_t b) {
+    const bool inCells = forCells(box, [&](uint64_t hash) {
+        const uint64_t b = hash & mask_;
         waitingNodes_.push_back({k, waitingHeads_[b]});
         waitingHeads_[b] = static_cast<int32_t>(waitingNodes_.size() - 1);
     });
@@ -131,12 +139,10 @@ uint64_t SpatialGrid::cellHash(int64_t x, int64_t y) {
 
 template <class Visit>
 bool SpatialGrid::forCells(const GridBox& box, Visit&& visit) const {
-    int64_t x0, y0, x1, y1;
-    if (!cellRange(box, inverse_, x0, y0, x1, y1)) return false;
-    const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
-    if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) return false;
-    for (int64_t x = x0; x <= x1; ++x)
-        for (int64_t y = y0; y <= y1; ++y) visit(bucket(x, y));
+    int64_t x0, y0, w, h;
+    if (!cellsOf(box, inverse_, x0, y0, w, h)) return false;
+    for (int64_t x = x0; x < x0 + w; ++x)
+        for (int64_t y = y0; y < y0 + h; ++y) visit(cellHash(x, y));
     return true;
 }
 
@@ -151,10 +157,8 @@ void SpatialGrid::lay(double cellSize) {
     std::vector<uint8_t> kind(entryItems_.size(), kNoCell);
     int64_t total = 0;
     for (size_t k = 0; k < entryItems_.size(); ++k) {
-        int64_t x0, y0, x1, y1;
-        if (!cellRange(entryBoxes_[k], inverse_, x0, y0, x1, y1)) continue;
-        const int64_t w = x1 - x0 + 1, h = y1 - y0 + 1;
-        if (w > kMaxCellsPerBox || h > kMaxCellsPerBox || w * h > kMaxCellsPerBox) continue;
+        int64_t x0, y0, w, h;
+        if (!cellsOf(entryBoxes_[k], inverse_, x0, y0, w, h)) continue;
         if (w * h == 1) {
             kind[k] = kOneCell;
             one[k] = cellHash(x0, y0);
@@ -173,14 +177,10 @@ void SpatialGrid::lay(double cellSize) {
     waitingAnywhere_.clear();
 
     auto forCellsOf = [&](size_t k, auto&& visit) {
-        if (kind[k] == kOneCell) {
+        if (kind[k] == kOneCell)
             visit(one[k]);
-        } else if (kind[k] == kCells) {
-            int64_t x0, y0, x1, y1;
-            cellRange(entryBoxes_[k], inverse_, x0, y0, x1, y1);
-            for (int64_t x = x0; x <= x1; ++x)
-                for (int64_t y = y0; y <= y1; ++y) visit(cellHash(x, y));
-        }
+        else if (kind[k] == kCells)
+            forCells(entryBoxes_[k], visit);
     };
     // Counting sort: bucket sizes, the ends of the buckets, then the items
     // placed from the last one added backwards, which leaves each bucket in

@@ -69,9 +69,8 @@ private:
     // The hash of a cell: its lower bits pick the bucket, the upper half
     // tells the cells of a bucket apart.
     static uint64_t cellHash(int64_t x, int64_t y);
-    uint64_t bucket(int64_t x, int64_t y) const { return cellHash(x, y) & mask_; }
     void lay(double cellSize);
-    // Calls visit(bucket) for each cell the box covers; false when it goes
+    // Calls visit(cell hash) for each cell the box covers; false when it goes
     // in no cell.
     template <class Visit>
     bool forCells(const GridBox& box, Visit&& visit) const;
